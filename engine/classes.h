@@ -1,0 +1,25 @@
+#pragma once
+// The asset class tables of the class list, with their stored whole-number lives.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace orvane {
+
+struct AssetClass {
+    std::string_view text;
+    std::int32_t life;  // 27.5 is stored as 28, 31.5 as 32
+};
+
+std::span<const AssetClass> MacrsClasses();
+std::span<const AssetClass> AdsClasses();
+
+// The seven 5-year listed-property classes that ask for the business-use percentage.
+bool BusinessUseApplies(std::string_view text, std::int32_t life);
+
+// 'A' passenger automobile, 'E' clean-fuel automobile, 'T' truck or van, '\0' none; tested in
+// this order on the start of the class text.
+char VehicleKind(std::string_view text);
+
+}  // namespace orvane

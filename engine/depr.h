@@ -1,0 +1,149 @@
+#pragma once
+// The engine module: the asset as the window's controls hold it, the schedule procedure, the
+// amount operations, validation, the class rules and the grid writer.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/fault.h"
+#include "engine/form.h"
+#include "platform/services.h"
+
+namespace orvane {
+
+// The six limit texts of one tax year, in record order: first year with 30%, first, second,
+// third, fourth and later years, first year with 50% (and 100%).
+using VehicleLimits = std::array<std::string, 6>;
+
+// Where the vehicle schedule finds the yearly limits. The record-file module answers it; it
+// reports its own file faults.
+class VehicleLimitSource {
+public:
+    virtual ~VehicleLimitSource() = default;
+    // The limits recorded for `year` (four characters) in the file of vehicle kind 'A', 'E' or
+    // 'T'; nothing when no record has that year.
+    virtual std::optional<VehicleLimits> Lookup(char kind, std::string_view year) = 0;
+};
+
+// Module-wide values that live for the whole run.
+struct DeprState {
+    std::string method_caption;
+    double business_percent = 0;
+    bool input_error = false;
+    std::int16_t convention_code = 0;  // 0 Half Year, 1 Mid Quarter, 2 Mid Month, 3 none
+    bool new_schedule = false;
+    double running_total = 0;
+    std::int16_t year_base = 0;
+    double last_adj_tax_basis = 0;
+};
+
+// A masked month "mm/yyyy" read as a date (first day of the month). Raises fault 13 when the
+// text is not a date.
+struct MonthDate {
+    int year;
+    int month;
+    auto operator<=>(const MonthDate&) const = default;
+};
+MonthDate ReadMonthDate(std::string_view text);
+// The month of a masked month text: the leading number of its first two characters, rounded.
+int MonthOf(std::string_view text);
+
+namespace status {
+inline constexpr std::string_view kCostMissing = "Cost Missing! ";
+inline constexpr std::string_view kMethodMissing = "Method Missing! ";
+inline constexpr std::string_view kInServiceMissing = "In service date is missing! ";
+inline constexpr std::string_view kInServiceInvalid = "In service date is invalid! ";
+inline constexpr std::string_view kLifeMissing = "Life Missing! ";
+inline constexpr std::string_view kLifeOver43 = "Life Can't be greater than 43! ";
+inline constexpr std::string_view kMacrsLife = "Life must be 3,5,7,10,15,20,27.5,31.5,39! ";
+inline constexpr std::string_view kMacrsBusiness =
+    "MACRS Buisness Percent must be between 51% and 100%. Use ADS for less then 50%.";
+inline constexpr std::string_view kAdjTaxBasisRequired =
+    "Adj Tax Basis is required if Sales Price is populated! ";
+inline constexpr std::string_view kSalesPriceRequired =
+    "Sales Price is required if Adj Tax Basis is populated! ";
+inline constexpr std::string_view kBonus30Date = "In service date needs to be after 9/2001! ";
+inline constexpr std::string_view kBonus50Date = "In service date needs to be after 5/5/2003! ";
+inline constexpr std::string_view kNoLifeOrClass = "Please select a life or a class.";
+inline constexpr std::string_view kBusinessRequired = "Business Percent is required.";
+inline constexpr std::string_view kNoVehicleLimits =
+    "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.";
+inline constexpr std::string_view kVehicleOver43 =
+    "Can't display total depreciation. The life greater then 43 !";
+inline constexpr std::string_view kVehicleLimitsUnavailable =
+    "Vehicle limits are not available: no limit files are set up.";
+}  // namespace status
+
+namespace caption {
+inline constexpr std::string_view kMacrs200 = "Method: MACRS 200% DB";
+inline constexpr std::string_view kMacrs150 = "Method: MACRS 150% DB";
+inline constexpr std::string_view kMacrsStraight = "Method: MACRS- Straight Line";
+inline constexpr std::string_view kAds = "Method: ADS- Straight Line";
+inline constexpr std::string_view kLuxuryAuto = "Method: MACRS-200% DB Luxury Auto";
+}  // namespace caption
+
+class Depr {
+public:
+    Depr(ViewDeprForm& form, const Services& services) : form_(&form), services_(services) {}
+    // Points the module at another copy of the window (a copied window model).
+    void Rebind(ViewDeprForm& form) { form_ = &form; }
+
+    DeprState state;
+    VehicleLimitSource* vehicle_limits = nullptr;
+
+    // Status line and validation.
+    void ShowStatus(std::string_view text);
+    void ValidateInputs();
+    void GetBusinessPercent();
+    void UpdateAllowance();
+    void SetAssetTypeFields(int asset_type);
+
+    // Class tables and class rules.
+    void LoadMacrsClasses();
+    void LoadAdsClasses();
+    void FitDropDownWidth(Ctl combo);
+    void SetMidMonth(bool lock);
+    void ApplyClassChoice();
+
+    // Grid.
+    void SetGridHeaders();
+    void FillGrid(std::int16_t year_number, double year_amount, std::int16_t row_count);
+
+    // The schedule, run by the Calculate command under its error report.
+    void BuildSchedule(ErrorTrap& calculation);
+
+    // Amount operations: a year's amount, or nothing for a year without one.
+    std::optional<double> MACRSAmount(double basis, double life, std::int16_t year);
+    std::optional<double> MACRSMidQuarterAmount(int quarter, double basis, double life,
+                                                std::int16_t year);
+    std::optional<double> ResidentialRentalAmount(double basis, std::int16_t year);
+    std::optional<double> NonResidentialAmount(double basis, std::int16_t year);
+    std::optional<double> NonResidential39Amount(double basis, std::int16_t year);
+    // These two raise their faults to the caller (division by zero for a life of 0).
+    std::optional<double> StraightLineAmount(double basis, double life, std::int16_t year);
+    std::optional<double> ADSAmount(double basis, double life, std::int16_t year,
+                                    std::int16_t quarter);
+
+    // Vehicle limits.
+    void MACRSauto(double& basis, std::int16_t life, std::string in_service_year, char kind,
+                   std::int16_t quarter);
+    std::int16_t AdjustSpecialAllowance(VehicleLimits& limits);
+
+private:
+    Control& c(Ctl id) { return (*form_)[id]; }
+    const std::string& Text(Ctl id) { return (*form_)[id].text; }
+    bool Checked(Ctl id) { return (*form_)[id].value == 1; }
+    std::optional<double> TableAmount(int quarter, double basis, double life, std::int16_t year,
+                                      std::string_view title);
+    // The sale-year test and cut shared by the schedule loop and the vehicle loop.
+    bool IsSaleYear(std::int16_t year_number);
+    double CutSaleYear(double amount);
+
+    ViewDeprForm* form_;
+    Services services_;
+};
+
+}  // namespace orvane

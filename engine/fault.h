@@ -1,0 +1,78 @@
+#pragma once
+// Run-time faults with the numbers and texts users of the program know ("Err: 13[Type mismatch]"),
+// and the trap that reports one in a message box and carries on.
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "platform/services.h"
+
+namespace orvane {
+
+namespace fault {
+inline constexpr int kOverflow = 6;
+inline constexpr int kSubscript = 9;
+inline constexpr int kDivisionByZero = 11;
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kFileNotFound = 53;
+inline constexpr int kDeviceIo = 57;
+inline constexpr int kDiskFull = 61;
+inline constexpr int kPermissionDenied = 70;
+inline constexpr int kPathFileAccess = 75;
+inline constexpr int kInvalidPropertyValue = 380;
+inline constexpr int kNoSuchProperty = 438;
+inline constexpr int kInvalidRow = 30009;
+inline constexpr int kInvalidCol = 30010;
+}  // namespace fault
+
+// The runtime's own description of a fault number ("Type mismatch" for 13).
+std::string_view FaultDescription(int number);
+
+class Fault : public std::exception {
+public:
+    explicit Fault(int number);
+    Fault(int number, std::string description);
+    int number() const { return number_; }
+    const std::string& description() const { return description_; }
+    const char* what() const noexcept override { return description_.c_str(); }
+
+private:
+    int number_;
+    std::string description_;
+};
+
+[[noreturn]] void Raise(int number);
+
+// "Err: 9[Subscript out of range]": the shape used by the engine and the main window.
+std::string ErrPrompt(const Fault& f);
+// "61 Error in cmdSave. Disk full": the shape of the limit editor and the record files.
+std::string NumberedPrompt(const Fault& f, std::string_view routine);
+// "Error in ShowHelpSearch <description> Error Number: 5": the shape of help and export.
+std::string RoutinePrompt(const Fault& f, std::string_view routine);
+
+// One routine's error report. Run() executes one statement; a fault in it is shown in a box
+// with only an OK button under the routine's title, and the caller goes on with its next
+// statement. Run() tells whether the statement completed.
+class ErrorTrap {
+public:
+    ErrorTrap(MessageBoxes& boxes, std::string_view title) : boxes_(boxes), title_(title) {}
+
+    template <class F>
+    bool Run(F&& statement) {
+        try {
+            statement();
+            return true;
+        } catch (const Fault& f) {
+            Report(f);
+            return false;
+        }
+    }
+    void Report(const Fault& f);
+
+private:
+    MessageBoxes& boxes_;
+    std::string_view title_;
+};
+
+}  // namespace orvane

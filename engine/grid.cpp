@@ -1,0 +1,37 @@
+#include "engine/grid.h"
+
+#include <utility>
+
+#include "engine/fault.h"
+
+namespace orvane {
+
+void ScheduleGrid::Clear() {
+    for (auto& r : cells_) {
+        for (auto& c : r) c.clear();
+    }
+}
+
+void ScheduleGrid::SelectRow(int row) {
+    if (row < 0 || row >= kRows) Raise(fault::kInvalidRow);
+    row_ = row;
+}
+
+void ScheduleGrid::SelectCol(int col) {
+    if (col < 0 || col >= kCols) Raise(fault::kInvalidCol);
+    col_ = col;
+}
+
+void ScheduleGrid::SetText(std::string text) { cells_[row_][col_] = std::move(text); }
+
+void ScheduleGrid::SetColWidth(int col, int twips) {
+    if (col < 0 || col >= kCols) Raise(fault::kInvalidCol);
+    widths_[col] = twips;
+}
+
+void ScheduleGrid::SetColAlign(int col, Align align) {
+    if (col < 0 || col >= kCols) Raise(fault::kInvalidCol);
+    aligns_[col] = align;
+}
+
+}  // namespace orvane

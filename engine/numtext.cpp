@@ -1,0 +1,238 @@
+#include "engine/numtext.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/fault.h"
+
+namespace orvane {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Parses [sign] digits [. digits] [exponent] from a buffer already stripped of separators.
+double ParseClean(const char* first, const char* last) {
+    double v = 0;
+    const char* p = first;
+    bool negative = false;
+    if (p != last && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    auto [end, ec] = std::from_chars(p, last, v, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) Raise(fault::kOverflow);
+    if (ec != std::errc() || end != last) return 0;
+    return negative ? -v : v;
+}
+
+// Length of an exponent part "e[+-]digits" at p, or 0 when there is none.
+std::size_t ExponentLength(std::string_view s, std::size_t p) {
+    if (p >= s.size()) return 0;
+    char c = s[p];
+    if (c != 'e' && c != 'E' && c != 'd' && c != 'D') return 0;
+    std::size_t q = p + 1;
+    if (q < s.size() && (s[q] == '+' || s[q] == '-')) ++q;
+    std::size_t digits = q;
+    while (digits < s.size() && IsDigit(s[digits])) ++digits;
+    return digits > q ? digits - p : 0;
+}
+
+// Copies a number's characters into buf, turning a 'd' exponent into 'e'.
+std::size_t CopyNumber(std::string_view s, char* buf, std::size_t cap) {
+    std::size_t n = 0;
+    for (char c : s) {
+        if (n + 1 >= cap) break;
+        buf[n++] = (c == 'd' || c == 'D') ? 'e' : c;
+    }
+    return n;
+}
+
+// 15 significant digits of |value| and the power of ten of the first one.
+struct Decimal {
+    std::array<char, 16> digits{};
+    int exponent = 0;
+};
+
+Decimal ToDecimal(double value) {
+    char buf[40];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    Decimal d;
+    int n = 0;
+    const char* p = buf;
+    for (; p != res.ptr && *p != 'e'; ++p) {
+        if (IsDigit(*p)) d.digits[n++] = *p;
+    }
+    d.exponent = std::atoi(p + 1);
+    return d;
+}
+
+// Rounds at `decimals` places; `even` chooses the rule for an exact half.
+double RoundDecimal(double value, int decimals, bool even) {
+    if (!std::isfinite(value)) return value;
+    double scale = std::pow(10.0, decimals);
+    double scaled = value * scale;
+    if (std::fabs(scaled) >= 1e15) return value;
+    double whole = std::trunc(scaled);
+    double frac = std::fabs(scaled - whole);
+    if (std::fabs(frac - 0.5) > 1e-6) return std::round(scaled) / scale;
+    // Near a half: decide on the decimal digits the user would read.
+    Decimal d = ToDecimal(value);
+    int keep = d.exponent + 1 + decimals;  // digits kept before the rounding position
+    if (keep < 0) return value < 0 ? -0.0 : 0.0;
+    bool half = keep < 15 && d.digits[keep] == '5';
+    for (int i = keep + 1; half && i < 15; ++i) half = d.digits[i] == '0';
+    if (!half) return std::round(scaled) / scale;
+    // The kept magnitude, a whole number, exactly from the digits.
+    long long kept = 0;
+    for (int i = 0; i < keep; ++i) kept = kept * 10 + (d.digits[i] - '0');
+    bool up = even ? (kept % 2 != 0) : true;
+    double magnitude = (static_cast<double>(kept) + (up ? 1 : 0)) / scale;
+    return value < 0 ? -magnitude : magnitude;
+}
+
+std::string Grouped(unsigned long long n) {
+    std::string digits = std::to_string(n);
+    std::string out;
+    out.reserve(digits.size() + digits.size() / 3);
+    std::size_t lead = digits.size() % 3;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i != 0 && (i - lead) % 3 == 0 && i >= lead) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+double Val(std::string_view s) {
+    std::size_t p = 0;
+    while (p < s.size() && (s[p] == ' ' || s[p] == '\t')) ++p;
+    std::size_t start = p;
+    if (p < s.size() && (s[p] == '+' || s[p] == '-')) ++p;
+    std::size_t digits_start = p;
+    while (p < s.size() && IsDigit(s[p])) ++p;
+    std::size_t int_digits = p - digits_start;
+    std::size_t frac_digits = 0;
+    if (p < s.size() && s[p] == '.') {
+        std::size_t q = p + 1;
+        while (q < s.size() && IsDigit(s[q])) ++q;
+        frac_digits = q - p - 1;
+        if (int_digits + frac_digits > 0) p = q;
+    }
+    if (int_digits + frac_digits == 0) return 0;
+    p += ExponentLength(s, p);
+    char buf[128];
+    std::size_t n = CopyNumber(s.substr(start, p - start), buf, sizeof buf);
+    return ParseClean(buf, buf + n);
+}
+
+std::optional<double> TryCDbl(std::string_view text) {
+    std::string_view s = Trim(text);
+    char buf[128];
+    std::size_t n = 0;
+    std::size_t p = 0;
+    if (p < s.size() && (s[p] == '+' || s[p] == '-')) buf[n++] = s[p++];
+    std::size_t digits = 0;
+    bool seen_point = false;
+    for (; p < s.size(); ++p) {
+        char c = s[p];
+        if (IsDigit(c)) {
+            ++digits;
+        } else if (c == ',' && !seen_point && digits > 0) {
+            continue;  // thousands separator
+        } else if (c == '.' && !seen_point) {
+            seen_point = true;
+        } else {
+            break;
+        }
+        if (n + 1 >= sizeof buf) return std::nullopt;
+        buf[n++] = c;
+    }
+    if (digits == 0) return std::nullopt;
+    std::size_t e = ExponentLength(s, p);
+    if (p + e != s.size()) return std::nullopt;
+    n += CopyNumber(s.substr(p, e), buf + n, sizeof buf - n);
+    return ParseClean(buf, buf + n);
+}
+
+double CDbl(std::string_view text) {
+    if (auto v = TryCDbl(text)) return *v;
+    Raise(fault::kTypeMismatch);
+}
+
+std::string CStr(long long value) { return std::to_string(value); }
+
+std::string CStr(double value) {
+    if (value == 0) return "0";
+    char buf[40];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::string s(buf, res.ptr);
+    auto e = s.find('e');
+    if (e != std::string::npos) s[e] = 'E';
+    return s;
+}
+
+double RoundEven(double value, int decimals) { return RoundDecimal(value, decimals, true); }
+double RoundAway(double value, int decimals) { return RoundDecimal(value, decimals, false); }
+
+std::int16_t CInt(double value) {
+    double r = RoundEven(value);
+    if (!(r >= -32768.0 && r <= 32767.0)) Raise(fault::kOverflow);
+    return static_cast<std::int16_t>(r);
+}
+
+std::int32_t CLng(double value) {
+    double r = RoundEven(value);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) Raise(fault::kOverflow);
+    return static_cast<std::int32_t>(r);
+}
+
+std::string Format(double value, Pattern pattern) {
+    int decimals = pattern == Pattern::Whole ? 0 : 2;
+    double r = RoundAway(value, decimals);
+    double magnitude = std::fabs(r);
+    std::string out;
+    std::string int_part;
+    std::string frac_part;
+    if (magnitude < 1e15) {
+        auto units = static_cast<unsigned long long>(std::llround(magnitude * (decimals ? 100 : 1)));
+        unsigned long long whole = decimals ? units / 100 : units;
+        if (whole > 0) int_part = Grouped(whole);
+        if (decimals) {
+            unsigned long long cents = units % 100;
+            frac_part = {'.', static_cast<char>('0' + cents / 10), static_cast<char>('0' + cents % 10)};
+        }
+        if (r < 0 && units > 0) out += '-';
+    } else {
+        char buf[400];
+        std::snprintf(buf, sizeof buf, "%.0f", std::trunc(magnitude));
+        std::string digits = buf;
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            if (i != 0 && (digits.size() - i) % 3 == 0) int_part += ',';
+            int_part += digits[i];
+        }
+        if (decimals) frac_part = ".00";
+        if (r < 0) out += '-';
+    }
+    if (pattern == Pattern::Currency) out += '$';
+    out += int_part;
+    out += frac_part;
+    if (pattern == Pattern::Amount) out += ' ';
+    return out;
+}
+
+std::string FormatText(std::string_view text, Pattern pattern) {
+    if (auto v = TryCDbl(text)) return Format(*v, pattern);
+    return std::string(text);
+}
+
+}  // namespace orvane

@@ -1,0 +1,59 @@
+#pragma once
+// The few platform pieces that the windows and the engine reach: message boxes, the system
+// beep and the calendar. The Qt program, the command-line tool and the tests each answer them.
+
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+inline constexpr std::string_view kAppTitle = "Orvane Asset Depreciation";
+
+enum class MsgButtons { Ok, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows a modal box and returns the button that closed it. An empty title means the
+    // application title.
+    virtual MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) = 0;
+};
+
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void Beep() = 0;
+};
+
+// A calendar date; the program only ever needs the day it takes as today.
+struct Date {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual Date Today() const = 0;
+};
+
+// Font measurements of the window, for widening a drop-down list to its longest entry.
+class TextMetrics {
+public:
+    virtual ~TextMetrics() = default;
+    virtual int TextWidthTwips(std::string_view text) const = 0;
+    virtual int ScrollBarWidthPixels() const = 0;
+    virtual int TwipsPerPixel() const = 0;
+};
+
+// The services a window needs, handed in by whoever creates it.
+struct Services {
+    MessageBoxes* messages = nullptr;
+    Beeper* beeper = nullptr;
+    const Clock* clock = nullptr;
+    const TextMetrics* metrics = nullptr;
+};
+
+}  // namespace orvane

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what the program needs to build, run and test on Debian 12 (run as root).
+set -euo pipefail
+packages=(
+    build-essential cmake clang-format
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    nlohmann-json3-dev libcxxopts-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6help6 libgl-dev
+    fonts-liberation2 xvfb xauth imagemagick
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "setup: please run as root to install: ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

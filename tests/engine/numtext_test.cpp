@@ -1,0 +1,115 @@
+#include "engine/numtext.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/fault.h"
+
+namespace orvane {
+namespace {
+
+struct ValCase {
+    const char* text;
+    double value;
+};
+class ValTest : public ::testing::TestWithParam<ValCase> {};
+TEST_P(ValTest, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value); }
+INSTANTIATE_TEST_SUITE_P(Readings, ValTest,
+                         ::testing::Values(ValCase{"", 0}, ValCase{"abc", 0}, ValCase{".", 0},
+                                           ValCase{"1.2.3", 1.2}, ValCase{"1,000", 1},
+                                           ValCase{"  42x", 42}, ValCase{"27.5", 27.5},
+                                           ValCase{".75", 0.75}, ValCase{"-3", -3},
+                                           ValCase{"1e3", 1000}, ValCase{"1e", 1},
+                                           ValCase{"5.", 5}, ValCase{"__/2004", 0},
+                                           ValCase{"1_", 1}));
+
+TEST(CDblTest, AcceptsWholeNumbersOnly) {
+    EXPECT_DOUBLE_EQ(CDbl(" 1,234.5 "), 1234.5);
+    EXPECT_DOUBLE_EQ(CDbl("10000"), 10000);
+    EXPECT_DOUBLE_EQ(CDbl("-7"), -7);
+    EXPECT_DOUBLE_EQ(CDbl(".5"), 0.5);
+    for (const char* bad : {"", " ", ".", "1.2.3", "27.5.5", "12a", "a", ",5", "1 2"}) {
+        try {
+            CDbl(bad);
+            ADD_FAILURE() << "no fault for '" << bad << "'";
+        } catch (const Fault& f) {
+            EXPECT_EQ(f.number(), 13);
+            EXPECT_EQ(ErrPrompt(f), "Err: 13[Type mismatch]");
+        }
+    }
+}
+
+TEST(CStrTest, PlainDecimalUpTo15Digits) {
+    EXPECT_EQ(CStr(1234.5), "1234.5");
+    EXPECT_EQ(CStr(3000.0), "3000");
+    EXPECT_EQ(CStr(0.1 + 0.2), "0.3");
+    EXPECT_EQ(CStr(10000 * 0.3), "3000");
+    EXPECT_EQ(CStr(0.5), "0.5");
+    EXPECT_EQ(CStr(-2.25), "-2.25");
+    EXPECT_EQ(CStr(0.0), "0");
+    EXPECT_EQ(CStr(1e15), "1E+15");
+    EXPECT_EQ(CStr(0.00001), "1E-05");
+    EXPECT_EQ(CStr(123456789012345.0), "123456789012345");
+}
+
+TEST(RoundTest, HalvesGoToEvenOrAway) {
+    EXPECT_EQ(RoundEven(27.5), 28);
+    EXPECT_EQ(RoundEven(28.5), 28);
+    EXPECT_EQ(RoundEven(26.5), 26);
+    EXPECT_EQ(RoundEven(31.5), 32);
+    EXPECT_EQ(RoundEven(-2.5), -2);
+    EXPECT_DOUBLE_EQ(RoundEven(2.675, 2), 2.68);  // reads as a half: 7 is odd
+    EXPECT_DOUBLE_EQ(RoundEven(2.665, 2), 2.66);
+    EXPECT_DOUBLE_EQ(RoundEven(1.005, 2), 1.00);
+    EXPECT_DOUBLE_EQ(RoundAway(1.005, 2), 1.01);
+    EXPECT_DOUBLE_EQ(RoundAway(2.5), 3);
+    EXPECT_DOUBLE_EQ(RoundEven(0.0555555, 4), 0.0556);
+    EXPECT_DOUBLE_EQ(RoundEven(1234.5678, 2), 1234.57);
+}
+
+TEST(CIntTest, SixteenBitsOrOverflow) {
+    EXPECT_EQ(CInt(27.5), 28);
+    EXPECT_EQ(CInt(32767.4), 32767);
+    try {
+        CInt(32767.5);
+        ADD_FAILURE();
+    } catch (const Fault& f) {
+        EXPECT_EQ(ErrPrompt(f), "Err: 6[Overflow]");
+    }
+}
+
+struct FormatCase {
+    double value;
+    Pattern pattern;
+    const char* text;
+};
+class FormatTest : public ::testing::TestWithParam<FormatCase> {};
+TEST_P(FormatTest, MatchesThePattern) {
+    EXPECT_EQ(Format(GetParam().value, GetParam().pattern), GetParam().text);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FormatTest,
+    ::testing::Values(FormatCase{1234567.891, Pattern::Amount, "1,234,567.89 "},
+                      FormatCase{0, Pattern::Amount, ".00 "},
+                      FormatCase{0.5, Pattern::Amount, ".50 "},
+                      FormatCase{0.005, Pattern::Amount, ".01 "},
+                      FormatCase{1.005, Pattern::Amount, "1.01 "},
+                      FormatCase{999.995, Pattern::Amount, "1,000.00 "},
+                      FormatCase{1000, Pattern::Amount, "1,000.00 "},
+                      FormatCase{100, Pattern::Amount, "100.00 "},
+                      FormatCase{-1234.5, Pattern::Amount, "-1,234.50 "},
+                      FormatCase{3333.0, Pattern::Currency, "$3,333.00"},
+                      FormatCase{0, Pattern::Currency, "$.00"},
+                      FormatCase{1234567, Pattern::Whole, "1,234,567"},
+                      FormatCase{12.5, Pattern::Whole, "13"},
+                      FormatCase{0.4, Pattern::Whole, ""},
+                      FormatCase{123456789012.0, Pattern::Whole, "123,456,789,012"}));
+
+TEST(FormatTextTest, LeavesNonNumbersAlone) {
+    EXPECT_EQ(FormatText("1.2.3", Pattern::Whole), "1.2.3");
+    EXPECT_EQ(FormatText("", Pattern::Whole), "");
+    EXPECT_EQ(FormatText("0", Pattern::Whole), "");
+    EXPECT_EQ(FormatText("12.5", Pattern::Whole), "13");
+}
+
+}  // namespace
+}  // namespace orvane
