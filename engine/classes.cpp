@@ -62,15 +62,23 @@ constexpr std::array<AssetClass, 22> kAds = {{
 }};
 
 constexpr std::array<std::string_view, 7> kListedProperty = {
-    "Airplanes(non-passenger)(5)", "Trucks, light (5)",         "Trucks (5)",
-    "Printers - computers (5)",    "Computers & Peripheral(5)", "Automobiles, Clean Fuel (5)",
+    "Airplanes(non-passenger)(5)",
+    "Trucks, light (5)",
+    "Trucks (5)",
+    "Printers - computers (5)",
+    "Computers & Peripheral(5)",
+    "Automobiles, Clean Fuel (5)",
     "Automobiles (5)",
 };
 
 }  // namespace
 
-std::span<const AssetClass> MacrsClasses() { return kMacrs; }
-std::span<const AssetClass> AdsClasses() { return kAds; }
+std::span<const AssetClass> MacrsClasses() {
+    return kMacrs;
+}
+std::span<const AssetClass> AdsClasses() {
+    return kAds;
+}
 
 bool BusinessUseApplies(std::string_view text, std::int32_t life) {
     if (life != 5) return false;

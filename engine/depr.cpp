@@ -25,7 +25,9 @@ double Div(double a, double b) {
     return a / b;
 }
 
-std::string_view LastFour(std::string_view s) { return s.size() <= 4 ? s : s.substr(s.size() - 4); }
+std::string_view LastFour(std::string_view s) {
+    return s.size() <= 4 ? s : s.substr(s.size() - 4);
+}
 
 }  // namespace
 
@@ -36,20 +38,26 @@ MonthDate ReadMonthDate(std::string_view text) {
     if (!AllDigits(mm) || !AllDigits(yyyy)) Raise(fault::kTypeMismatch);
     int month = (mm[0] - '0') * 10 + (mm[1] - '0');
     int year = 0;
-    for (char ch : yyyy) year = year * 10 + (ch - '0');
+    for (char ch : yyyy)
+        year = year * 10 + (ch - '0');
     if (month < 1 || month > 12 || year < 100) Raise(fault::kTypeMismatch);
     return {year, month};
 }
 
-int MonthOf(std::string_view text) { return CInt(Val(text.substr(0, std::min<size_t>(2, text.size())))); }
+int MonthOf(std::string_view text) {
+    return CInt(Val(text.substr(0, std::min<size_t>(2, text.size()))));
+}
 
 // ---------------------------------------------------------------- status and validation
 
-void Depr::ShowStatus(std::string_view text) { c(Ctl::stbMain).caption = std::string(text); }
+void Depr::ShowStatus(std::string_view text) {
+    c(Ctl::stbMain).caption = std::string(text);
+}
 
 void Depr::ValidateInputs() {
     state.input_error = false;
-    for (Ctl id : {Ctl::lblCost, Ctl::lblMethod, Ctl::lblLife}) c(id).fore = kWindowText;
+    for (Ctl id : {Ctl::lblCost, Ctl::lblMethod, Ctl::lblLife})
+        c(id).fore = kWindowText;
     for (Ctl id : {Ctl::lblInService, Ctl::lblSalesPrice, Ctl::lblAdjTaxBasis, Ctl::chkBonus,
                    Ctl::chkBonus50, Ctl::chkBonus100}) {
         c(id).fore = kBlack;
@@ -79,8 +87,8 @@ void Depr::ValidateInputs() {
     if (Val(life) > 43) return fail(status::kLifeOver43, Ctl::cboLife, Ctl::lblLife);
     if (method == kMacrs && !life.empty()) {
         double l = CDbl(life);
-        if (l != 3 && l != 5 && l != 7 && l != 10 && l != 15 && l != 20 && l != 27.5 &&
-            l != 31.5 && l != 39) {
+        if (l != 3 && l != 5 && l != 7 && l != 10 && l != 15 && l != 20 && l != 27.5 && l != 31.5 &&
+            l != 39) {
             return fail(status::kMacrsLife, Ctl::None, Ctl::None);
         }
     }
@@ -169,13 +177,15 @@ void Depr::SetAssetTypeFields(int asset_type) {
 
 void Depr::LoadMacrsClasses() {
     form_->ClearList(Ctl::cboClass);
-    for (const AssetClass& ac : MacrsClasses()) form_->AddItem(Ctl::cboClass, std::string(ac.text), ac.life);
+    for (const AssetClass& ac : MacrsClasses())
+        form_->AddItem(Ctl::cboClass, std::string(ac.text), ac.life);
     FitDropDownWidth(Ctl::cboClass);
 }
 
 void Depr::LoadAdsClasses() {
     form_->ClearList(Ctl::cboClass);
-    for (const AssetClass& ac : AdsClasses()) form_->AddItem(Ctl::cboClass, std::string(ac.text), ac.life);
+    for (const AssetClass& ac : AdsClasses())
+        form_->AddItem(Ctl::cboClass, std::string(ac.text), ac.life);
     FitDropDownWidth(Ctl::cboClass);
 }
 
@@ -248,7 +258,8 @@ void Depr::SetGridHeaders() {
             g.SetText(group[i].second);
         }
     }
-    for (int col = 1; col <= 12; ++col) g.SetColAlign(col, ScheduleGrid::Align::RightCentre);
+    for (int col = 1; col <= 12; ++col)
+        g.SetColAlign(col, ScheduleGrid::Align::RightCentre);
 }
 
 void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /*row_count*/) {
@@ -327,8 +338,8 @@ std::optional<double> Depr::TableAmount(int quarter, double basis, double life, 
                 return;
             }
         }
-        bool table_class = life == 3 || life == 5 || life == 7 || life == 10 || life == 15 ||
-                           life == 20;
+        bool table_class =
+            life == 3 || life == 5 || life == 7 || life == 10 || life == 15 || life == 20;
         if (!table_class) Raise(fault::kSubscript);
         state.method_caption = std::string(life <= 10 ? caption::kMacrs200 : caption::kMacrs150);
         auto rates = MacrsRates(quarter, static_cast<int>(life));
@@ -354,7 +365,8 @@ std::optional<double> Depr::MACRSMidQuarterAmount(int quarter, double basis, dou
 
 std::optional<double> Depr::ResidentialRentalAmount(double basis, std::int16_t year) {
     state.method_caption = std::string(caption::kMacrsStraight);
-    auto rate = RealPropertyRate(RealProperty::Residential275, year, MonthOf(Text(Ctl::txtInService)));
+    auto rate =
+        RealPropertyRate(RealProperty::Residential275, year, MonthOf(Text(Ctl::txtInService)));
     if (!rate) return std::nullopt;
     return basis * *rate;
 }
@@ -417,15 +429,18 @@ bool Depr::IsSaleYear(std::int16_t year_number) {
 
 double Depr::CutSaleYear(double amount) {
     switch (state.convention_code) {
-        case 0: return amount / 2;
+        case 0:
+            return amount / 2;
         case 1: {
             static constexpr double kPart[] = {0.125, 0.375, 0.625, 0.875};
             int month = MonthOf(Text(Ctl::mskSold));
             int q = month <= 3 ? 0 : month <= 6 ? 1 : month <= 9 ? 2 : 3;
             return amount * kPart[q];
         }
-        case 2: return amount * (MonthOf(Text(Ctl::mskSold)) - 0.5) / 12;
-        default: return amount;
+        case 2:
+            return amount * (MonthOf(Text(Ctl::mskSold)) - 0.5) / 12;
+        default:
+            return amount;
     }
 }
 
@@ -585,8 +600,8 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
             year_amount = table_amount;
             if (year > 6 && year_amount < limit) year_amount = limit;
         }
-        if (year == 1 && (Checked(Ctl::chkBonus) || Checked(Ctl::chkBonus50) ||
-                          Checked(Ctl::chkBonus100))) {
+        if (year == 1 &&
+            (Checked(Ctl::chkBonus) || Checked(Ctl::chkBonus50) || Checked(Ctl::chkBonus100))) {
             run([&] { first_limit = CDbl(limits[Checked(Ctl::chkBonus) ? 0 : 5]); });
             double capped = bp * first_limit - special;
             if (capped < year_amount) year_amount = capped < 0 ? 0 : capped;
@@ -629,7 +644,8 @@ std::int16_t Depr::AdjustSpecialAllowance(VehicleLimits& limits) {
         if (CDbl(shown) < 0) shown = "0";
         services_.messages->Show(
             "The Special Depr Allowance was adjusted to be equal to the (max auto rate x Business "
-            "%) of " + CStr(l * bp),
+            "%) of " +
+                CStr(l * bp),
             kAppTitle, MsgButtons::Ok);
     }
     return CInt(CDbl(c(Ctl::lblAllowance).caption));

@@ -21,7 +21,7 @@ using VehicleLimits = std::array<std::string, 6>;
 // Where the vehicle schedule finds the yearly limits. The record-file module answers it; it
 // reports its own file faults.
 class VehicleLimitSource {
-public:
+  public:
     virtual ~VehicleLimitSource() = default;
     // The limits recorded for `year` (four characters) in the file of vehicle kind 'A', 'E' or
     // 'T'; nothing when no record has that year.
@@ -86,7 +86,7 @@ inline constexpr std::string_view kLuxuryAuto = "Method: MACRS-200% DB Luxury Au
 }  // namespace caption
 
 class Depr {
-public:
+  public:
     Depr(ViewDeprForm& form, const Services& services) : form_(&form), services_(services) {}
     // Points the module at another copy of the window (a copied window model).
     void Rebind(ViewDeprForm& form) { form_ = &form; }
@@ -132,7 +132,7 @@ public:
                    std::int16_t quarter);
     std::int16_t AdjustSpecialAllowance(VehicleLimits& limits);
 
-private:
+  private:
     Control& c(Ctl id) { return (*form_)[id]; }
     const std::string& Text(Ctl id) { return (*form_)[id].text; }
     bool Checked(Ctl id) { return (*form_)[id].value == 1; }

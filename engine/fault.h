@@ -30,14 +30,14 @@ inline constexpr int kInvalidCol = 30010;
 std::string_view FaultDescription(int number);
 
 class Fault : public std::exception {
-public:
+  public:
     explicit Fault(int number);
     Fault(int number, std::string description);
     int number() const { return number_; }
     const std::string& description() const { return description_; }
     const char* what() const noexcept override { return description_.c_str(); }
 
-private:
+  private:
     int number_;
     std::string description_;
 };
@@ -55,7 +55,7 @@ std::string RoutinePrompt(const Fault& f, std::string_view routine);
 // with only an OK button under the routine's title, and the caller goes on with its next
 // statement. Run() tells whether the statement completed.
 class ErrorTrap {
-public:
+  public:
     ErrorTrap(MessageBoxes& boxes, std::string_view title) : boxes_(boxes), title_(title) {}
 
     template <class F>
@@ -70,7 +70,7 @@ public:
     }
     void Report(const Fault& f);
 
-private:
+  private:
     MessageBoxes& boxes_;
     std::string_view title_;
 };

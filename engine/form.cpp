@@ -30,8 +30,7 @@ constexpr std::array<ControlDesign, kControlCount> kDesign = {{
     {"txtBusinessPercent", K::TextBox, C::pnl3dDepr, "", 5260, 600, 435, 285, 8, 250, 4},
     {"chkBonus", K::CheckBox, C::pnl3dDepr, "30% Allowance", 200, 1000, 1455, 195, 9, 500, 0},
     {"chkBonus50", K::CheckBox, C::pnl3dDepr, "50% Allowance", 1640, 1000, 1455, 195, 41, 0, 0},
-    {"chkBonus100", K::CheckBox, C::pnl3dDepr, "100% Allowance", 3120, 1000, 1575, 195, 43, 0,
-     0},
+    {"chkBonus100", K::CheckBox, C::pnl3dDepr, "100% Allowance", 3120, 1000, 1575, 195, 43, 0, 0},
     {"lblAllowance", K::Label, C::pnl3dDepr, "", 4700, 1005, 975, 285, -1, 0, 0},
     {"fraConvention", K::Frame, C::pnl3dDepr, "Convention", 200, 1280, 3600, 495, -1, 370, 0},
     {"optConvention(0)", K::Option, C::fraConvention, "Half Year", 240, 200, 915, 195, 10, 0, 0},
@@ -50,8 +49,7 @@ constexpr std::array<ControlDesign, kControlCount> kDesign = {{
     {"lblAdjTaxBasis", K::Label, C::fraRelinquished, "+ Adj Tax Basis:", 2400, 300, 1215, 255, -1,
      0, 0},
     {"txtAdjTaxBasis", K::TextBox, C::fraRelinquished, "", 3600, 260, 1035, 285, 16, 480, 10},
-    {"lbladjustedCost", K::Label, C::fraRelinquished, "= Adj. Cost", 4800, 300, 855, 255, -1, 0,
-     0},
+    {"lbladjustedCost", K::Label, C::fraRelinquished, "= Adj. Cost", 4800, 300, 855, 255, -1, 0, 0},
     {"lblAdjCost", K::Label, C::fraRelinquished, "", 5760, 320, 1035, 255, -1, 0, 0},
     {"cmdCalculate", K::Button, C::None, "&Calculate", 6240, 520, 915, 300, 17, 0, 0},
     {"cmdClear", K::Button, C::None, "C&lear", 6240, 882, 915, 300, 18, 260, 0},
@@ -75,7 +73,9 @@ std::string Rgb::Hex() const {
     return buf;
 }
 
-const ControlDesign& Design(Ctl id) { return kDesign[static_cast<int>(id)]; }
+const ControlDesign& Design(Ctl id) {
+    return kDesign[static_cast<int>(id)];
+}
 
 Ctl FindControl(std::string_view name) {
     for (int i = 0; i < kControlCount; ++i) {

@@ -129,14 +129,14 @@ struct Control {
 
 // Runs the window's handlers for changes made through ViewDeprForm's setters.
 class FormEvents {
-public:
+  public:
     virtual ~FormEvents() = default;
     virtual void OnClick(Ctl id) = 0;
     virtual void OnFocusChange(Ctl from, Ctl to) = 0;
 };
 
 class ViewDeprForm {
-public:
+  public:
     ViewDeprForm();
 
     Control& operator[](Ctl id) { return controls_[static_cast<int>(id)]; }
@@ -162,7 +162,7 @@ public:
     ScheduleGrid grid;
     FormEvents* events = nullptr;
 
-private:
+  private:
     std::array<Control, kControlCount> controls_;
     Ctl focus_ = Ctl::None;
 };

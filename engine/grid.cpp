@@ -8,7 +8,8 @@ namespace orvane {
 
 void ScheduleGrid::Clear() {
     for (auto& r : cells_) {
-        for (auto& c : r) c.clear();
+        for (auto& c : r)
+            c.clear();
     }
 }
 
@@ -22,7 +23,9 @@ void ScheduleGrid::SelectCol(int col) {
     col_ = col;
 }
 
-void ScheduleGrid::SetText(std::string text) { cells_[row_][col_] = std::move(text); }
+void ScheduleGrid::SetText(std::string text) {
+    cells_[row_][col_] = std::move(text);
+}
 
 void ScheduleGrid::SetColWidth(int col, int twips) {
     if (col < 0 || col >= kCols) Raise(fault::kInvalidCol);

@@ -7,7 +7,7 @@
 namespace orvane {
 
 class ScheduleGrid {
-public:
+  public:
     static constexpr int kRows = 12;
     static constexpr int kCols = 13;
     enum class Align { Left, RightCentre };
@@ -26,7 +26,7 @@ public:
     void SetColAlign(int col, Align align);
     Align ColAlign(int col) const { return aligns_[col]; }
 
-private:
+  private:
     std::array<std::array<std::string, kCols>, kRows> cells_{};
     std::array<int, kCols> widths_{};
     std::array<Align, kCols> aligns_{};

@@ -11,7 +11,9 @@
 namespace orvane {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Parses [sign] digits [. digits] [exponent] from a buffer already stripped of separators.
 double ParseClean(const char* first, const char* last) {
@@ -36,7 +38,8 @@ std::size_t ExponentLength(std::string_view s, std::size_t p) {
     std::size_t q = p + 1;
     if (q < s.size() && (s[q] == '+' || s[q] == '-')) ++q;
     std::size_t digits = q;
-    while (digits < s.size() && IsDigit(s[digits])) ++digits;
+    while (digits < s.size() && IsDigit(s[digits]))
+        ++digits;
     return digits > q ? digits - p : 0;
 }
 
@@ -58,7 +61,8 @@ struct Decimal {
 
 Decimal ToDecimal(double value) {
     char buf[40];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     Decimal d;
     int n = 0;
     const char* p = buf;
@@ -83,11 +87,13 @@ double RoundDecimal(double value, int decimals, bool even) {
     int keep = d.exponent + 1 + decimals;  // digits kept before the rounding position
     if (keep < 0) return value < 0 ? -0.0 : 0.0;
     bool half = keep < 15 && d.digits[keep] == '5';
-    for (int i = keep + 1; half && i < 15; ++i) half = d.digits[i] == '0';
+    for (int i = keep + 1; half && i < 15; ++i)
+        half = d.digits[i] == '0';
     if (!half) return std::round(scaled) / scale;
     // The kept magnitude, a whole number, exactly from the digits.
     long long kept = 0;
-    for (int i = 0; i < keep; ++i) kept = kept * 10 + (d.digits[i] - '0');
+    for (int i = 0; i < keep; ++i)
+        kept = kept * 10 + (d.digits[i] - '0');
     bool up = even ? (kept % 2 != 0) : true;
     double magnitude = (static_cast<double>(kept) + (up ? 1 : 0)) / scale;
     return value < 0 ? -magnitude : magnitude;
@@ -108,23 +114,28 @@ std::string Grouped(unsigned long long n) {
 }  // namespace
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return text;
 }
 
 double Val(std::string_view s) {
     std::size_t p = 0;
-    while (p < s.size() && (s[p] == ' ' || s[p] == '\t')) ++p;
+    while (p < s.size() && (s[p] == ' ' || s[p] == '\t'))
+        ++p;
     std::size_t start = p;
     if (p < s.size() && (s[p] == '+' || s[p] == '-')) ++p;
     std::size_t digits_start = p;
-    while (p < s.size() && IsDigit(s[p])) ++p;
+    while (p < s.size() && IsDigit(s[p]))
+        ++p;
     std::size_t int_digits = p - digits_start;
     std::size_t frac_digits = 0;
     if (p < s.size() && s[p] == '.') {
         std::size_t q = p + 1;
-        while (q < s.size() && IsDigit(s[q])) ++q;
+        while (q < s.size() && IsDigit(s[q]))
+            ++q;
         frac_digits = q - p - 1;
         if (int_digits + frac_digits > 0) p = q;
     }
@@ -169,7 +180,9 @@ double CDbl(std::string_view text) {
     Raise(fault::kTypeMismatch);
 }
 
-std::string CStr(long long value) { return std::to_string(value); }
+std::string CStr(long long value) {
+    return std::to_string(value);
+}
 
 std::string CStr(double value) {
     if (value == 0) return "0";
@@ -181,8 +194,12 @@ std::string CStr(double value) {
     return s;
 }
 
-double RoundEven(double value, int decimals) { return RoundDecimal(value, decimals, true); }
-double RoundAway(double value, int decimals) { return RoundDecimal(value, decimals, false); }
+double RoundEven(double value, int decimals) {
+    return RoundDecimal(value, decimals, true);
+}
+double RoundAway(double value, int decimals) {
+    return RoundDecimal(value, decimals, false);
+}
 
 std::int16_t CInt(double value) {
     double r = RoundEven(value);
@@ -204,12 +221,14 @@ std::string Format(double value, Pattern pattern) {
     std::string int_part;
     std::string frac_part;
     if (magnitude < 1e15) {
-        auto units = static_cast<unsigned long long>(std::llround(magnitude * (decimals ? 100 : 1)));
+        auto units =
+            static_cast<unsigned long long>(std::llround(magnitude * (decimals ? 100 : 1)));
         unsigned long long whole = decimals ? units / 100 : units;
         if (whole > 0) int_part = Grouped(whole);
         if (decimals) {
             unsigned long long cents = units % 100;
-            frac_part = {'.', static_cast<char>('0' + cents / 10), static_cast<char>('0' + cents % 10)};
+            frac_part = {'.', static_cast<char>('0' + cents / 10),
+                         static_cast<char>('0' + cents % 10)};
         }
         if (r < 0 && units > 0) out += '-';
     } else {

@@ -23,7 +23,9 @@ std::optional<double> TryCDbl(std::string_view text);
 // no grouping, scientific notation ("1E+15", "1E-05") only for very large or small values.
 std::string CStr(double value);
 std::string CStr(long long value);
-inline std::string CStr(int value) { return CStr(static_cast<long long>(value)); }
+inline std::string CStr(int value) {
+    return CStr(static_cast<long long>(value));
+}
 
 // Rounding to `decimals` places, halves to the even neighbour (27.5 -> 28, 28.5 -> 28). A value
 // counts as a half when it reads as one to 15 significant digits.

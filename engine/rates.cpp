@@ -95,13 +95,20 @@ std::span<const double> MacrsRates(int quarter, int life) {
     }};
     if (quarter < 0 || quarter > 4) return {};
     switch (life) {
-        case 3: return tables[quarter][0];
-        case 5: return tables[quarter][1];
-        case 7: return tables[quarter][2];
-        case 10: return tables[quarter][3];
-        case 15: return tables[quarter][4];
-        case 20: return tables[quarter][5];
-        default: return {};
+        case 3:
+            return tables[quarter][0];
+        case 5:
+            return tables[quarter][1];
+        case 7:
+            return tables[quarter][2];
+        case 10:
+            return tables[quarter][3];
+        case 15:
+            return tables[quarter][4];
+        case 20:
+            return tables[quarter][5];
+        default:
+            return {};
     }
 }
 

@@ -13,7 +13,7 @@ enum class MsgButtons { Ok, YesNoCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // Shows a modal box and returns the button that closed it. An empty title means the
     // application title.
@@ -21,7 +21,7 @@ public:
 };
 
 class Beeper {
-public:
+  public:
     virtual ~Beeper() = default;
     virtual void Beep() = 0;
 };
@@ -34,14 +34,14 @@ struct Date {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Date Today() const = 0;
 };
 
 // Font measurements of the window, for widening a drop-down list to its longest entry.
 class TextMetrics {
-public:
+  public:
     virtual ~TextMetrics() = default;
     virtual int TextWidthTwips(std::string_view text) const = 0;
     virtual int ScrollBarWidthPixels() const = 0;

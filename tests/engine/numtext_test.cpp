@@ -12,15 +12,16 @@ struct ValCase {
     double value;
 };
 class ValTest : public ::testing::TestWithParam<ValCase> {};
-TEST_P(ValTest, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value); }
+TEST_P(ValTest, ReadsTheLeadingNumber) {
+    EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value);
+}
 INSTANTIATE_TEST_SUITE_P(Readings, ValTest,
                          ::testing::Values(ValCase{"", 0}, ValCase{"abc", 0}, ValCase{".", 0},
                                            ValCase{"1.2.3", 1.2}, ValCase{"1,000", 1},
                                            ValCase{"  42x", 42}, ValCase{"27.5", 27.5},
                                            ValCase{".75", 0.75}, ValCase{"-3", -3},
-                                           ValCase{"1e3", 1000}, ValCase{"1e", 1},
-                                           ValCase{"5.", 5}, ValCase{"__/2004", 0},
-                                           ValCase{"1_", 1}));
+                                           ValCase{"1e3", 1000}, ValCase{"1e", 1}, ValCase{"5.", 5},
+                                           ValCase{"__/2004", 0}, ValCase{"1_", 1}));
 
 TEST(CDblTest, AcceptsWholeNumbersOnly) {
     EXPECT_DOUBLE_EQ(CDbl(" 1,234.5 "), 1234.5);
@@ -88,21 +89,17 @@ TEST_P(FormatTest, MatchesThePattern) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Patterns, FormatTest,
-    ::testing::Values(FormatCase{1234567.891, Pattern::Amount, "1,234,567.89 "},
-                      FormatCase{0, Pattern::Amount, ".00 "},
-                      FormatCase{0.5, Pattern::Amount, ".50 "},
-                      FormatCase{0.005, Pattern::Amount, ".01 "},
-                      FormatCase{1.005, Pattern::Amount, "1.01 "},
-                      FormatCase{999.995, Pattern::Amount, "1,000.00 "},
-                      FormatCase{1000, Pattern::Amount, "1,000.00 "},
-                      FormatCase{100, Pattern::Amount, "100.00 "},
-                      FormatCase{-1234.5, Pattern::Amount, "-1,234.50 "},
-                      FormatCase{3333.0, Pattern::Currency, "$3,333.00"},
-                      FormatCase{0, Pattern::Currency, "$.00"},
-                      FormatCase{1234567, Pattern::Whole, "1,234,567"},
-                      FormatCase{12.5, Pattern::Whole, "13"},
-                      FormatCase{0.4, Pattern::Whole, ""},
-                      FormatCase{123456789012.0, Pattern::Whole, "123,456,789,012"}));
+    ::testing::Values(
+        FormatCase{1234567.891, Pattern::Amount, "1,234,567.89 "},
+        FormatCase{0, Pattern::Amount, ".00 "}, FormatCase{0.5, Pattern::Amount, ".50 "},
+        FormatCase{0.005, Pattern::Amount, ".01 "}, FormatCase{1.005, Pattern::Amount, "1.01 "},
+        FormatCase{999.995, Pattern::Amount, "1,000.00 "},
+        FormatCase{1000, Pattern::Amount, "1,000.00 "}, FormatCase{100, Pattern::Amount, "100.00 "},
+        FormatCase{-1234.5, Pattern::Amount, "-1,234.50 "},
+        FormatCase{3333.0, Pattern::Currency, "$3,333.00"},
+        FormatCase{0, Pattern::Currency, "$.00"}, FormatCase{1234567, Pattern::Whole, "1,234,567"},
+        FormatCase{12.5, Pattern::Whole, "13"}, FormatCase{0.4, Pattern::Whole, ""},
+        FormatCase{123456789012.0, Pattern::Whole, "123,456,789,012"}));
 
 TEST(FormatTextTest, LeavesNonNumbersAlone) {
     EXPECT_EQ(FormatText("1.2.3", Pattern::Whole), "1.2.3");

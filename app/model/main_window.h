@@ -1,0 +1,104 @@
+#pragma once
+// The main window frmViewDepr as a toolkit-free model: it holds every control's state and runs
+// the window's handlers. The Qt window and orvane-cli are both users of it: they forward what a
+// person does (a click, a key, a focus change) and show the state afterwards.
+
+#include <string>
+#include <string_view>
+
+#include "engine/depr.h"
+#include "engine/form.h"
+#include "platform/services.h"
+
+namespace orvane {
+
+// Key codes of KeyDown and KeyUp.
+namespace key {
+inline constexpr int kBack = 8;
+inline constexpr int kTab = 9;
+inline constexpr int kReturn = 13;
+inline constexpr int kShift = 16;
+inline constexpr int kEnd = 35;
+inline constexpr int kHome = 36;
+inline constexpr int kLeft = 37;
+inline constexpr int kRight = 39;
+inline constexpr int kDelete = 46;
+inline constexpr int kPoint = 190;
+// The key code of the key that types `ch`.
+int CodeOf(char ch);
+}  // namespace key
+
+// The commands that leave the window: printing, export, the Tools and Help menus. Until a
+// command is wired, the window says in a message box that it is not available yet.
+class WindowCommands {
+  public:
+    virtual ~WindowCommands() = default;
+    virtual void Print() = 0;
+    virtual void Export() = 0;
+    virtual void Tools() = 0;
+    virtual void Help() = 0;
+};
+
+class MainWindowModel final : public FormEvents {
+  public:
+    explicit MainWindowModel(const Services& services);
+    MainWindowModel(const MainWindowModel& other);
+    MainWindowModel& operator=(const MainWindowModel& other);
+    ~MainWindowModel() override = default;
+
+    const ViewDeprForm& form() const { return form_; }
+    ViewDeprForm& form() { return form_; }
+    Depr& depr() { return depr_; }
+    const Depr& depr() const { return depr_; }
+    void set_commands(WindowCommands* commands) { commands_ = commands; }
+
+    // ---- What a person does. Each returns false, changing nothing, when the control cannot be
+    // used at that moment (it or its container is disabled).
+    bool Click(Ctl id);                    // a button, check box or option button
+    bool OpenList(Ctl list);               // the drop-down of a list opens
+    bool ChooseItem(Ctl list, int index);  // an entry of an open list is chosen
+    bool Focus(Ctl id);                    // the focus moves there (mouse or access key)
+    void Tab(bool backwards = false);      // the focus moves to the next tab stop
+    void PressEnter();                     // Enter presses the default button
+    // Keys go to the control that has the focus.
+    void KeyDown(int code);
+    void KeyPress(char ch);  // the character filter, then the text changes
+    void KeyUp(int code);
+    void Type(char ch);  // KeyDown, KeyPress and KeyUp of one character
+    void TypeText(std::string_view text);
+    // Ctrl+V: the text arrives unfiltered (only the length limit holds).
+    void Paste(std::string_view text);
+    void Select(Ctl id, int start, int length);
+
+    // ---- The window's handlers.
+    void Form_Load();
+    void cmdCalculate_Click();
+    void cmdClear_Click();
+    void cboMethod_Click();
+    void cboClass_Click();
+    void cboLife_Click();
+    void cboLife_KeyUp();
+    void List_DropDown(Ctl list);
+    void Bonus_Click(Ctl box);
+    void optAssetType_Click(int index);
+    void EnableConventions(bool enabled);
+    void SetSelected();
+
+    // FormEvents: code that sets a check, option or selection runs the handler as a click.
+    void OnClick(Ctl id) override;
+    void OnFocusChange(Ctl from, Ctl to) override;
+
+    static std::string MonthText(const Date& d);
+
+  private:
+    bool KeyFiltered(Ctl id) const;
+    void InsertText(Ctl id, std::string_view text);
+    void NotAvailable(std::string_view what);
+
+    Services services_;
+    ViewDeprForm form_;
+    Depr depr_;
+    WindowCommands* commands_ = nullptr;
+};
+
+}  // namespace orvane

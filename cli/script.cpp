@@ -1,0 +1,557 @@
+#include "cli/script.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string_view>
+
+#include <cxxopts.hpp>
+#include <nlohmann/json.hpp>
+
+#include "app/model/main_window.h"
+#include "engine/numtext.h"
+
+namespace orvane::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kUsage = R"USAGE(orvane-cli [ACTION|SETTING]...
+Each action is one user action on the main window, applied in the order given, by the same
+handlers the window uses. When they are used up it prints the window's state and exits 0
+(exit 2 with a one-line error for an unknown option or a missing value). An action that a person
+could not carry out at that moment (a disabled control, an entry that is not in its list) changes
+nothing and adds {"title": "orvane-cli", "text": "ignored: --option VALUE (why)"} to "messages".
+A message box is recorded in "messages" and answered with its default (OK; a Yes/No/Cancel
+question takes --answer yes|no|cancel, default yes).
+
+Actions (may repeat; order matters):
+  --asset-type regular|relinquished|replacement  click that asset-type option
+  --method TEXT            choose TEXT in the method list
+  --class TEXT             open the class list, then choose the entry whose text is TEXT
+  --life TEXT              choose TEXT from the life list
+  --type-life TEXT         type TEXT into the life box key by key (filter, key-up logic)
+  --business TEXT          focus the business-use box, type TEXT key by key, leave it
+  --convention half-year|mid-quarter|mid-month   click that option
+  --in-service MMYYYY|MM/YYYY   type the six digits into the in-service box
+  --cost TEXT              focus the cost box, type TEXT key by key, leave it
+  --allowance 30|50|100    click that allowance box (it toggles)
+  --sales-price TEXT       focus, type key by key, leave
+  --adj-tax-basis TEXT     focus, type key by key, leave
+  --sold MMYYYY|MM/YYYY    type the six digits into the date-sold box
+  --description TEXT       focus, type, leave
+  --paste FIELD=TEXT       focus the text box FIELD (txtCost, cboLife, ...) and paste TEXT
+  --calculate              press Calculate (added once at the end if the last action is not it)
+  --clear                  press Clear
+Settings:
+  --limits-dir DIR         folder of AutoMax.DAT, Electric.DAT, TruckMax.DAT
+  --today YYYY-MM-DD       the date the program takes as today
+  --json                   print one JSON object instead of a readable table
+  --answer yes|no|cancel   the answer to a Yes/No/Cancel question (default yes)
+  --batch FILE             many assets: each line of FILE is one asset's actions (same options,
+                           shell-style quoting); each starts from a freshly loaded window; prints one
+                           compact JSON line per asset: {"status": ..., "rows": [[year, depreciation,
+                           adj tax basis] texts of the rows that have a year], "messages": [...]}
+  --help                   show this text
+)USAGE";
+
+struct UsageError {
+    std::string message;
+};
+
+// ------------------------------------------------------------------ the platform, scripted
+
+struct Message {
+    std::string title;
+    std::string text;
+};
+
+class Recorder final : public MessageBoxes, public Beeper {
+  public:
+    MsgAnswer answer = MsgAnswer::Yes;
+    std::vector<Message> messages;
+    int beeps = 0;
+
+    MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override {
+        messages.push_back({std::string(title.empty() ? kAppTitle : title), std::string(text)});
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
+    }
+    void Beep() override { ++beeps; }
+};
+
+class FixedClock final : public Clock {
+  public:
+    Date today;
+    Date Today() const override { return today; }
+};
+
+// Widths of the window's 8-point sans-serif font, close enough to size a drop-down list.
+class ApproxMetrics final : public TextMetrics {
+  public:
+    int TextWidthTwips(std::string_view text) const override {
+        return static_cast<int>(text.size()) * 90;
+    }
+    int ScrollBarWidthPixels() const override { return 17; }
+    int TwipsPerPixel() const override { return 15; }
+};
+
+Date SystemToday() {
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+}
+
+Date ParseDate(const std::string& s) {
+    int y = 0, m = 0, d = 0;
+    char tail = 0;
+    if (std::sscanf(s.c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 || m < 1 || m > 12 || d < 1 ||
+        d > 31 || y < 100 || y > 9999) {
+        throw UsageError{"--today takes a date YYYY-MM-DD, not '" + s + "'"};
+    }
+    return {y, m, d};
+}
+
+// ------------------------------------------------------------------ options
+
+cxxopts::Options MakeOptions() {
+    cxxopts::Options o("orvane-cli", "Scripted user of the main window");
+    auto text = [] { return cxxopts::value<std::string>(); };
+    o.add_options()("asset-type", "", text())("method", "", text())("class", "", text())(
+        "life", "", text())("type-life", "", text())("business", "", text())(
+        "convention", "", text())("in-service", "", text())("cost", "", text())(
+        "allowance", "", text())("sales-price", "", text())("adj-tax-basis", "", text())(
+        "sold", "", text())("description", "", text())("paste", "", text())("calculate", "")(
+        "clear", "")("limits-dir", "", text())("today", "", text())("json", "")(
+        "answer", "", text())("batch", "", text())("help", "");
+    return o;
+}
+
+struct Action {
+    std::string option;
+    std::string value;
+};
+
+struct Script {
+    std::vector<Action> actions;
+    std::optional<std::string> limits_dir;
+    std::optional<std::string> today;
+    std::optional<std::string> answer;
+    std::optional<std::string> batch;
+    bool json = false;
+    bool help = false;
+};
+
+Script Parse(cxxopts::Options& options, const std::vector<std::string>& args) {
+    std::vector<const char*> argv;
+    argv.push_back("orvane-cli");
+    for (const auto& a : args)
+        argv.push_back(a.c_str());
+    Script s;
+    try {
+        auto result = options.parse(static_cast<int>(argv.size()), argv.data());
+        if (!result.unmatched().empty()) {
+            throw UsageError{"unexpected argument '" + result.unmatched().front() + "'"};
+        }
+        for (const auto& kv : result.arguments()) {
+            const std::string& k = kv.key();
+            if (k == "json") {
+                s.json = true;
+            } else if (k == "help") {
+                s.help = true;
+            } else if (k == "limits-dir") {
+                s.limits_dir = kv.value();
+            } else if (k == "today") {
+                s.today = kv.value();
+            } else if (k == "answer") {
+                s.answer = kv.value();
+            } else if (k == "batch") {
+                s.batch = kv.value();
+            } else {
+                s.actions.push_back({k, kv.value()});
+            }
+        }
+    } catch (const cxxopts::exceptions::exception& e) {
+        throw UsageError{e.what()};
+    }
+    return s;
+}
+
+MsgAnswer ParseAnswer(const std::string& v) {
+    if (v == "yes") return MsgAnswer::Yes;
+    if (v == "no") return MsgAnswer::No;
+    if (v == "cancel") return MsgAnswer::Cancel;
+    throw UsageError{"--answer takes yes, no or cancel, not '" + v + "'"};
+}
+
+// ------------------------------------------------------------------ applying actions
+
+int FindItem(const Control& list, const std::string& text) {
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        if (list.items[i] == text) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+class Runner {
+  public:
+    Runner(MainWindowModel& model, Recorder& recorder) : m_(model), rec_(recorder) {}
+
+    void Apply(const Action& a) {
+        const std::string& v = a.value;
+        const std::string& o = a.option;
+        if (o == "asset-type") {
+            Ctl id = v == "regular"        ? Ctl::optAssetType0
+                     : v == "relinquished" ? Ctl::optAssetType1
+                     : v == "replacement"  ? Ctl::optAssetType2
+                                           : Bad(a, "regular, relinquished or replacement");
+            ClickOrIgnore(a, id);
+        } else if (o == "method") {
+            Choose(a, Ctl::cboMethod, false);
+        } else if (o == "class") {
+            Choose(a, Ctl::cboClass, true);
+        } else if (o == "life") {
+            Choose(a, Ctl::cboLife, false);
+        } else if (o == "type-life") {
+            if (FocusOrIgnore(a, Ctl::cboLife)) m_.TypeText(v);
+        } else if (o == "business") {
+            TypeAndLeave(a, Ctl::txtBusinessPercent);
+        } else if (o == "convention") {
+            Ctl id = v == "half-year"     ? Ctl::optConvention0
+                     : v == "mid-quarter" ? Ctl::optConvention1
+                     : v == "mid-month"   ? Ctl::optConvention2
+                                          : Bad(a, "half-year, mid-quarter or mid-month");
+            ClickOrIgnore(a, id);
+        } else if (o == "in-service") {
+            if (FocusOrIgnore(a, Ctl::txtInService)) m_.TypeText(v);
+        } else if (o == "cost") {
+            TypeAndLeave(a, Ctl::txtCost);
+        } else if (o == "allowance") {
+            Ctl id = v == "30"    ? Ctl::chkBonus
+                     : v == "50"  ? Ctl::chkBonus50
+                     : v == "100" ? Ctl::chkBonus100
+                                  : Bad(a, "30, 50 or 100");
+            ClickOrIgnore(a, id);
+        } else if (o == "sales-price") {
+            TypeAndLeave(a, Ctl::txtSalesPrice);
+        } else if (o == "adj-tax-basis") {
+            TypeAndLeave(a, Ctl::txtAdjTaxBasis);
+        } else if (o == "sold") {
+            if (FocusOrIgnore(a, Ctl::mskSold)) m_.TypeText(v);
+        } else if (o == "description") {
+            TypeAndLeave(a, Ctl::txtDescription);
+        } else if (o == "paste") {
+            auto eq = v.find('=');
+            Ctl id = eq == std::string::npos ? Ctl::None : FindControl(v.substr(0, eq));
+            if (id == Ctl::None) Bad(a, "FIELD=TEXT with FIELD a text box of the window");
+            if (FocusOrIgnore(a, id)) m_.Paste(std::string_view(v).substr(eq + 1));
+        } else if (o == "calculate") {
+            ClickOrIgnore(a, Ctl::cmdCalculate);
+        } else if (o == "clear") {
+            ClickOrIgnore(a, Ctl::cmdClear);
+        }
+    }
+
+  private:
+    [[noreturn]] Ctl Bad(const Action& a, std::string_view expected) {
+        throw UsageError{"--" + a.option + " takes " + std::string(expected) + ", not '" + a.value +
+                         "'"};
+    }
+
+    void Ignore(const Action& a, std::string_view why) {
+        std::string text = "ignored: --" + a.option;
+        if (!a.value.empty() && a.value != "true") text += " " + a.value;
+        text += " (" + std::string(why) + ")";
+        rec_.messages.push_back({"orvane-cli", text});
+    }
+
+    void ClickOrIgnore(const Action& a, Ctl id) {
+        if (!m_.Click(id)) Ignore(a, std::string(Design(id).name) + " is disabled");
+    }
+
+    bool FocusOrIgnore(const Action& a, Ctl id) {
+        if (m_.Focus(id)) return true;
+        Ignore(a, std::string(Design(id).name) + " is disabled");
+        return false;
+    }
+
+    void TypeAndLeave(const Action& a, Ctl id) {
+        if (!FocusOrIgnore(a, id)) return;
+        m_.TypeText(a.value);
+        if (m_.form().focus() == id) m_.Tab();
+    }
+
+    void Choose(const Action& a, Ctl list, bool open_first) {
+        if (!m_.form().Usable(list))
+            return Ignore(a, std::string(Design(list).name) + " is disabled");
+        int index = FindItem(m_.form()[list], a.value);
+        if (index < 0) return Ignore(a, "not in the list of " + std::string(Design(list).name));
+        if (open_first) m_.OpenList(list);
+        m_.ChooseItem(list, index);
+    }
+
+    MainWindowModel& m_;
+    Recorder& rec_;
+};
+
+// ------------------------------------------------------------------ output
+
+Json MessagesJson(const Recorder& rec) {
+    Json list = Json::array();
+    for (const auto& msg : rec.messages)
+        list.push_back({{"title", msg.title}, {"text", msg.text}});
+    return list;
+}
+
+Json StatusJson(const ViewDeprForm& f) {
+    return {{"text", f[Ctl::stbMain].caption}, {"color", f[Ctl::stbMain].fore.Hex()}};
+}
+
+Json StateJson(const MainWindowModel& m, const Recorder& rec) {
+    const ViewDeprForm& f = m.form();
+    Json grid = Json::array();
+    for (int r = 0; r < ScheduleGrid::kRows; ++r) {
+        Json row = Json::array();
+        for (int c = 0; c < ScheduleGrid::kCols; ++c)
+            row.push_back(f.grid.Text(r, c));
+        grid.push_back(std::move(row));
+    }
+    Json red = Json::array();
+    Json fields = Json::object();
+    Json enabled = Json::object();
+    for (int i = 0; i < kControlCount; ++i) {
+        auto id = static_cast<Ctl>(i);
+        const ControlDesign& d = Design(id);
+        std::string name(d.name);
+        bool captioned = d.kind == Kind::Label || d.kind == Kind::CheckBox ||
+                         d.kind == Kind::Option || d.kind == Kind::Frame;
+        if (captioned && f[id].fore == kRed) red.push_back(name);
+        if (d.kind == Kind::TextBox || d.kind == Kind::MaskBox || d.kind == Kind::ComboList ||
+            d.kind == Kind::ComboEdit) {
+            fields[name] = f[id].text;
+        }
+        enabled[name] = f.Usable(id);
+    }
+    Json j;
+    j["status"] = StatusJson(f);
+    j["grid"] = std::move(grid);
+    j["allowance"] = f[Ctl::lblAllowance].caption;
+    j["adjusted_cost"] = f[Ctl::lblAdjCost].caption;
+    j["method_caption"] = m.depr().state.method_caption;
+    j["messages"] = MessagesJson(rec);
+    j["red_captions"] = std::move(red);
+    j["focus"] = f.focus() == Ctl::None ? "" : std::string(Design(f.focus()).name);
+    j["fields"] = std::move(fields);
+    j["enabled"] = std::move(enabled);
+    j["last_adj_tax_basis"] = m.depr().state.last_adj_tax_basis;
+    j["beeps"] = rec.beeps;
+    return j;
+}
+
+// The rows of the schedule that have a year, in year order.
+template <class F>
+void ForEachRow(const ScheduleGrid& g, F&& f) {
+    for (int group = 0; group < 4; ++group) {
+        int col = 1 + 3 * group;
+        for (int row = 1; row < ScheduleGrid::kRows; ++row) {
+            if (!g.Text(row, col).empty())
+                f(g.Text(row, col), g.Text(row, col + 1), g.Text(row, col + 2));
+        }
+    }
+}
+
+void PrintTable(const MainWindowModel& m, const Recorder& rec, std::ostream& out) {
+    const ViewDeprForm& f = m.form();
+    out << "status:        \"" << f[Ctl::stbMain].caption << "\" " << f[Ctl::stbMain].fore.Hex()
+        << "\n";
+    out << "allowance:     \"" << f[Ctl::lblAllowance].caption << "\"\n";
+    out << "adjusted cost: \"" << f[Ctl::lblAdjCost].caption << "\"\n";
+    out << "  Year      Depreciation    Adj. Tax Basis\n";
+    char line[128];
+    ForEachRow(f.grid, [&](const std::string& y, const std::string& d, const std::string& a) {
+        std::snprintf(line, sizeof line, "%6s %17s %17s\n", y.c_str(), d.c_str(), a.c_str());
+        out << line;
+    });
+    for (const auto& msg : rec.messages)
+        out << "message: [" << msg.title << "] " << msg.text << "\n";
+}
+
+Json BatchLine(const MainWindowModel& m, const Recorder& rec) {
+    Json rows = Json::array();
+    ForEachRow(m.form().grid,
+               [&](const std::string& y, const std::string& d, const std::string& a) {
+                   rows.push_back(Json::array({y, d, a}));
+               });
+    Json j;
+    j["status"] = StatusJson(m.form());
+    j["rows"] = std::move(rows);
+    j["messages"] = MessagesJson(rec);
+    return j;
+}
+
+void RunActions(MainWindowModel& model, Recorder& rec, const std::vector<Action>& actions) {
+    Runner runner(model, rec);
+    for (const auto& a : actions)
+        runner.Apply(a);
+    if (actions.empty() || actions.back().option != "calculate") {
+        runner.Apply({"calculate", "true"});
+    }
+}
+
+// Checks the values of the actions before anything runs, so that a bad one costs nothing.
+void CheckValues(const std::vector<Action>& actions) {
+    for (const auto& a : actions) {
+        auto one_of = [&](std::initializer_list<std::string_view> ok, std::string_view said) {
+            for (auto v : ok) {
+                if (a.value == v) return;
+            }
+            throw UsageError{"--" + a.option + " takes " + std::string(said) + ", not '" + a.value +
+                             "'"};
+        };
+        if (a.option == "asset-type")
+            one_of({"regular", "relinquished", "replacement"},
+                   "regular, relinquished or replacement");
+        if (a.option == "convention")
+            one_of({"half-year", "mid-quarter", "mid-month"},
+                   "half-year, mid-quarter or mid-month");
+        if (a.option == "allowance") one_of({"30", "50", "100"}, "30, 50 or 100");
+    }
+}
+
+struct Session {
+    Recorder recorder;
+    FixedClock clock;
+    ApproxMetrics metrics;
+    Services services;
+
+    explicit Session(const Script& s) {
+        clock.today = s.today ? ParseDate(*s.today) : SystemToday();
+        if (s.answer) recorder.answer = ParseAnswer(*s.answer);
+        services = {&recorder, &recorder, &clock, &metrics};
+    }
+};
+
+int RunBatch(cxxopts::Options& options, const Script& top, std::ostream& out, std::ostream& err) {
+    std::ifstream in(*top.batch);
+    if (!in) {
+        err << "orvane-cli: cannot read batch file '" << *top.batch << "'\n";
+        return 2;
+    }
+    Session session(top);
+    MainWindowModel prototype(session.services);
+    prototype.Form_Load();
+    std::string line;
+    std::string buffer;
+    std::vector<std::string> words;
+    int line_number = 0;
+    int failures = 0;
+    while (std::getline(in, line)) {
+        ++line_number;
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        session.recorder.messages.clear();
+        session.recorder.beeps = 0;
+        try {
+            if (!SplitWords(line, words)) throw UsageError{"unterminated quote"};
+            Script s = Parse(options, words);
+            if (s.batch || s.limits_dir || s.today || s.answer || s.json || s.help) {
+                throw UsageError{"settings belong on the command line, not in a batch line"};
+            }
+            CheckValues(s.actions);
+            MainWindowModel model(prototype);
+            RunActions(model, session.recorder, s.actions);
+            buffer += BatchLine(model, session.recorder).dump();
+        } catch (const UsageError& e) {
+            ++failures;
+            buffer +=
+                Json{{"error", "line " + std::to_string(line_number) + ": " + e.message}}.dump();
+        }
+        buffer += '\n';
+        if (buffer.size() > (1u << 16)) {
+            out << buffer;
+            buffer.clear();
+        }
+    }
+    out << buffer;
+    if (failures) {
+        err << "orvane-cli: " << failures << " batch line(s) had errors\n";
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool SplitWords(const std::string& line, std::vector<std::string>& words) {
+    words.clear();
+    std::string word;
+    bool in_word = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        char ch = line[i];
+        if (ch == '\'') {
+            auto end = line.find('\'', i + 1);
+            if (end == std::string::npos) return false;
+            word.append(line, i + 1, end - i - 1);
+            i = end;
+            in_word = true;
+        } else if (ch == '"') {
+            std::size_t j = i + 1;
+            for (; j < line.size() && line[j] != '"'; ++j) {
+                if (line[j] == '\\' && j + 1 < line.size() &&
+                    (line[j + 1] == '"' || line[j + 1] == '\\' || line[j + 1] == '$' ||
+                     line[j + 1] == '`')) {
+                    ++j;
+                }
+                word += line[j];
+            }
+            if (j >= line.size()) return false;
+            i = j;
+            in_word = true;
+        } else if (ch == '\\' && i + 1 < line.size()) {
+            word += line[++i];
+            in_word = true;
+        } else if (ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n') {
+            if (in_word) words.push_back(std::move(word));
+            word.clear();
+            in_word = false;
+        } else {
+            word += ch;
+            in_word = true;
+        }
+    }
+    if (in_word) words.push_back(std::move(word));
+    return true;
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    static cxxopts::Options options = MakeOptions();
+    try {
+        Script s = Parse(options, args);
+        if (s.help) {
+            out << kUsage;
+            return 0;
+        }
+        if (s.batch) {
+            if (!s.actions.empty()) throw UsageError{"--batch takes its actions from the file"};
+            return RunBatch(options, s, out, err);
+        }
+        CheckValues(s.actions);
+        Session session(s);
+        MainWindowModel model(session.services);
+        model.Form_Load();
+        RunActions(model, session.recorder, s.actions);
+        if (s.json) {
+            out << StateJson(model, session.recorder).dump(1) << "\n";
+        } else {
+            PrintTable(model, session.recorder, out);
+        }
+        return 0;
+    } catch (const UsageError& e) {
+        err << "orvane-cli: " << e.message << "\n";
+        return 2;
+    }
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,19 @@
+#pragma once
+// orvane-cli: a scripted user of the main window. Each option is one user action, applied in
+// order by the handlers the window uses; the window's state is printed at the end.
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane::cli {
+
+// Runs the command line (args without the program name); returns the exit code.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Splits one line into words the way a shell does with quotes and backslashes (no expansion).
+// Returns false on an unterminated quote.
+bool SplitWords(const std::string& line, std::vector<std::string>& words);
+
+}  // namespace orvane::cli
