@@ -1,0 +1,89 @@
+#pragma once
+// A loaded main window with scripted message boxes, beep counter and a fixed today.
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/model/main_window.h"
+
+namespace orvane::testing {
+
+class ScriptedPlatform : public MessageBoxes, public Beeper, public Clock, public TextMetrics {
+  public:
+    struct Box {
+        std::string title, text;
+    };
+    std::vector<Box> boxes;
+    int beeps = 0;
+    MsgAnswer answer = MsgAnswer::Yes;
+    Date today{2024, 6, 15};
+
+    MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons b) override {
+        boxes.push_back({std::string(title.empty() ? kAppTitle : title), std::string(text)});
+        return b == MsgButtons::Ok ? MsgAnswer::Ok : answer;
+    }
+    void Beep() override { ++beeps; }
+    Date Today() const override { return today; }
+    int TextWidthTwips(std::string_view t) const override {
+        return static_cast<int>(t.size()) * 90;
+    }
+    int ScrollBarWidthPixels() const override { return 17; }
+    int TwipsPerPixel() const override { return 15; }
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest() : window(Services{&platform, &platform, &platform, &platform}) {
+        window.Form_Load();
+    }
+
+    ViewDeprForm& f() { return window.form(); }
+    Control& c(Ctl id) { return window.form()[id]; }
+    DeprState& state() { return window.depr().state; }
+
+    void Choose(Ctl list, const std::string& text) {
+        const auto& items = c(list).items;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i] == text) {
+                if (list == Ctl::cboClass) {
+                    ASSERT_TRUE(window.OpenList(list));
+                }
+                ASSERT_TRUE(window.ChooseItem(list, static_cast<int>(i)));
+                return;
+            }
+        }
+        FAIL() << text << " is not in " << Design(list).name;
+    }
+    // Focus the field, type the text key by key, and leave it with Tab.
+    void Enter(Ctl field, const std::string& text) {
+        if (f().focus() == field) window.Tab();
+        ASSERT_TRUE(window.Focus(field)) << Design(field).name;
+        window.TypeText(text);
+        if (f().focus() == field) window.Tab();
+    }
+    void InService(const std::string& digits) {
+        if (f().focus() == Ctl::txtInService) window.Tab();
+        ASSERT_TRUE(window.Focus(Ctl::txtInService));
+        window.TypeText(digits);
+    }
+    void Calculate() { ASSERT_TRUE(window.Click(Ctl::cmdCalculate)); }
+    std::string Status() { return c(Ctl::stbMain).caption; }
+    std::string Cell(int row, int col) { return f().grid.Text(row, col); }
+    // The depreciation texts of the rows that show a year, in year order.
+    std::vector<std::string> Amounts() {
+        std::vector<std::string> out;
+        for (int g = 0; g < 4; ++g) {
+            for (int r = 1; r < ScheduleGrid::kRows; ++r) {
+                if (!Cell(r, 1 + 3 * g).empty()) out.push_back(Cell(r, 2 + 3 * g));
+            }
+        }
+        return out;
+    }
+
+    ScriptedPlatform platform;
+    MainWindowModel window;
+};
+
+}  // namespace orvane::testing
