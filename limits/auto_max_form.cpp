@@ -1,0 +1,62 @@
+#include "limits/auto_max_form.h"
+
+namespace orvane {
+namespace {
+
+using K = Kind;
+
+// Text boxes 1215 x 285 at left 1440, labels 255 high, buttons 975 x 285 at left 3240.
+constexpr std::array<EdDesign, kEdCount> kDesign = {{
+    {"lblYear", K::Label, "Year:", 960, 280, 375, 255, -1, 0},
+    {"txtYear", K::TextBox, "", 1440, 240, 1215, 285, 0, 4},
+    {"lblYear0", K::Label, " 1st Yr + 30%:", 260, 645, 1095, 255, -1, 0},
+    {"txtYear0", K::TextBox, "", 1440, 600, 1215, 285, 1, 7},
+    {"lblYear5", K::Label, "1st Yr + 50%:", 315, 1000, 1095, 255, -1, 0},
+    {"txtYear5", K::TextBox, "", 1440, 960, 1215, 285, 19, 0},
+    {"lblYear1", K::Label, " 1st Year Max:", 240, 1350, 1095, 255, -1, 0},
+    {"txtYear1", K::TextBox, "", 1440, 1320, 1215, 285, 2, 7},
+    {"lblYear2", K::Label, "2nd Year Max:", 315, 1720, 1095, 255, -1, 0},
+    {"txtYear2", K::TextBox, "", 1440, 1680, 1215, 285, 3, 7},
+    {"lblYear3", K::Label, "3th Year Max:", 315, 2080, 1095, 255, -1, 0},
+    {"txtYear3", K::TextBox, "", 1440, 2040, 1215, 285, 4, 7},
+    {"lblYear4", K::Label, "4th Year Max:", 315, 2440, 990, 255, -1, 0},
+    {"txtYear4", K::TextBox, "", 1440, 2400, 1215, 285, 5, 0},
+    {"cmdNext", K::Button, "&Next", 3240, 480, 975, 285, 6, 0},
+    {"cmdPrevious", K::Button, "&Previous", 3240, 840, 975, 285, 7, 0},
+    {"cmdDelete", K::Button, "&Delete", 3240, 1200, 975, 285, 8, 0},
+    {"cmdAdd", K::Button, "&Add", 3240, 1560, 975, 285, 9, 0},
+    {"cmdSave", K::Button, "&Save", 3240, 1920, 975, 285, 10, 0},
+    {"cmdClose", K::Button, "&Close", 3240, 2280, 975, 285, 11, 0},
+    {"stbAuto", K::Status, "", 45, 3000, 4575, 255, -1, 0},
+}};
+
+}  // namespace
+
+const EdDesign& Design(Ed id) {
+    return kDesign[static_cast<int>(id)];
+}
+
+Ed FindEditorControl(std::string_view name) {
+    for (int i = 0; i < kEdCount; ++i) {
+        if (kDesign[i].name == name) return static_cast<Ed>(i);
+    }
+    return Ed::None;
+}
+
+AutoMaxForm::AutoMaxForm() {
+    for (int i = 0; i < kEdCount; ++i) {
+        const EdDesign& d = kDesign[i];
+        Control& c = controls[i];
+        c.caption = std::string(d.caption);
+        c.fore = kBlack;
+        if (d.kind != K::TextBox) c.back = kButtonFace;
+    }
+}
+
+void AutoMaxForm::SetBoxText(Ed id, std::string_view text) {
+    (*this)[id].text = std::string(text.substr(0, text.find('\0')));
+    (*this)[id].sel_start = 0;
+    (*this)[id].sel_length = 0;
+}
+
+}  // namespace orvane

@@ -1,0 +1,87 @@
+#pragma once
+// The controls of the limit editor frmAutoMax as plain state, in the same terms as the main
+// window's controls: texts, captions, colours, weight, focus and selection.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "engine/form.h"
+
+namespace orvane {
+
+// Every control of frmAutoMax.
+enum class Ed : std::uint8_t {
+    lblYear,
+    txtYear,
+    lblYear0,
+    txtYear0,
+    lblYear5,
+    txtYear5,
+    lblYear1,
+    txtYear1,
+    lblYear2,
+    txtYear2,
+    lblYear3,
+    txtYear3,
+    lblYear4,
+    txtYear4,
+    cmdNext,
+    cmdPrevious,
+    cmdDelete,
+    cmdAdd,
+    cmdSave,
+    cmdClose,
+    stbAuto,
+    kCount,
+    None = kCount,
+};
+inline constexpr int kEdCount = static_cast<int>(Ed::kCount);
+
+// Fixed design of one control: place and size in twips within the client area, tab order (-1:
+// no tab stop) and length limit in characters (0: none).
+struct EdDesign {
+    std::string_view name;
+    Kind kind;
+    std::string_view caption;
+    int left, top, width, height;
+    int tab_index;
+    int max_length;
+};
+const EdDesign& Design(Ed id);
+// Looks a control up by its name ("txtYear3"); Ed::None when unknown.
+Ed FindEditorControl(std::string_view name);
+
+inline constexpr int kAutoMaxClientWidth = 4680;
+inline constexpr int kAutoMaxClientHeight = 3375;
+inline constexpr std::string_view kAutoMaxCaption = "Automobile  Maximun Amounts";
+inline constexpr std::string_view kCleanFuelCaption = "Clean Fuel Auto Max Amount";
+
+// The seven boxes of a record in the order of the record's fields: year, then the six amounts
+// as the file stores them (the 50% amount last).
+inline constexpr std::array<Ed, 7> kRecordBoxes = {Ed::txtYear,  Ed::txtYear0, Ed::txtYear1,
+                                                   Ed::txtYear2, Ed::txtYear3, Ed::txtYear4,
+                                                   Ed::txtYear5};
+// The label beside each of kRecordBoxes.
+inline constexpr std::array<Ed, 7> kRecordLabels = {Ed::lblYear,  Ed::lblYear0, Ed::lblYear1,
+                                                    Ed::lblYear2, Ed::lblYear3, Ed::lblYear4,
+                                                    Ed::lblYear5};
+
+struct AutoMaxForm {
+    AutoMaxForm();
+
+    Control& operator[](Ed id) { return controls[static_cast<int>(id)]; }
+    const Control& operator[](Ed id) const { return controls[static_cast<int>(id)]; }
+
+    // A text box shows its text up to the first NUL character, as the edit control does.
+    void SetBoxText(Ed id, std::string_view text);
+
+    std::array<Control, kEdCount> controls;
+    std::string caption{kAutoMaxCaption};
+    int left = 0, top = 0;  // twips on the screen
+    int width = kAutoMaxClientWidth, height = kAutoMaxClientHeight;
+    Ed focus = Ed::None;
+    Ed cancel_button = Ed::cmdClose;  // Esc presses it; there is no default button
+};
+
+}  // namespace orvane

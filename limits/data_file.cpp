@@ -1,0 +1,297 @@
+#include "limits/data_file.h"
+
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "engine/numtext.h"
+#include "limits/ansi.h"
+
+namespace orvane {
+namespace {
+
+constexpr int kBadFileNumber = 52;
+constexpr int kBadRecordNumber = 63;
+
+std::string FitAnsi(std::string_view utf8, int width) {
+    std::string ansi = Utf8ToAnsi(utf8);
+    ansi.resize(static_cast<std::size_t>(width), ' ');
+    return ansi;
+}
+
+}  // namespace
+
+std::string& VehicleLimitRecord::Field(int i) {
+    return const_cast<std::string&>(std::as_const(*this).Field(i));
+}
+
+const std::string& VehicleLimitRecord::Field(int i) const {
+    switch (i) {
+        case 0:
+            return Year;
+        case 1:
+            return FirstYearBonus30Max;
+        case 2:
+            return FirstYearMax;
+        case 3:
+            return SecondYearMax;
+        case 4:
+            return ThirdYearMax;
+        case 5:
+            return FourthYearMax;
+        case 6:
+            return FirstYearBonus50Max;
+        default:
+            Raise(fault::kSubscript);
+    }
+}
+
+RecordBytes EncodeRecord(const VehicleLimitRecord& record) {
+    RecordBytes bytes;
+    for (int i = 0; i < VehicleLimitRecord::kFieldCount; ++i) {
+        const FieldLayout& f = kRecordLayout[i];
+        std::string field = FitAnsi(record.Field(i), f.width);
+        std::copy(field.begin(), field.end(), bytes.begin() + f.offset);
+    }
+    return bytes;
+}
+
+VehicleLimitRecord DecodeRecord(std::span<const char> bytes) {
+    RecordBytes full;
+    full.fill(' ');
+    std::size_t n = std::min(bytes.size(), full.size());
+    std::copy_n(bytes.begin(), n, full.begin());
+    VehicleLimitRecord record;
+    for (int i = 0; i < VehicleLimitRecord::kFieldCount; ++i) {
+        const FieldLayout& f = kRecordLayout[i];
+        record.Field(i) = AnsiToUtf8(std::string_view(full.data() + f.offset, f.width));
+    }
+    return record;
+}
+
+std::string FitField(std::string_view text, int width) {
+    return AnsiToUtf8(FitAnsi(text, width));
+}
+
+std::int32_t RecordCountForLength(std::int64_t length) {
+    std::int64_t count = length / kRecordLength;
+    std::int64_t rest = length % kRecordLength;
+    if (2 * rest > kRecordLength || (2 * rest == kRecordLength && count % 2 == 1)) ++count;
+    if (count > std::numeric_limits<std::int32_t>::max()) Raise(fault::kOverflow);
+    return count == 0 ? 1 : static_cast<std::int32_t>(count);
+}
+
+DataFile::DataFile(std::filesystem::path folder, MessageBoxes& boxes, FileSystem& fs)
+    : folder_(std::move(folder)), boxes_(boxes), fs_(fs) {}
+
+DataFile::~DataFile() {
+    if (FileNumber > 0) {
+        try {
+            fs_.Close(FileNumber);
+        } catch (const Fault&) {
+        }
+    }
+}
+
+std::string DataFile::PathOf(std::string_view file_name) const {
+    return (folder_ / std::filesystem::path(file_name)).string();
+}
+
+void DataFile::OpenFile(std::string_view file_name) {
+    // Only one limit file is open at a time; a file still open is let go quietly.
+    if (FileNumber > 0) {
+        try {
+            fs_.Close(FileNumber);
+        } catch (const Fault&) {
+        }
+        FileNumber = 0;
+    }
+    auto statement = [&](auto&& run) {
+        try {
+            run();
+        } catch (const Fault&) {
+            boxes_.Show(limit_text::kCantOpen, "", MsgButtons::Ok);
+        }
+    };
+    RecordLength = kRecordLength;
+    open_path_ = PathOf(file_name);
+    statement([&] { FileNumber = fs_.Open(open_path_, OpenMode::ReadWrite); });
+    CurrentRecord = 1;
+    statement([&] {
+        if (FileNumber <= 0) Raise(kBadFileNumber);
+        RecordCount = RecordCountForLength(fs_.Size(FileNumber));
+    });
+    if (RecordCount == 0) RecordCount = 1;
+}
+
+void DataFile::CloseFile() {
+    NumberedTrap trap(boxes_, limit_text::kCloseFileError);
+    if (FileNumber <= 0) return;
+    int handle = std::exchange(FileNumber, 0);
+    trap.Run([&] { fs_.Close(handle); });
+}
+
+std::size_t DataFile::ReadRecordBytes(std::int32_t number, RecordBytes& bytes) {
+    if (FileNumber <= 0) Raise(kBadFileNumber);
+    if (number < 1) Raise(kBadRecordNumber);
+    std::int64_t offset = static_cast<std::int64_t>(number - 1) * kRecordLength;
+    return fs_.ReadAt(FileNumber, offset, bytes);
+}
+
+VehicleLimitRecord DataFile::ReadRecord(std::int32_t number) {
+    RecordBytes bytes;
+    std::size_t n = ReadRecordBytes(number, bytes);
+    return DecodeRecord(std::span<const char>(bytes.data(), n));
+}
+
+bool DataFile::SearchFile(std::string_view year) {
+    NumberedTrap trap(boxes_, limit_text::kSearchFileError);
+    for (std::int32_t i = 1; i <= RecordCount; ++i) {
+        trap.Run([&] { RecordBuffer = ReadRecord(i); });
+        if (RecordBuffer.Year == year) return true;
+        if (i == std::numeric_limits<std::int32_t>::max()) break;
+    }
+    return false;
+}
+
+void DataFile::ShowCurrentRecord() {
+    NumberedTrap trap(boxes_, limit_text::kShowRecordError);
+    trap.Run([&] { RecordBuffer = ReadRecord(CurrentRecord); });
+    for (int i = 0; i < VehicleLimitRecord::kFieldCount; ++i) {
+        std::string& field = RecordBuffer.Field(i);
+        field = std::string(Trim(field));
+        if (editor) editor->SetBoxText(kRecordBoxes[i], field);
+    }
+}
+
+void DataFile::CopyOpenFile(int temp) {
+    if (FileNumber <= 0) Raise(kBadFileNumber);
+    std::vector<char> chunk(64 * 1024);
+    std::int64_t offset = 0;
+    for (;;) {
+        std::size_t n = fs_.ReadAt(FileNumber, offset, chunk);
+        if (n == 0) break;
+        fs_.WriteAt(temp, offset, std::span<const char>(chunk.data(), n));
+        offset += static_cast<std::int64_t>(n);
+    }
+}
+
+void DataFile::Rewrite(const std::string& target, const std::function<void(int temp)>& fill) {
+    const std::string temp_path = PathOf(kTempFileName);
+    if (fs_.Exists(temp_path)) fs_.Remove(temp_path);
+    int temp = fs_.Open(temp_path, OpenMode::Replace);
+    auto discard = [&](bool close) {
+        if (close) {
+            try {
+                fs_.Close(temp);
+            } catch (const Fault&) {
+            }
+        }
+        try {
+            fs_.Remove(temp_path);
+        } catch (const Fault&) {
+        }
+    };
+    try {
+        fill(temp);
+        fs_.Sync(temp);
+    } catch (const Fault&) {
+        discard(true);
+        throw;
+    }
+    try {
+        fs_.Close(temp);
+        fs_.Replace(temp_path, target);
+    } catch (const Fault&) {
+        discard(false);
+        throw;
+    }
+}
+
+void DataFile::Notice(std::string_view text) {
+    if (!editor) return;
+    Control& status = (*editor)[Ed::stbAuto];
+    status.fore = kBlue;
+    status.bold = false;
+    status.text = std::string(text);
+}
+
+void DataFile::SaveCurrentRecord() {
+    NumberedTrap trap(boxes_, limit_text::kSaveRecordError);
+    if (editor) {
+        for (int i = 0; i < VehicleLimitRecord::kFieldCount; ++i) {
+            RecordBuffer.Field(i) =
+                FitField((*editor)[kRecordBoxes[i]].text, kRecordLayout[i].width);
+        }
+    }
+    bool replaced = trap.Run([&] {
+        if (FileNumber <= 0) Raise(kBadFileNumber);
+        if (CurrentRecord < 1) Raise(kBadRecordNumber);
+        const RecordBytes bytes = EncodeRecord(RecordBuffer);
+        const std::int64_t offset = static_cast<std::int64_t>(CurrentRecord - 1) * kRecordLength;
+        Rewrite(open_path_, [&](int temp) {
+            CopyOpenFile(temp);
+            fs_.WriteAt(temp, offset, bytes);
+        });
+    });
+    if (replaced) {
+        trap.Run([&] { fs_.SyncFolder(folder_.string()); });
+        // The handle still reads the old contents: take up the new file.
+        trap.Run([&] {
+            int old = std::exchange(FileNumber, 0);
+            try {
+                fs_.Close(old);
+            } catch (const Fault&) {
+            }
+            FileNumber = fs_.Open(open_path_, OpenMode::ReadWrite);
+        });
+    }
+    Notice(limit_text::kRecordUpdated);
+}
+
+void DataFile::Delete(std::string_view file_name) {
+    MsgAnswer answer = boxes_.Show(limit_text::kDeleteQuestion, "", MsgButtons::YesNoCancel);
+    if (answer != MsgAnswer::Yes) return;
+
+    NumberedTrap trap(boxes_, limit_text::kDeleteError);
+    const std::string temp_path = PathOf(kTempFileName);
+    // A Temp.tmp left by an interrupted rewrite must not leak its records into this one.
+    trap.Run([&] {
+        if (fs_.Exists(temp_path)) fs_.Remove(temp_path);
+    });
+
+    const std::int32_t deleted = CurrentRecord;
+    // The surviving records, byte for byte and in their order; positions past the end of the
+    // file (made room for by Add, never saved) have no bytes to copy.
+    bool replaced = trap.Run([&] {
+        if (FileNumber <= 0) Raise(kBadFileNumber);
+        Rewrite(PathOf(file_name), [&](int temp) {
+            std::int64_t out = 0;
+            for (std::int32_t i = 1; i <= RecordCount; ++i) {
+                if (i != deleted) {
+                    RecordBytes bytes;
+                    std::size_t n = ReadRecordBytes(i, bytes);
+                    fs_.WriteAt(temp, out, std::span<const char>(bytes.data(), n));
+                    out += static_cast<std::int64_t>(n);
+                }
+                if (i == std::numeric_limits<std::int32_t>::max()) break;
+            }
+        });
+    });
+    // Nothing was removed when the new file could not be put in place: the limit file and the
+    // screen stay as they were.
+    if (!replaced) return;
+    trap.Run([&] { fs_.SyncFolder(folder_.string()); });
+    trap.Run([&] {
+        int old = std::exchange(FileNumber, 0);
+        if (old > 0) fs_.Close(old);
+    });
+    OpenFile(file_name);
+    CurrentRecord = deleted;
+    if (RecordCount == 0) RecordCount = 1;
+    if (CurrentRecord > RecordCount) CurrentRecord = RecordCount;
+    ShowCurrentRecord();
+    Notice(limit_text::kRecordDeleted);
+}
+
+}  // namespace orvane

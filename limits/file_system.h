@@ -1,0 +1,59 @@
+#pragma once
+// The handful of file operations the limit files need, behind an interface so that tests can
+// make any one of them fail (a full disk, a refused rename) or stop the process in the middle.
+// Every failure is raised as a Fault with the runtime's file fault numbers.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace orvane {
+
+enum class OpenMode {
+    ReadWrite,  // read and write, a missing file is created empty
+    Replace,    // write only, created or emptied
+};
+
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+    // Returns a handle (> 0).
+    virtual int Open(const std::string& path, OpenMode mode) = 0;
+    virtual void Close(int handle) = 0;
+    virtual std::int64_t Size(int handle) = 0;
+    // Reads up to buffer.size() bytes at offset; fewer at the end of the file.
+    virtual std::size_t ReadAt(int handle, std::int64_t offset, std::span<char> buffer) = 0;
+    // Writes all of data at offset; a gap past the end reads back as zero bytes.
+    virtual void WriteAt(int handle, std::int64_t offset, std::span<const char> data) = 0;
+    // Forces the file's data to the disk.
+    virtual void Sync(int handle) = 0;
+    virtual bool Exists(const std::string& path) = 0;
+    virtual void Remove(const std::string& path) = 0;
+    // Renames from over to in one step: afterwards `to` is either the old file or the new one.
+    virtual void Replace(const std::string& from, const std::string& to) = 0;
+    // Forces a folder's entries (a rename in it) to the disk.
+    virtual void SyncFolder(const std::string& folder) = 0;
+};
+
+// The real file system through POSIX calls.
+class PosixFileSystem : public FileSystem {
+  public:
+    int Open(const std::string& path, OpenMode mode) override;
+    void Close(int handle) override;
+    std::int64_t Size(int handle) override;
+    std::size_t ReadAt(int handle, std::int64_t offset, std::span<char> buffer) override;
+    void WriteAt(int handle, std::int64_t offset, std::span<const char> data) override;
+    void Sync(int handle) override;
+    bool Exists(const std::string& path) override;
+    void Remove(const std::string& path) override;
+    void Replace(const std::string& from, const std::string& to) override;
+    void SyncFolder(const std::string& folder) override;
+};
+
+// The process-wide real file system.
+FileSystem& DefaultFileSystem();
+
+// The runtime's fault number for a C library error number (ENOSPC gives 61 "Disk full").
+int FaultNumberForErrno(int error);
+
+}  // namespace orvane
