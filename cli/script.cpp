@@ -117,16 +117,30 @@ Date ParseDate(const std::string& s) {
 
 // ------------------------------------------------------------------ options
 
+// Every option: its name and whether it takes a value.
+struct OptionSpec {
+    const char* name;
+    bool takes_value;
+};
+constexpr OptionSpec kOptions[] = {
+    {"asset-type", true}, {"method", true},      {"class", true},       {"life", true},
+    {"type-life", true},  {"business", true},    {"convention", true},  {"in-service", true},
+    {"cost", true},       {"allowance", true},   {"sales-price", true}, {"adj-tax-basis", true},
+    {"sold", true},       {"description", true}, {"paste", true},       {"calculate", false},
+    {"clear", false},     {"limits-dir", true},  {"today", true},       {"json", false},
+    {"answer", true},     {"batch", true},       {"help", false},
+};
+
 cxxopts::Options MakeOptions() {
     cxxopts::Options o("orvane-cli", "Scripted user of the main window");
-    auto text = [] { return cxxopts::value<std::string>(); };
-    o.add_options()("asset-type", "", text())("method", "", text())("class", "", text())(
-        "life", "", text())("type-life", "", text())("business", "", text())(
-        "convention", "", text())("in-service", "", text())("cost", "", text())(
-        "allowance", "", text())("sales-price", "", text())("adj-tax-basis", "", text())(
-        "sold", "", text())("description", "", text())("paste", "", text())("calculate", "")(
-        "clear", "")("limits-dir", "", text())("today", "", text())("json", "")(
-        "answer", "", text())("batch", "", text())("help", "");
+    auto adder = o.add_options();
+    for (const auto& spec : kOptions) {
+        if (spec.takes_value) {
+            adder(spec.name, "", cxxopts::value<std::string>());
+        } else {
+            adder(spec.name, "");
+        }
+    }
     return o;
 }
 
@@ -145,6 +159,48 @@ struct Script {
     bool help = false;
 };
 
+void Assign(Script& s, const std::string& key, std::string value) {
+    if (key == "json") {
+        s.json = true;
+    } else if (key == "help") {
+        s.help = true;
+    } else if (key == "limits-dir") {
+        s.limits_dir = std::move(value);
+    } else if (key == "today") {
+        s.today = std::move(value);
+    } else if (key == "answer") {
+        s.answer = std::move(value);
+    } else if (key == "batch") {
+        s.batch = std::move(value);
+    } else {
+        s.actions.push_back({key, std::move(value)});
+    }
+}
+
+// The quick road for the plain "--option value" words of a batch line; anything else (an
+// unknown option, a missing value, "--option=value") goes to the full parser, which also words
+// the errors.
+std::optional<Script> QuickParse(const std::vector<std::string>& args) {
+    Script s;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (!word.starts_with("--")) return std::nullopt;
+        std::string_view name = std::string_view(word).substr(2);
+        const OptionSpec* spec = nullptr;
+        for (const auto& o : kOptions) {
+            if (name == o.name) spec = &o;
+        }
+        if (spec == nullptr) return std::nullopt;
+        if (!spec->takes_value) {
+            Assign(s, word.substr(2), "true");
+            continue;
+        }
+        if (i + 1 >= args.size() || args[i + 1].starts_with("-")) return std::nullopt;
+        Assign(s, word.substr(2), args[++i]);
+    }
+    return s;
+}
+
 Script Parse(cxxopts::Options& options, const std::vector<std::string>& args) {
     std::vector<const char*> argv;
     argv.push_back("orvane-cli");
@@ -156,24 +212,8 @@ Script Parse(cxxopts::Options& options, const std::vector<std::string>& args) {
         if (!result.unmatched().empty()) {
             throw UsageError{"unexpected argument '" + result.unmatched().front() + "'"};
         }
-        for (const auto& kv : result.arguments()) {
-            const std::string& k = kv.key();
-            if (k == "json") {
-                s.json = true;
-            } else if (k == "help") {
-                s.help = true;
-            } else if (k == "limits-dir") {
-                s.limits_dir = kv.value();
-            } else if (k == "today") {
-                s.today = kv.value();
-            } else if (k == "answer") {
-                s.answer = kv.value();
-            } else if (k == "batch") {
-                s.batch = kv.value();
-            } else {
-                s.actions.push_back({k, kv.value()});
-            }
-        }
+        for (const auto& kv : result.arguments())
+            Assign(s, kv.key(), kv.value());
     } catch (const cxxopts::exceptions::exception& e) {
         throw UsageError{e.what()};
     }
@@ -375,21 +415,77 @@ void PrintTable(const MainWindowModel& m, const Recorder& rec, std::ostream& out
         std::snprintf(line, sizeof line, "%6s %17s %17s\n", y.c_str(), d.c_str(), a.c_str());
         out << line;
     });
-    for (const auto& msg : rec.messages)
+    for (const auto& msg : rec.messages) {
         out << "message: [" << msg.title << "] " << msg.text << "\n";
+    }
+    std::string red;
+    for (int i = 0; i < kControlCount; ++i) {
+        auto id = static_cast<Ctl>(i);
+        Kind k = Design(id).kind;
+        if ((k == Kind::Label || k == Kind::CheckBox) && f[id].fore == kRed) {
+            red += " " + std::string(Design(id).name);
+        }
+    }
+    if (!red.empty()) out << "red:" << red << "\n";
+    if (rec.beeps) out << "beeps: " << rec.beeps << "\n";
+    out << "focus: " << (f.focus() == Ctl::None ? "" : Design(f.focus()).name) << "\n";
 }
 
-Json BatchLine(const MainWindowModel& m, const Recorder& rec) {
-    Json rows = Json::array();
-    ForEachRow(m.form().grid,
-               [&](const std::string& y, const std::string& d, const std::string& a) {
-                   rows.push_back(Json::array({y, d, a}));
-               });
-    Json j;
-    j["status"] = StatusJson(m.form());
-    j["rows"] = std::move(rows);
-    j["messages"] = MessagesJson(rec);
-    return j;
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    std::size_t plain = 0;
+    while (plain < text.size() && text[plain] != '"' && text[plain] != '\\' &&
+           static_cast<unsigned char>(text[plain]) >= 0x20) {
+        ++plain;
+    }
+    out.append(text.substr(0, plain));
+    for (char ch : text.substr(plain)) {
+        auto u = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (u < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", u);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    out += '"';
+}
+
+// One compact line {"status": ..., "rows": [...], "messages": [...]}, written straight into
+// `out`: the batch writes a hundred thousand of them.
+void AppendBatchLine(const MainWindowModel& m, const Recorder& rec, std::string& out) {
+    const ViewDeprForm& f = m.form();
+    out += R"({"status":{"text":)";
+    AppendJsonString(out, f[Ctl::stbMain].caption);
+    out += R"(,"color":)";
+    AppendJsonString(out, f[Ctl::stbMain].fore.Hex());
+    out += R"(},"rows":[)";
+    bool first = true;
+    ForEachRow(f.grid, [&](const std::string& y, const std::string& d, const std::string& a) {
+        out += first ? "[" : ",[";
+        first = false;
+        AppendJsonString(out, y);
+        out += ',';
+        AppendJsonString(out, d);
+        out += ',';
+        AppendJsonString(out, a);
+        out += ']';
+    });
+    out += R"(],"messages":[)";
+    first = true;
+    for (const auto& msg : rec.messages) {
+        out += first ? R"({"title":)" : R"(,{"title":)";
+        first = false;
+        AppendJsonString(out, msg.title);
+        out += R"(,"text":)";
+        AppendJsonString(out, msg.text);
+        out += '}';
+    }
+    out += "]}";
 }
 
 void RunActions(MainWindowModel& model, Recorder& rec, const std::vector<Action>& actions) {
@@ -455,14 +551,15 @@ int RunBatch(cxxopts::Options& options, const Script& top, std::ostream& out, st
         session.recorder.beeps = 0;
         try {
             if (!SplitWords(line, words)) throw UsageError{"unterminated quote"};
-            Script s = Parse(options, words);
+            std::optional<Script> quick = QuickParse(words);
+            Script s = quick ? std::move(*quick) : Parse(options, words);
             if (s.batch || s.limits_dir || s.today || s.answer || s.json || s.help) {
                 throw UsageError{"settings belong on the command line, not in a batch line"};
             }
             CheckValues(s.actions);
             MainWindowModel model(prototype);
             RunActions(model, session.recorder, s.actions);
-            buffer += BatchLine(model, session.recorder).dump();
+            AppendBatchLine(model, session.recorder, buffer);
         } catch (const UsageError& e) {
             ++failures;
             buffer +=

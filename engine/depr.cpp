@@ -51,7 +51,7 @@ int MonthOf(std::string_view text) {
 // ---------------------------------------------------------------- status and validation
 
 void Depr::ShowStatus(std::string_view text) {
-    c(Ctl::stbMain).caption = std::string(text);
+    c(Ctl::stbMain).caption.assign(text);
 }
 
 void Depr::ValidateInputs() {
@@ -341,7 +341,7 @@ std::optional<double> Depr::TableAmount(int quarter, double basis, double life, 
         bool table_class =
             life == 3 || life == 5 || life == 7 || life == 10 || life == 15 || life == 20;
         if (!table_class) Raise(fault::kSubscript);
-        state.method_caption = std::string(life <= 10 ? caption::kMacrs200 : caption::kMacrs150);
+        state.method_caption.assign(life <= 10 ? caption::kMacrs200 : caption::kMacrs150);
         auto rates = MacrsRates(quarter, static_cast<int>(life));
         if (year < 1 || year > static_cast<int>(rates.size())) Raise(fault::kSubscript);
         double rate = rates[year - 1];
@@ -364,7 +364,7 @@ std::optional<double> Depr::MACRSMidQuarterAmount(int quarter, double basis, dou
 }
 
 std::optional<double> Depr::ResidentialRentalAmount(double basis, std::int16_t year) {
-    state.method_caption = std::string(caption::kMacrsStraight);
+    state.method_caption.assign(caption::kMacrsStraight);
     auto rate =
         RealPropertyRate(RealProperty::Residential275, year, MonthOf(Text(Ctl::txtInService)));
     if (!rate) return std::nullopt;
@@ -372,7 +372,7 @@ std::optional<double> Depr::ResidentialRentalAmount(double basis, std::int16_t y
 }
 
 std::optional<double> Depr::NonResidentialAmount(double basis, std::int16_t year) {
-    state.method_caption = std::string(caption::kMacrsStraight);
+    state.method_caption.assign(caption::kMacrsStraight);
     auto rate =
         RealPropertyRate(RealProperty::NonResidential315, year, MonthOf(Text(Ctl::txtInService)));
     if (!rate) return std::nullopt;
@@ -380,7 +380,7 @@ std::optional<double> Depr::NonResidentialAmount(double basis, std::int16_t year
 }
 
 std::optional<double> Depr::NonResidential39Amount(double basis, std::int16_t year) {
-    state.method_caption = std::string(caption::kMacrsStraight);
+    state.method_caption.assign(caption::kMacrsStraight);
     auto rate =
         RealPropertyRate(RealProperty::NonResidential39, year, MonthOf(Text(Ctl::txtInService)));
     if (!rate) return std::nullopt;
@@ -401,7 +401,7 @@ std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t ye
                                       std::int16_t quarter) {
     static constexpr double kFirst[] = {0.5, 0.875, 0.625, 0.375, 0.125};
     static constexpr double kLast[] = {0.5, 0.125, 0.375, 0.625, 0.875};
-    state.method_caption = std::string(caption::kAds);
+    state.method_caption.assign(caption::kAds);
     if (Val(Text(Ctl::txtBusinessPercent)) > 0) basis = basis * state.business_percent;
     bool known_quarter = quarter >= 0 && quarter <= 4;
     double whole = RoundEven(life);
@@ -622,7 +622,7 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
     }
     c(Ctl::stbMain).fore = kBlue;
     c(Ctl::stbMain).bold = false;
-    state.method_caption = std::string(caption::kLuxuryAuto);
+    state.method_caption.assign(caption::kLuxuryAuto);
     ShowStatus(state.method_caption);
 }
 

@@ -1,5 +1,6 @@
 #include "engine/numtext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -23,6 +24,15 @@ double ParseClean(const char* first, const char* last) {
     if (p != last && (*p == '+' || *p == '-')) {
         negative = *p == '-';
         ++p;
+    }
+    if (last - p <= 15) {
+        // Plain whole numbers, the usual case, are exact without the general parser.
+        long long whole = 0;
+        const char* q = p;
+        while (q != last && IsDigit(*q))
+            whole = whole * 10 + (*q++ - '0');
+        if (q == last && q != p)
+            return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     }
     auto [end, ec] = std::from_chars(p, last, v, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) Raise(fault::kOverflow);
@@ -69,14 +79,19 @@ Decimal ToDecimal(double value) {
     for (; p != res.ptr && *p != 'e'; ++p) {
         if (IsDigit(*p)) d.digits[n++] = *p;
     }
-    d.exponent = std::atoi(p + 1);
+    if (p != res.ptr) {
+        ++p;  // past the 'e'
+        if (p != res.ptr && *p == '+') ++p;
+        std::from_chars(p, res.ptr, d.exponent);
+    }
     return d;
 }
 
 // Rounds at `decimals` places; `even` chooses the rule for an exact half.
 double RoundDecimal(double value, int decimals, bool even) {
+    static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
     if (!std::isfinite(value)) return value;
-    double scale = std::pow(10.0, decimals);
+    double scale = decimals >= 0 && decimals <= 8 ? kPowers[decimals] : std::pow(10.0, decimals);
     double scaled = value * scale;
     if (std::fabs(scaled) >= 1e15) return value;
     double whole = std::trunc(scaled);
@@ -99,14 +114,15 @@ double RoundDecimal(double value, int decimals, bool even) {
     return value < 0 ? -magnitude : magnitude;
 }
 
-std::string Grouped(unsigned long long n) {
-    std::string digits = std::to_string(n);
-    std::string out;
-    out.reserve(digits.size() + digits.size() / 3);
-    std::size_t lead = digits.size() % 3;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i != 0 && (i - lead) % 3 == 0 && i >= lead) out += ',';
-        out += digits[i];
+// Writes n with commas between thousands at `out`; returns the end.
+char* Grouped(unsigned long long n, char* out) {
+    char digits[24];
+    auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    auto len = static_cast<int>(end - digits);
+    int lead = len % 3;
+    for (int i = 0; i < len; ++i) {
+        if (i != 0 && (i - lead) % 3 == 0) *out++ = ',';
+        *out++ = digits[i];
     }
     return out;
 }
@@ -215,38 +231,42 @@ std::int32_t CLng(double value) {
 
 std::string Format(double value, Pattern pattern) {
     int decimals = pattern == Pattern::Whole ? 0 : 2;
-    double r = RoundAway(value, decimals);
+    double scale = decimals ? 100 : 1;
+    double scaled = std::fabs(value) * scale;
+    double frac = scaled - std::floor(scaled);
+    // Away from a half the rounding is the nearest whole number of units; at a half the
+    // decimal digits decide.
+    double r = std::fabs(frac - 0.5) > 1e-6 && scaled < 1e15
+                   ? std::copysign(std::round(scaled) / scale, value)
+                   : RoundAway(value, decimals);
     double magnitude = std::fabs(r);
-    std::string out;
-    std::string int_part;
-    std::string frac_part;
+    char buf[512];
+    char* p = buf;
     if (magnitude < 1e15) {
-        auto units =
-            static_cast<unsigned long long>(std::llround(magnitude * (decimals ? 100 : 1)));
+        auto units = static_cast<unsigned long long>(std::llround(magnitude * scale));
         unsigned long long whole = decimals ? units / 100 : units;
-        if (whole > 0) int_part = Grouped(whole);
+        if (r < 0 && units > 0) *p++ = '-';
+        if (pattern == Pattern::Currency) *p++ = '$';
+        if (whole > 0) p = Grouped(whole, p);
         if (decimals) {
             unsigned long long cents = units % 100;
-            frac_part = {'.', static_cast<char>('0' + cents / 10),
-                         static_cast<char>('0' + cents % 10)};
+            *p++ = '.';
+            *p++ = static_cast<char>('0' + cents / 10);
+            *p++ = static_cast<char>('0' + cents % 10);
         }
-        if (r < 0 && units > 0) out += '-';
     } else {
-        char buf[400];
-        std::snprintf(buf, sizeof buf, "%.0f", std::trunc(magnitude));
-        std::string digits = buf;
-        for (std::size_t i = 0; i < digits.size(); ++i) {
-            if (i != 0 && (digits.size() - i) % 3 == 0) int_part += ',';
-            int_part += digits[i];
+        char digits[400];
+        int len = std::snprintf(digits, sizeof digits, "%.0f", std::trunc(magnitude));
+        if (r < 0) *p++ = '-';
+        if (pattern == Pattern::Currency) *p++ = '$';
+        for (int i = 0; i < len; ++i) {
+            if (i != 0 && (len - i) % 3 == 0) *p++ = ',';
+            *p++ = digits[i];
         }
-        if (decimals) frac_part = ".00";
-        if (r < 0) out += '-';
+        if (decimals) p = std::copy_n(".00", 3, p);
     }
-    if (pattern == Pattern::Currency) out += '$';
-    out += int_part;
-    out += frac_part;
-    if (pattern == Pattern::Amount) out += ' ';
-    return out;
+    if (pattern == Pattern::Amount) *p++ = ' ';
+    return std::string(buf, p);
 }
 
 std::string FormatText(std::string_view text, Pattern pattern) {

@@ -1,0 +1,109 @@
+// Golden command-line cases: each file under cases/ holds cases of the form
+//
+//   # what the case shows
+//   $ ARGUMENTS...
+//   expected output, line by line
+//
+// A case ends at the next "#" or "$" line. The output is what orvane-cli prints on standard
+// output, then "stderr: ..." lines and "exit: N" when it exits other than 0; @CASES@ in the
+// arguments is the folder of the case files. Run the test with
+// ORVANE_UPDATE_GOLDEN=1 to write the current output back into the files.
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Case {
+    std::string comment;
+    std::string args;
+    std::string expected;
+    std::string actual;
+};
+
+std::vector<Case> ReadCases(const fs::path& file) {
+    std::ifstream in(file);
+    std::vector<Case> cases;
+    std::string line;
+    std::string comment;
+    while (std::getline(in, line)) {
+        if (line.starts_with("# ") || line == "#") {
+            comment += line + "\n";
+        } else if (line.starts_with("$ ")) {
+            cases.push_back({comment, line.substr(2), "", ""});
+            comment.clear();
+        } else if (!cases.empty() && comment.empty()) {
+            cases.back().expected += line + "\n";
+        }
+    }
+    return cases;
+}
+
+std::string RunCli(std::string args) {
+    // @CASES@ stands for the folder of the case files.
+    for (auto at = args.find("@CASES@"); at != std::string::npos; at = args.find("@CASES@")) {
+        args.replace(at, 7, ORVANE_CASES);
+    }
+    std::string command = std::string("'") + ORVANE_CLI + "' " + args + " 2>/tmp/orvane-golden-err";
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return "popen failed\n";
+    std::array<char, 4096> buf{};
+    while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
+        out.append(buf.data(), n);
+    int status = pclose(pipe);
+    std::ifstream err("/tmp/orvane-golden-err");
+    std::string line;
+    while (std::getline(err, line))
+        out += "stderr: " + line + "\n";
+    int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (code != 0) out += "exit: " + std::to_string(code) + "\n";
+    return out;
+}
+
+std::vector<std::string> CaseFiles() {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(ORVANE_CASES)) {
+        if (entry.path().extension() == ".t") files.push_back(entry.path().filename().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class GoldenTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenTest, OutputMatches) {
+    fs::path file = fs::path(ORVANE_CASES) / GetParam();
+    auto cases = ReadCases(file);
+    ASSERT_FALSE(cases.empty());
+    for (auto& c : cases) {
+        c.actual = RunCli(c.args);
+        EXPECT_EQ(c.actual, c.expected) << c.comment << "$ " << c.args;
+    }
+    if (std::getenv("ORVANE_UPDATE_GOLDEN")) {
+        std::ofstream out(file);
+        for (const auto& c : cases)
+            out << c.comment << "$ " << c.args << "\n" << c.actual;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(CaseFiles()), [](const auto& info) {
+    std::string name = info.param.substr(0, info.param.size() - 2);
+    for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    }
+    return name;
+});
+
+}  // namespace
