@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,7 +56,10 @@ std::string RunCli(std::string args) {
     for (auto at = args.find("@CASES@"); at != std::string::npos; at = args.find("@CASES@")) {
         args.replace(at, 7, ORVANE_CASES);
     }
-    std::string command = std::string("'") + ORVANE_CLI + "' " + args + " 2>/tmp/orvane-golden-err";
+    std::string err_file =
+        (fs::temp_directory_path() / ("orvane-golden-" + std::to_string(getpid()) + ".err"))
+            .string();
+    std::string command = std::string("'") + ORVANE_CLI + "' " + args + " 2>'" + err_file + "'";
     std::string out;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return "popen failed\n";
