@@ -67,10 +67,12 @@ std::string RunCli(std::string args) {
     while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
         out.append(buf.data(), n);
     int status = pclose(pipe);
-    std::ifstream err("/tmp/orvane-golden-err");
+    std::ifstream err(err_file);
     std::string line;
     while (std::getline(err, line))
         out += "stderr: " + line + "\n";
+    err.close();
+    fs::remove(err_file);
     int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (code != 0) out += "exit: " + std::to_string(code) + "\n";
     return out;
