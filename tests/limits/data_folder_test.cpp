@@ -1,0 +1,94 @@
+#include "limits/data_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "limits_test_support.h"
+
+namespace orvane {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+class DataFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directories(program);
+        WriteBytes(program / "AutoMax.DAT", "auto");
+        WriteBytes(program / "Electric.DAT", "electric");
+        WriteBytes(program / "TruckMax.DAT", "truck");
+    }
+    std::filesystem::path Pick(bool program_writable) {
+        EnvLookup lookup = [this](std::string_view name) -> std::optional<std::string> {
+            auto it = env.find(std::string(name));
+            if (it == env.end()) return std::nullopt;
+            return it->second;
+        };
+        return LimitsFolder(program, lookup, [&](const std::filesystem::path& p) {
+            return p == program ? program_writable : FolderWritable(p);
+        });
+    }
+
+    ScratchFolder root;
+    std::filesystem::path program = root / "opt" / "orvane";
+    std::map<std::string, std::string> env;
+};
+
+TEST_F(DataFolderTest, AWritableProgramFolderKeepsTheFiles) {
+    env["XDG_DATA_HOME"] = (root / "xdg").string();
+    EXPECT_EQ(Pick(true), program);
+    EXPECT_FALSE(std::filesystem::exists(root / "xdg"));
+}
+
+TEST_F(DataFolderTest, OtherwiseTheXdgDataFolderIsSeededWithTheShippedFiles) {
+    env["XDG_DATA_HOME"] = (root / "xdg").string();
+    env["HOME"] = (root / "home").string();
+    WriteBytes(program / "Temp.tmp", "not a limit file");
+    const auto folder = Pick(false);
+    EXPECT_EQ(folder, root / "xdg" / "orvane");
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), "auto");
+    EXPECT_EQ(ReadBytes(folder / "Electric.DAT"), "electric");
+    EXPECT_EQ(ReadBytes(folder / "TruckMax.DAT"), "truck");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Temp.tmp"));
+
+    // The user's own edits survive: seeding only fills in missing files.
+    WriteBytes(folder / "AutoMax.DAT", "edited");
+    std::filesystem::remove(folder / "TruckMax.DAT");
+    EXPECT_EQ(Pick(false), folder);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), "edited");
+    EXPECT_EQ(ReadBytes(folder / "TruckMax.DAT"), "truck");
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        EXPECT_EQ(entry.path().extension(), ".DAT") << entry.path();
+    }
+}
+
+TEST_F(DataFolderTest, WithoutAnAbsoluteXdgFolderTheHomeFolderIsUsed) {
+    env["XDG_DATA_HOME"] = "relative/share";
+    env["HOME"] = (root / "home").string();
+    EXPECT_EQ(Pick(false), root / "home" / ".local" / "share" / "orvane");
+    env.erase("XDG_DATA_HOME");
+    EXPECT_EQ(Pick(false), root / "home" / ".local" / "share" / "orvane");
+    EXPECT_EQ(ReadBytes(root / "home" / ".local" / "share" / "orvane" / "Electric.DAT"),
+              "electric");
+}
+
+TEST_F(DataFolderTest, WithNowhereToGoTheProgramFolderStays) {
+    EXPECT_EQ(Pick(false), program);
+    WriteBytes(root / "file", "x");
+    env["XDG_DATA_HOME"] = (root / "file").string();  // cannot hold a folder
+    EXPECT_EQ(Pick(false), program);
+}
+
+TEST(FolderWritable, TellsAWritableFolderFromAMissingOne) {
+    ScratchFolder dir;
+    EXPECT_TRUE(FolderWritable(dir.path()));
+    EXPECT_FALSE(FolderWritable(dir / "missing"));
+    testing::WriteBytes(dir / "file", "");
+    EXPECT_FALSE(FolderWritable(dir / "file"));
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,179 @@
+#include "limits/edit_limits_cli.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "limits_test_support.h"
+
+namespace orvane {
+namespace {
+
+using nlohmann::json;
+using testing::ReadBytes;
+using testing::Rec;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+const std::string kRec1 = Rec("2003", "7660", "3060", "4900", "2950", "1775", "10710");
+const std::string kRec2 = Rec("2004", "7560", "2960", "4800", "2850", "1675", "10610");
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    int status = RunEditLimitsCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class EditLimitsCliTest : public ::testing::Test {
+  protected:
+    json RunJson(std::vector<std::string> actions, const std::string& file = "AutoMax.DAT") {
+        std::vector<std::string> args = {"--file", file, "--limits-dir", dir.path().string(),
+                                         "--json"};
+        args.insert(args.end(), actions.begin(), actions.end());
+        CliRun r = Cli(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        return json::parse(r.out);
+    }
+    static json Msg(const std::string& title, const std::string& text) {
+        return json{{"title", title}, {"text", text}};
+    }
+    // The messages without the answers given.
+    static json Texts(const json& state) {
+        json m = json::array();
+        for (const json& one : state["messages"])
+            m.push_back(Msg(one["title"], one["text"]));
+        return m;
+    }
+    ScratchFolder dir;
+};
+
+TEST_F(EditLimitsCliTest, TypesAndSavesARecordIntoAnEmptyFile) {
+    json s = RunJson({"--set", "txtYear=2004", "--set", "txtYear0=7560", "--set=txtYear1=2960",
+                      "--set", "txtYear2=4800", "--set", "txtYear3=2850", "--set", "txtYear4=1675",
+                      "--set", "txtYear5=10610.5", "--save"});
+    EXPECT_EQ(ReadBytes(dir / "AutoMax.DAT"), kRec2);
+    EXPECT_EQ(s["fields"]["txtYear5"], "10610.5");
+    EXPECT_EQ(s["status"],
+              (json{{"text", "Record Updated."}, {"color", "#0000ff"}, {"weight", "regular"}}));
+    EXPECT_EQ(s["current_record"], 1);
+    EXPECT_EQ(s["record_count"], 1);
+    EXPECT_EQ(s["red_labels"], json::array());
+    EXPECT_EQ(s["caption"], "Automobile  Maximun Amounts");
+    EXPECT_EQ(s["messages"], json::array());
+    EXPECT_EQ(s["closed"], false);
+}
+
+TEST_F(EditLimitsCliTest, KeysGoThroughTheFilterAndValidationShowsInRed) {
+    WriteBytes(dir / "AutoMax.DAT", kRec1);
+    json s = RunJson({"--set", "txtYear=20a4", "--save"});
+    EXPECT_EQ(s["fields"]["txtYear"], "204");
+    EXPECT_EQ(s["beeps"], 1);
+    EXPECT_EQ(s["status"],
+              (json{{"text", "Year must be 4 digits."}, {"color", "#ff0000"}, {"weight", "bold"}}));
+    EXPECT_EQ(s["red_labels"], json::array({"lblYear"}));
+    EXPECT_EQ(s["dirty"], true);
+    EXPECT_EQ(s["focus"], "txtYear");
+    EXPECT_EQ(ReadBytes(dir / "AutoMax.DAT"), kRec1);
+}
+
+TEST_F(EditLimitsCliTest, QuestionsAreRecordedAndAnsweredAsTold) {
+    WriteBytes(dir / "AutoMax.DAT", kRec1 + kRec2);
+    json s = RunJson({"--set", "txtYear=1999", "--answer", "cancel", "--next", "--answer", "no",
+                      "--next", "--delete"});
+    // Cancel stays, No moves on and drops the change, then the delete (answered no) keeps it.
+    EXPECT_EQ(Texts(s), json::array({Msg("Orvane Asset Depreciation", "Save Changes?"),
+                                     Msg("Orvane Asset Depreciation", "Save Changes?"),
+                                     Msg("Orvane Asset Depreciation", "Delete current record?")}));
+    EXPECT_EQ(s["messages"][0]["answer"], "cancel");
+    EXPECT_EQ(s["fields"]["txtYear"], "2004");
+    EXPECT_EQ(s["current_record"], 2);
+    EXPECT_EQ(ReadBytes(dir / "AutoMax.DAT"), kRec1 + kRec2);
+
+    s = RunJson({"--next", "--delete"});  // yes by default
+    EXPECT_EQ(ReadBytes(dir / "AutoMax.DAT"), kRec1);
+    EXPECT_EQ(s["status"]["text"], "Record Deleted");
+    EXPECT_EQ(s["fields"]["txtYear"], "2003");
+}
+
+TEST_F(EditLimitsCliTest, ActionsAfterCloseAreIgnoredWithANote) {
+    WriteBytes(dir / "TruckMax.DAT", kRec1);
+    json s = RunJson({"--close", "--next", "--set", "txtYear=2004", "--add"}, "TruckMax.DAT");
+    EXPECT_EQ(s["closed"], true);
+    EXPECT_EQ(Texts(s), json::array({
+                            Msg("orvane-cli", "ignored: --next (the window is closed)"),
+                            Msg("orvane-cli", "ignored: --set txtYear=2004 (the window is closed)"),
+                            Msg("orvane-cli", "ignored: --add (the window is closed)"),
+                        }));
+    EXPECT_EQ(s["record_count"], 1);
+}
+
+TEST_F(EditLimitsCliTest, CleanFuelTableHasItsOwnCaption) {
+    json s = RunJson({}, "Electric.DAT");
+    EXPECT_EQ(s["caption"], "Clean Fuel Auto Max Amount");
+    EXPECT_TRUE(std::filesystem::exists(dir / "Electric.DAT"));
+}
+
+TEST_F(EditLimitsCliTest, AFolderThatCannotBeOpenedIsReported) {
+    CliRun r = Cli({"--file", "AutoMax.DAT", "--limits-dir", (dir / "missing").string(), "--json"});
+    ASSERT_EQ(r.status, 0);
+    json s = json::parse(r.out);
+    EXPECT_EQ(Texts(s)[0], Msg("Orvane Asset Depreciation", "Can't open file."));
+}
+
+TEST_F(EditLimitsCliTest, PrintsAReadableStateWithoutJson) {
+    WriteBytes(dir / "AutoMax.DAT", kRec1 + kRec2);
+    CliRun r = Cli({"edit-limits", "--file", "AutoMax.DAT", "--limits-dir", dir.path().string(),
+                    "--previous"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Record 1 of 2"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("3th Year Max:  2950"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Status: \"No more records.\" (#0000ff, regular)"), std::string::npos)
+        << r.out;
+}
+
+struct UsageCase {
+    std::vector<std::string> args;
+    const char* error;
+};
+class UsageTest : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageTest, AWrongCommandLineExitsWithTwoAndOneLine) {
+    CliRun r = Cli(GetParam().args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, std::string("orvane-cli edit-limits: ") + GetParam().error + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, UsageTest,
+    ::testing::Values(
+        UsageCase{{"--file", "AutoMax.DAT", "--frobnicate"}, "unknown option '--frobnicate'"},
+        UsageCase{{"--file"}, "option '--file' needs a value"},
+        UsageCase{{"--file", "AutoMax.DAT", "--set"}, "option '--set' needs a value"},
+        UsageCase{{"--next"}, "missing --file"},
+        UsageCase{{"--file", "Other.DAT"},
+                  "--file must be AutoMax.DAT, Electric.DAT or TruckMax.DAT, got 'Other.DAT'"},
+        UsageCase{{"--file", "AutoMax.DAT", "--answer", "maybe"},
+                  "option '--answer' takes yes, no or cancel, got 'maybe'"},
+        UsageCase{{"--file", "AutoMax.DAT", "--set", "txtCost=1"},
+                  "unknown field 'txtCost' (txtYear, txtYear0 ... txtYear5)"},
+        UsageCase{{"--file", "AutoMax.DAT", "--set", "txtYear"},
+                  "option '--set' needs FIELD=TEXT, got 'txtYear'"},
+        UsageCase{{"--file", "AutoMax.DAT", "--next=1"}, "option '--next' takes no value"}));
+
+TEST(EditLimitsCli, HelpPrintsTheUsage) {
+    CliRun r = Cli({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("usage: orvane-cli edit-limits", 0), 0u);
+}
+
+}  // namespace
+}  // namespace orvane
