@@ -1,0 +1,147 @@
+// Benchmarks of the schedule: one Calculate through the window model, and the bare schedule
+// computation (rates, amounts, rounding and cell texts) without the window around it.
+//
+//   orvane-bench                         run the benchmarks
+//   orvane-bench --write-batch FILE N    write N assets of the mix as an orvane-cli batch file
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "app/model/main_window.h"
+#include "bench/assets.h"
+#include "engine/numtext.h"
+#include "engine/rates.h"
+
+namespace orvane::bench {
+namespace {
+
+class QuietPlatform : public MessageBoxes, public Beeper, public Clock, public TextMetrics {
+  public:
+    MsgAnswer Show(std::string_view, std::string_view, MsgButtons) override {
+        return MsgAnswer::Ok;
+    }
+    void Beep() override {}
+    Date Today() const override { return {2024, 6, 15}; }
+    int TextWidthTwips(std::string_view t) const override {
+        return static_cast<int>(t.size()) * 90;
+    }
+    int ScrollBarWidthPixels() const override { return 17; }
+    int TwipsPerPixel() const override { return 15; }
+};
+
+void ChooseText(MainWindowModel& m, Ctl list, std::string_view text) {
+    const auto& items = m.form()[list].items;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == text) m.ChooseItem(list, static_cast<int>(i));
+    }
+}
+
+void BM_Calculate39YearsThroughTheWindow(benchmark::State& state) {
+    QuietPlatform platform;
+    MainWindowModel m(Services{&platform, &platform, &platform, &platform});
+    m.Form_Load();
+    ChooseText(m, Ctl::cboMethod, "MACRS");
+    m.OpenList(Ctl::cboClass);
+    ChooseText(m, Ctl::cboClass, "Buildings post 5/12/93 (39)");
+    m.Focus(Ctl::txtCost);
+    m.TypeText("250000");
+    m.Focus(Ctl::txtInService);
+    m.TypeText("062004");
+    for (auto _ : state) {
+        m.cmdCalculate_Click();
+        benchmark::DoNotOptimize(m.form().grid.Text(7, 12));
+    }
+    if (m.form().grid.Text(7, 10) != "2043") state.SkipWithError("unexpected schedule");
+}
+BENCHMARK(BM_Calculate39YearsThroughTheWindow);
+
+// The cells of one schedule computed directly: amount, running total rounded to cents, basis
+// left, and the three texts of each year.
+struct Cells {
+    std::array<std::array<std::string, 3>, 44> rows;
+    int count = 0;
+};
+
+void BareSchedule(const Asset& a, Cells& out) {
+    double basis = static_cast<double>(a.cost);
+    double life = std::strtod(a.life.c_str(), nullptr);
+    int years = static_cast<int>(RoundEven(life)) + 1;
+    double running = 0;
+    double allowance = a.kind == 4 ? basis * 0.5 : 0;
+    double depreciable = basis - allowance;
+    int quarter = a.kind == 3 ? (a.month - 1) / 3 + 1 : 0;
+    out.count = 0;
+    for (int y = 1; y <= years; ++y) {
+        double amount = 0;
+        if (a.kind == 0 || a.kind == 4) {
+            amount = depreciable * MacrsRates(0, static_cast<int>(life))[y - 1];
+        } else if (a.kind == 1) {
+            RealProperty t = life == 27.5   ? RealProperty::Residential275
+                             : life == 31.5 ? RealProperty::NonResidential315
+                                            : RealProperty::NonResidential39;
+            amount = basis * RealPropertyRate(t, y, a.month).value_or(0);
+        } else if (a.kind == 2) {
+            amount = y == 1                 ? (13 - a.month) / 12.0 * basis / life
+                     : y <= RoundEven(life) ? basis / life
+                                            : (a.month - 1) / 12.0 * basis / life;
+        } else {
+            static constexpr double kFirst[] = {0.5, 0.875, 0.625, 0.375, 0.125};
+            static constexpr double kLast[] = {0.5, 0.125, 0.375, 0.625, 0.875};
+            amount = y == 1                 ? basis * RoundEven(kFirst[quarter] / life, 4)
+                     : y <= RoundEven(life) ? basis / life
+                                            : basis * RoundEven(kLast[quarter] / life, 4);
+        }
+        running += RoundEven(amount, 2);
+        double left = basis - allowance - running;
+        if (left < 1) left = 0;
+        if (amount > 0 || y == 1) {
+            auto& row = out.rows[out.count++];
+            row[0] = CStr(a.year + y - 1);
+            row[1] = Format(amount, Pattern::Amount);
+            row[2] = Format(left, Pattern::Amount);
+        }
+    }
+}
+
+void BM_BareScheduleOfTheBatchMix(benchmark::State& state) {
+    Cells cells;
+    std::uint64_t n = 0;
+    for (auto _ : state) {
+        BareSchedule(MakeAsset(n++ % 100000), cells);
+        benchmark::DoNotOptimize(cells.rows[0][1]);
+    }
+}
+BENCHMARK(BM_BareScheduleOfTheBatchMix);
+
+void BM_Bare39YearSchedule(benchmark::State& state) {
+    Cells cells;
+    Asset a{1, "39", 250000, 6, 2004};
+    for (auto _ : state) {
+        BareSchedule(a, cells);
+        benchmark::DoNotOptimize(cells.rows[39][1]);
+    }
+}
+BENCHMARK(BM_Bare39YearSchedule);
+
+}  // namespace
+}  // namespace orvane::bench
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "--write-batch") == 0) {
+        std::ofstream out(argv[2]);
+        long n = std::atol(argv[3]);
+        for (long i = 0; i < n; ++i)
+            out << orvane::bench::BatchLine(orvane::bench::MakeAsset(i)) << '\n';
+        return out ? 0 : 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
