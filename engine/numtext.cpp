@@ -16,8 +16,10 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Parses [sign] digits [. digits] [exponent] from a buffer already stripped of separators.
-double ParseClean(const char* first, const char* last) {
+// Parses [sign] digits [. digits] [exponent] from a buffer already stripped of separators;
+// sets `overflow` for a number beyond the range of a double.
+double ParseClean(const char* first, const char* last, bool& overflow) {
+    overflow = false;
     double v = 0;
     const char* p = first;
     bool negative = false;
@@ -35,7 +37,12 @@ double ParseClean(const char* first, const char* last) {
             return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     }
     auto [end, ec] = std::from_chars(p, last, v, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) Raise(fault::kOverflow);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small reads 0; too large does not fit.
+        std::string copy(p, last);
+        overflow = std::isinf(std::strtod(copy.c_str(), nullptr));
+        return 0;
+    }
     if (ec != std::errc() || end != last) return 0;
     return negative ? -v : v;
 }
@@ -159,10 +166,17 @@ double Val(std::string_view s) {
     p += ExponentLength(s, p);
     char buf[128];
     std::size_t n = CopyNumber(s.substr(start, p - start), buf, sizeof buf);
-    return ParseClean(buf, buf + n);
+    bool overflow = false;
+    double v = ParseClean(buf, buf + n, overflow);
+    if (overflow) Raise(fault::kOverflow);
+    return v;
 }
 
-std::optional<double> TryCDbl(std::string_view text) {
+namespace {
+
+enum class Reading { Number, NotANumber, TooLarge };
+
+Reading ReadWhole(std::string_view text, double& value) {
     std::string_view s = Trim(text);
     char buf[128];
     std::size_t n = 0;
@@ -181,19 +195,36 @@ std::optional<double> TryCDbl(std::string_view text) {
         } else {
             break;
         }
-        if (n + 1 >= sizeof buf) return std::nullopt;
+        if (n + 1 >= sizeof buf) return Reading::NotANumber;
         buf[n++] = c;
     }
-    if (digits == 0) return std::nullopt;
+    if (digits == 0) return Reading::NotANumber;
     std::size_t e = ExponentLength(s, p);
-    if (p + e != s.size()) return std::nullopt;
+    if (p + e != s.size()) return Reading::NotANumber;
     n += CopyNumber(s.substr(p, e), buf + n, sizeof buf - n);
-    return ParseClean(buf, buf + n);
+    bool overflow = false;
+    value = ParseClean(buf, buf + n, overflow);
+    return overflow ? Reading::TooLarge : Reading::Number;
+}
+
+}  // namespace
+
+std::optional<double> TryCDbl(std::string_view text) {
+    double v = 0;
+    if (ReadWhole(text, v) != Reading::Number) return std::nullopt;
+    return v;
 }
 
 double CDbl(std::string_view text) {
-    if (auto v = TryCDbl(text)) return *v;
-    Raise(fault::kTypeMismatch);
+    double v = 0;
+    switch (ReadWhole(text, v)) {
+        case Reading::Number:
+            return v;
+        case Reading::TooLarge:
+            Raise(fault::kOverflow);
+        default:
+            Raise(fault::kTypeMismatch);
+    }
 }
 
 std::string CStr(long long value) {

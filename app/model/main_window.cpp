@@ -344,6 +344,10 @@ void MainWindowModel::OnFocusChange(Ctl from, Ctl to) {
 // ------------------------------------------------------------------ what a person does
 
 bool MainWindowModel::Click(Ctl id) {
+    return Guarded([&] { return ClickNow(id); }, false);
+}
+
+bool MainWindowModel::ClickNow(Ctl id) {
     if (id == Ctl::None || !form_.Usable(id)) return false;
     Kind kind = Design(id).kind;
     if (kind != Kind::Button && kind != Kind::CheckBox && kind != Kind::Option) return false;
@@ -386,6 +390,10 @@ void MainWindowModel::NotAvailable(std::string_view what) {
 }
 
 bool MainWindowModel::OpenList(Ctl list) {
+    return Guarded([&] { return OpenListNow(list); }, false);
+}
+
+bool MainWindowModel::OpenListNow(Ctl list) {
     if (list == Ctl::None || !form_.Usable(list)) return false;
     Kind kind = Design(list).kind;
     if (kind != Kind::ComboList && kind != Kind::ComboEdit) return false;
@@ -395,6 +403,10 @@ bool MainWindowModel::OpenList(Ctl list) {
 }
 
 bool MainWindowModel::ChooseItem(Ctl list, int index) {
+    return Guarded([&] { return ChooseItemNow(list, index); }, false);
+}
+
+bool MainWindowModel::ChooseItemNow(Ctl list, int index) {
     if (list == Ctl::None || !form_.Usable(list)) return false;
     const Control& c = form_[list];
     if (index < 0 || index >= static_cast<int>(c.items.size())) return false;
@@ -404,12 +416,20 @@ bool MainWindowModel::ChooseItem(Ctl list, int index) {
 }
 
 bool MainWindowModel::Focus(Ctl id) {
+    return Guarded([&] { return FocusNow(id); }, false);
+}
+
+bool MainWindowModel::FocusNow(Ctl id) {
     if (id == Ctl::None || !form_.Usable(id) || !CanTakeFocus(Design(id).kind)) return false;
     form_.SetFocus(id);
     return true;
 }
 
 void MainWindowModel::Tab(bool backwards) {
+    Guarded([&] { TabNow(backwards); });
+}
+
+void MainWindowModel::TabNow(bool backwards) {
     // The tab stops that can take the focus now, in tab order; of an option group only the
     // selected button.
     std::array<Ctl, kControlCount> stops{};
@@ -447,6 +467,10 @@ void MainWindowModel::Tab(bool backwards) {
 }
 
 void MainWindowModel::PressEnter() {
+    Guarded([&] { PressEnterNow(); });
+}
+
+void MainWindowModel::PressEnterNow() {
     if (form_.Usable(Ctl::cmdCalculate)) cmdCalculate_Click();
 }
 
@@ -456,6 +480,10 @@ bool MainWindowModel::KeyFiltered(Ctl id) const {
 }
 
 void MainWindowModel::KeyDown(int code) {
+    Guarded([&] { KeyDownNow(code); });
+}
+
+void MainWindowModel::KeyDownNow(int code) {
     Ctl id = form_.focus();
     if (id == Ctl::None) return;
     if (id == Ctl::txtCost || id == Ctl::txtBusinessPercent || id == Ctl::txtInService) {
@@ -498,6 +526,10 @@ void MainWindowModel::KeyDown(int code) {
 }
 
 void MainWindowModel::KeyPress(char ch) {
+    Guarded([&] { KeyPressNow(ch); });
+}
+
+void MainWindowModel::KeyPressNow(char ch) {
     Ctl id = form_.focus();
     if (id == Ctl::None) return;
     Kind kind = Design(id).kind;
@@ -589,6 +621,10 @@ void MainWindowModel::InsertText(Ctl id, std::string_view text) {
 }
 
 void MainWindowModel::KeyUp(int code) {
+    Guarded([&] { KeyUpNow(code); });
+}
+
+void MainWindowModel::KeyUpNow(int code) {
     (void)code;
     Ctl id = form_.focus();
     switch (id) {
@@ -621,6 +657,10 @@ void MainWindowModel::TypeText(std::string_view text) {
 }
 
 void MainWindowModel::Paste(std::string_view text) {
+    Guarded([&] { PasteNow(text); });
+}
+
+void MainWindowModel::PasteNow(std::string_view text) {
     Ctl id = form_.focus();
     if (id == Ctl::None) return;
     Kind kind = Design(id).kind;

@@ -91,6 +91,35 @@ class MainWindowModel final : public FormEvents {
     static std::string MonthText(const Date& d);
 
   private:
+    // What a person does runs here; a fault that no handler reports on its own is shown in a
+    // box and ends that action, so that the window carries on.
+    template <class F>
+    void Guarded(F&& action) {
+        try {
+            action();
+        } catch (const Fault& f) {
+            services_.messages->Show(ErrPrompt(f), "", MsgButtons::Ok);
+        }
+    }
+    template <class F>
+    bool Guarded(F&& action, bool failed) {
+        try {
+            return action();
+        } catch (const Fault& f) {
+            services_.messages->Show(ErrPrompt(f), "", MsgButtons::Ok);
+            return failed;
+        }
+    }
+    bool ClickNow(Ctl id);
+    bool OpenListNow(Ctl list);
+    bool ChooseItemNow(Ctl list, int index);
+    bool FocusNow(Ctl id);
+    void TabNow(bool backwards);
+    void PressEnterNow();
+    void KeyDownNow(int code);
+    void KeyPressNow(char ch);
+    void KeyUpNow(int code);
+    void PasteNow(std::string_view text);
     bool KeyFiltered(Ctl id) const;
     void InsertText(Ctl id, std::string_view text);
     void NotAvailable(std::string_view what);

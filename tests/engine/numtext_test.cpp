@@ -110,3 +110,24 @@ TEST(FormatTextTest, LeavesNonNumbersAlone) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST(RangeTest, TooLargeIsOverflowTooSmallIsZero) {
+    EXPECT_FALSE(TryCDbl("1e999"));
+    EXPECT_DOUBLE_EQ(CDbl("1e-999"), 0);
+    EXPECT_DOUBLE_EQ(Val("1e-999"), 0);
+    for (auto read : {+[] { CDbl("1e999"); }, +[] { Val("9e999x"); }}) {
+        try {
+            read();
+            ADD_FAILURE();
+        } catch (const Fault& f) {
+            EXPECT_EQ(f.number(), 6);
+        }
+    }
+    EXPECT_EQ(FormatText("1e999", Pattern::Whole), "1e999");
+}
+
+}  // namespace
+}  // namespace orvane
