@@ -39,7 +39,7 @@ enum class Ed : std::uint8_t {
 inline constexpr int kEdCount = static_cast<int>(Ed::kCount);
 
 // Fixed design of one control: place and size in twips within the client area, tab order (-1:
-// no tab stop) and length limit in characters (0: none).
+// no tab stop), length limit in characters (0: none) and whether the text is right-aligned.
 struct EdDesign {
     std::string_view name;
     Kind kind;
@@ -47,6 +47,7 @@ struct EdDesign {
     int left, top, width, height;
     int tab_index;
     int max_length;
+    bool align_right;
 };
 const EdDesign& Design(Ed id);
 // Looks a control up by its name ("txtYear3"); Ed::None when unknown.
@@ -79,6 +80,7 @@ struct AutoMaxForm {
     std::array<Control, kEdCount> controls;
     std::string caption{kAutoMaxCaption};
     int left = 0, top = 0;  // twips on the screen
+    // The window's size for centring it; a view with borders and a title bar sets its outer size.
     int width = kAutoMaxClientWidth, height = kAutoMaxClientHeight;
     Ed focus = Ed::None;
     Ed cancel_button = Ed::cmdClose;  // Esc presses it; there is no default button
