@@ -1,0 +1,69 @@
+#pragma once
+// frmViewDepr, the main window, as Qt widgets over MainWindowModel. The widgets only show the
+// model: every click, key and focus change goes to the model, and Render() then copies the
+// whole state of the model back into the widgets. The view keeps no state of its own.
+
+#include <QWidget>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "app/model/main_window.h"
+#include "app/qt/qt_services.h"
+#include "app/qt/window_commands.h"
+
+class QComboBox;
+class QLineEdit;
+class QTableWidget;
+
+namespace orvane::qt {
+
+class frmViewDepr final : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `services` outlive the window. `popup` answers the Tools and Help menus (a QMenu at the
+    // mouse pointer when not given).
+    explicit frmViewDepr(const Services& services, QtWindowCommands::PopupMenu popup = {},
+                         Twips twips = LayoutTwips(), QWidget* parent = nullptr);
+    ~frmViewDepr() override;
+
+    // The widget that shows a control.
+    QWidget* control(Ctl id) const { return widgets_[static_cast<int>(id)]; }
+    QTableWidget* grid() const;
+    const MainWindowModel& model() const { return model_; }
+
+    // Copies the model's state into the widgets, with their signals blocked.
+    void Render();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Build();
+    void Place(Ctl id, QWidget* w);
+    void Connect(Ctl id, QWidget* w);
+    Ctl Find(const QObject* object) const;
+    bool OnKeyPress(Ctl id, QKeyEvent* event);
+    bool OnKeyRelease(QKeyEvent* event);
+    void OnFocusIn(Ctl id);
+    void OnCursorMoved(Ctl id, QLineEdit* edit);
+    // Runs a person's action on the model, then shows the result.
+    template <class F>
+    void Act(F&& action);
+
+    void RenderControl(Ctl id);
+    void RenderList(Ctl id, QComboBox* box);
+    void RenderGrid();
+    void RenderFocus();
+
+    Twips twips_;
+    MainWindowModel model_;
+    QtWindowCommands commands_;
+    std::array<QWidget*, kControlCount> widgets_{};
+    bool rendering_ = false;   // Render() is copying the model into the widgets
+    bool busy_ = false;        // the model is running an action (perhaps in a modal loop)
+    std::map<int, Ctl> down_;  // keys held down, with the control they went down in
+};
+
+}  // namespace orvane::qt

@@ -1,0 +1,32 @@
+#pragma once
+// The program as orvane starts it: the Qt services and the main window over them.
+
+#include <QApplication>
+#include <memory>
+
+#include "app/qt/frm_view_depr.h"
+#include "app/qt/qt_services.h"
+
+namespace orvane::qt {
+
+// True when Qt has somewhere to show a window: an X11 or Wayland display, or a platform chosen
+// through QT_QPA_PLATFORM.
+bool HasDisplay();
+inline constexpr const char* kNoDisplayMessage =
+    "orvane: no display to show the window on; use the command-line tool instead (orvane-cli "
+    "--help), or start the window off screen with QT_QPA_PLATFORM=offscreen orvane";
+
+// The widget style of the program, the same on every desktop.
+void UseProgramStyle();
+
+class Program {
+  public:
+    Program();  // after the QApplication
+    frmViewDepr& window() { return *window_; }
+
+  private:
+    QtServices services_;
+    std::unique_ptr<frmViewDepr> window_;
+};
+
+}  // namespace orvane::qt

@@ -1,0 +1,43 @@
+#pragma once
+// The commands that leave the main window: printing, export and the Tools and Help pop-up
+// menus. Until printing, export, the limit editor and help are built, each entry says so in a
+// message box.
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/model/main_window.h"
+
+namespace orvane::qt {
+
+class QtWindowCommands final : public WindowCommands {
+  public:
+    // Shows a pop-up menu of `entries` at the mouse pointer and returns the chosen index, or -1
+    // when it is dismissed. The window answers it with a QMenu; tests answer it themselves.
+    using PopupMenu = std::function<int(const std::vector<std::string>& entries)>;
+
+    QtWindowCommands(MessageBoxes& messages, PopupMenu popup);
+
+    void Print() override;
+    void Export() override;
+    void Tools() override;
+    void Help() override;
+
+    static const std::vector<std::string>& ToolsEntries();
+    static const std::vector<std::string>& HelpEntries();
+
+    // The QMenu at the mouse pointer, over `parent`.
+    static PopupMenu MenuAtPointer(QWidget* parent);
+
+  private:
+    void Pop(const std::vector<std::string>& entries);
+    void NotAvailable(const std::string& what);
+
+    MessageBoxes& messages_;
+    PopupMenu popup_;
+};
+
+}  // namespace orvane::qt

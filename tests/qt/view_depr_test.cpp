@@ -1,0 +1,338 @@
+// The main window driven through its widgets with the mouse and the keyboard.
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt/frame_box.h"
+#include "app/qt/program.h"
+#include "tests/qt/person.h"
+
+using orvane::Ctl;
+using orvane::qt::testing::Desk;
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kGrey(224, 224, 224);
+
+// The amount of a grid cell such as "8,000.00 ".
+double Amount(const QString& cell) {
+    QString plain = cell.trimmed();
+    plain.remove(',');
+    return plain.toDouble();
+}
+
+// Cost 10000, MACRS with life 5, in service 01/2004.
+void EnterMacrsFiveYear(Desk& d) {
+    d.Fill(Ctl::txtCost, "10000");
+    QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
+    QVERIFY(d.Choose(Ctl::cboLife, "5"));
+    d.Fill(Ctl::txtInService, "012004");
+}
+
+}  // namespace
+
+class ViewDeprTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { orvane::qt::UseProgramStyle(); }
+
+    // ---- the window as it opens
+
+    void opensWithItsDesign() {
+        Desk d;
+        QCOMPARE(d.window->windowTitle(), QString("Orvane Asset Depreciation"));
+        QCOMPARE(d.window->minimumSize(), d.window->maximumSize());
+        QCOMPARE(d.Text(Ctl::txtInService), QString("03/2024"));
+        QCOMPARE(d.Text(Ctl::mskSold), QString("__/____"));
+        QVERIFY(d.Checked(Ctl::optAssetType0));
+        QVERIFY(!d.Enabled(Ctl::cboClass));
+        QVERIFY(!d.Enabled(Ctl::cmdPrint));
+        QVERIFY(!d.Enabled(Ctl::txtSalesPrice));
+        QCOMPARE(d.w(Ctl::cboClass)->palette().color(QPalette::Disabled, QPalette::Base), kGrey);
+        QCOMPARE(d.w(Ctl::txtCost)->palette().color(QPalette::Active, QPalette::Base), kWhite);
+        QCOMPARE(d.TextColour(Ctl::txtCost), kBlue);
+        QCOMPARE(d.w(Ctl::cmdExport)->toolTip(), QString("Export to Excel"));
+        QVERIFY(static_cast<QPushButton*>(d.w(Ctl::cmdCalculate))->isDefault());
+        QCOMPARE(d.Cell(0, 1), QString(" Year "));
+        QCOMPARE(d.Cell(0, 2), QString("  Depreciation  "));
+        QVERIFY(d.window->grid()->isColumnHidden(0));
+    }
+
+    void captionsAndFieldsFitTheirPlaces() {
+        Desk d;
+        for (int i = 0; i < orvane::kControlCount; ++i) {
+            const auto id = static_cast<Ctl>(i);
+            QWidget* w = d.w(id);
+            const QString name = w->objectName();
+            // Inside the window and inside its container.
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
+            QVERIFY2(
+                d.window->rect().contains(QRect(w->mapTo(d.window.get(), QPoint(0, 0)), w->size())),
+                qPrintable(name));
+            const QFontMetrics fm(w->font());
+            if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
+                QVERIFY2(fm.horizontalAdvance(label->text()) <= label->width(), qPrintable(name));
+                QVERIFY2(fm.height() <= label->height() + 1, qPrintable(name));
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                // A check box or an option: its dot or mark and its whole caption.
+                const QSize hint = button->sizeHint();
+                if (!qobject_cast<QPushButton*>(w)) {
+                    QVERIFY2(hint.width() <= button->width(), qPrintable(name));
+                }
+                QVERIFY2(fm.horizontalAdvance(QString(button->text()).remove('&')) + 8 <=
+                             button->width(),
+                         qPrintable(name));
+            }
+            if (auto* frame = qobject_cast<orvane::qt::FrameBox*>(w)) {
+                QVERIFY2(fm.horizontalAdvance(frame->title()) + 12 <= frame->width(),
+                         qPrintable(name));
+            }
+        }
+        // The three shown years of a group fit side by side in the grid.
+        QTableWidget* grid = d.window->grid();
+        QVERIFY(grid->columnWidth(1) + grid->columnWidth(2) + grid->columnWidth(3) <
+                grid->viewport()->width());
+        QVERIFY(grid->rowHeight(0) * 12 <= grid->viewport()->height());
+        QVERIFY(grid->rowHeight(0) >= QFontMetrics(grid->font()).height());
+    }
+
+    // ---- typing into the fields
+
+    void costRefusesLettersWithABeep() {
+        Desk d;
+        d.Click(Ctl::txtCost);
+        d.Type("1a2");
+        QCOMPARE(d.Text(Ctl::txtCost), QString("12"));
+        QCOMPARE(d.beeper.beeps, 1);
+        d.Type("34567890123");  // the eleventh character is refused
+        QCOMPARE(d.Text(Ctl::txtCost), QString("1234567890"));
+    }
+
+    void costEchoesTheAmountInBlue() {
+        Desk d;
+        d.Click(Ctl::txtCost);
+        d.Type("1234567");
+        QCOMPARE(d.Text(Ctl::stbMain), QString("1,234,567"));
+        QCOMPARE(d.TextColour(Ctl::stbMain), kBlue);
+        QCOMPARE(d.Text(Ctl::txtCost), QString("1234567"));
+        d.Press(Qt::Key_Tab);  // leaving the cost clears the line
+        QCOMPARE(d.Text(Ctl::stbMain), QString());
+    }
+
+    void tabbingIntoAFieldSelectsItAll() {
+        Desk d;
+        d.Click(Ctl::txtCost);
+        d.Type("500");
+        d.Press(Qt::Key_Tab);
+        QCOMPARE(d.Focus(), Ctl::cboMethod);
+        d.Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(d.Focus(), Ctl::txtCost);
+        QCOMPARE(static_cast<QLineEdit*>(d.w(Ctl::txtCost))->selectedText(), QString("500"));
+        d.Type("7");
+        QCOMPARE(d.Text(Ctl::txtCost), QString("7"));
+    }
+
+    void inServiceTakesDigitsInItsMask() {
+        Desk d;
+        d.Click(Ctl::txtCost);
+        d.Press(Qt::Key_Tab);
+        d.Press(Qt::Key_Tab);
+        QCOMPARE(d.Focus(), Ctl::txtInService);
+        d.Type("07x2021");
+        QCOMPARE(d.Text(Ctl::txtInService), QString("07/2021"));
+    }
+
+    // ---- choices that keep each other consistent
+
+    void macrsAutomobileOpensBusinessUseAndAllowances() {
+        Desk d;
+        QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
+        QVERIFY(d.Enabled(Ctl::cboClass));
+        QVERIFY(!d.Enabled(Ctl::chkBonus));
+        QVERIFY(d.Choose(Ctl::cboClass, "Automobiles (5)"));
+        QCOMPARE(d.Text(Ctl::cboClass), QString("Automobiles (5)"));
+        QVERIFY(d.Enabled(Ctl::txtBusinessPercent));
+        QCOMPARE(d.Text(Ctl::txtBusinessPercent), QString("100"));
+        QCOMPARE(d.w(Ctl::txtBusinessPercent)->palette().color(QPalette::Active, QPalette::Base),
+                 kWhite);
+        for (Ctl box : {Ctl::chkBonus, Ctl::chkBonus50, Ctl::chkBonus100})
+            QVERIFY(d.Enabled(box));
+        QVERIFY(d.Checked(Ctl::optConvention0));
+        QVERIFY(!d.Enabled(Ctl::optConvention2));
+        // The class list drops down wide enough for its longest entry.
+        auto* classes = static_cast<QComboBox*>(d.w(Ctl::cboClass));
+        const int longest =
+            classes->fontMetrics().horizontalAdvance("Personel Property/no life(7)");
+        QVERIFY(std::max(classes->view()->minimumWidth(), classes->width()) > longest);
+    }
+
+    void life27_5LocksMidMonth() {
+        Desk d;
+        QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(Ctl::cboLife, "20"));
+        QVERIFY(d.Enabled(Ctl::chkBonus));
+        QVERIFY(d.Choose(Ctl::cboLife, "27.5"));
+        QVERIFY(d.Checked(Ctl::optConvention2));
+        QVERIFY(d.Enabled(Ctl::optConvention2));
+        QVERIFY(!d.Enabled(Ctl::optConvention0));
+        QVERIFY(!d.Enabled(Ctl::optConvention1));
+        QVERIFY(!d.Checked(Ctl::optConvention0));
+        QVERIFY(!d.Enabled(Ctl::chkBonus));
+        d.Click(Ctl::optConvention0);  // a disabled choice cannot be clicked
+        QVERIFY(d.Checked(Ctl::optConvention2));
+    }
+
+    void allowanceBoxesExcludeEachOther() {
+        Desk d;
+        d.Fill(Ctl::txtCost, "10000");
+        QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(Ctl::cboLife, "7"));
+        d.Click(Ctl::chkBonus);
+        QVERIFY(d.Checked(Ctl::chkBonus));
+        QCOMPARE(d.Text(Ctl::lblAllowance), QString("3000"));
+        QCOMPARE(d.TextColour(Ctl::lblAllowance), kGreen);
+        d.Click(Ctl::chkBonus50);
+        QVERIFY(!d.Checked(Ctl::chkBonus));
+        QVERIFY(d.Checked(Ctl::chkBonus50));
+        QCOMPARE(d.Text(Ctl::lblAllowance), QString("5000"));
+        d.Press(Qt::Key_Space);  // the focused box unchecks from the keyboard too
+        QVERIFY(!d.Checked(Ctl::chkBonus50));
+        QCOMPARE(d.Text(Ctl::lblAllowance), QString());
+    }
+
+    void replacementAssetStartsFromTheRelinquishedBasis() {
+        Desk d;
+        d.Click(Ctl::optAssetType1);
+        QVERIFY(d.Enabled(Ctl::mskSold));
+        EnterMacrsFiveYear(d);
+        d.Fill(Ctl::mskSold, "062006");
+        QCOMPARE(d.Text(Ctl::mskSold), QString("06/2006"));
+        d.Press(Qt::Key_Return);
+        QCOMPARE(d.Cell(3, 1), QString("2006"));
+        QCOMPARE(d.Cell(4, 1), QString());
+        const double left = Amount(d.Cell(3, 3));
+        QVERIFY(left > 0);
+        d.Click(Ctl::optAssetType2);
+        QVERIFY(d.Enabled(Ctl::txtAdjTaxBasis));
+        QVERIFY(!d.Enabled(Ctl::mskSold));
+        QCOMPARE(d.Text(Ctl::txtAdjTaxBasis).toDouble(), left);
+        QVERIFY(!d.Text(Ctl::txtAdjTaxBasis).contains(','));
+    }
+
+    // ---- the command buttons
+
+    void enterCalculatesAndTheGridShowsTheSchedule() {
+        Desk d;
+        EnterMacrsFiveYear(d);
+        QCOMPARE(d.Focus(), Ctl::txtInService);
+        d.Press(Qt::Key_Return);
+        const QStringList years = {"2004", "2005", "2006", "2007", "2008", "2009"};
+        const QStringList amounts = {"2,000.00 ", "3,200.00 ", "1,920.00 ",
+                                     "1,152.00 ", "1,152.00 ", "576.00 "};
+        for (int row = 1; row <= 6; ++row) {
+            QCOMPARE(d.Cell(row, 1), years[row - 1]);
+            QCOMPARE(d.Cell(row, 2), amounts[row - 1]);
+        }
+        QCOMPARE(d.Cell(1, 3), QString("8,000.00 "));
+        QCOMPARE(d.Cell(6, 3), QString(".00 "));
+        QCOMPARE(d.Cell(7, 1), QString());
+        QCOMPARE(d.Cell(1, 4), QString());
+        QCOMPARE(d.window->grid()->item(1, 2)->textAlignment(),
+                 static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
+        QCOMPARE(d.Text(Ctl::stbMain), QString("Method: MACRS 200% DB"));
+        QCOMPARE(d.TextColour(Ctl::stbMain), kBlue);
+        QVERIFY(d.Enabled(Ctl::cmdPrint));
+        QVERIFY(d.Enabled(Ctl::cmdExport));
+    }
+
+    void calculateMarksTheFieldAtFault() {
+        Desk d;
+        d.Press(Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(d.Text(Ctl::stbMain), QString("Cost Missing! "));
+        QCOMPARE(d.TextColour(Ctl::stbMain), kRed);
+        QCOMPARE(d.TextColour(Ctl::lblCost), kRed);
+        QCOMPARE(d.Focus(), Ctl::txtCost);
+    }
+
+    void clearEmptiesTheWindow() {
+        Desk d;
+        EnterMacrsFiveYear(d);
+        d.Press(Qt::Key_Return);
+        QCOMPARE(d.Cell(1, 1), QString("2004"));
+        d.Press(Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(d.Text(Ctl::txtCost), QString());
+        QCOMPARE(d.Text(Ctl::cboMethod), QString());
+        QCOMPARE(d.Text(Ctl::txtInService), QString("03/2024"));
+        QCOMPARE(d.Cell(1, 1), QString());
+        QCOMPARE(d.Cell(1, 2), QString());
+        QCOMPARE(d.Cell(0, 3), QString(" Adj. Tax Basis "));
+        QVERIFY(!d.Enabled(Ctl::cmdPrint));
+        QVERIFY(!d.Enabled(Ctl::cmdExport));
+        QVERIFY(!d.Enabled(Ctl::cboClass));
+        QCOMPARE(d.Focus(), Ctl::txtCost);
+    }
+
+    void commandsNotYetBuiltSaySo() {
+        Desk d;
+        EnterMacrsFiveYear(d);
+        d.Press(Qt::Key_Return);
+        d.Click(Ctl::cmdPrint);
+        d.menu_answer = 0;
+        d.Press(Qt::Key_T, Qt::AltModifier);
+        d.menu_answer = 2;
+        d.Click(Ctl::cmdHelp);
+        QCOMPARE(d.messages.shown.size(), std::size_t{3});
+        QCOMPARE(d.messages.shown[0].title, std::string("Orvane Asset Depreciation"));
+        QCOMPARE(d.messages.shown[0].text, std::string("Printing is not available yet."));
+        QCOMPARE(d.messages.shown[1].text,
+                 std::string("Automobile Max Amount is not available yet."));
+        QCOMPARE(d.messages.shown[2].text, std::string("Search is not available yet."));
+        QCOMPARE(d.menus.size(), std::size_t{2});
+        QCOMPARE(d.menus[0],
+                 (std::vector<std::string>{"Automobile Max Amount", "Clean Fuel Auto Max Amount",
+                                           "Truck/Van Max Amount"}));
+        QCOMPARE(d.menus[1], (std::vector<std::string>{"About", "Contents", "Search"}));
+    }
+
+    void toolsPopsUpAMenuAtThePointer() {
+        Desk d(true);
+        QStringList entries;
+        QPoint shown_at;
+        QTimer::singleShot(0, d.window.get(), [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            shown_at = menu->pos();
+            for (QAction* a : menu->actions())
+                entries << a->text();
+            QTest::keyClick(menu, Qt::Key_Down);  // onto the first entry
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QCursor::setPos(d.window->mapToGlobal(QPoint(20, 20)));
+        d.Click(Ctl::cmdTools);
+        QCOMPARE(entries, (QStringList{"Automobile Max Amount", "Clean Fuel Auto Max Amount",
+                                       "Truck/Van Max Amount"}));
+        QCOMPARE(shown_at, QCursor::pos());
+        QCOMPARE(d.messages.shown.size(), std::size_t{1});
+        QCOMPARE(d.messages.shown[0].text,
+                 std::string("Clean Fuel Auto Max Amount is not available yet."));
+    }
+};
+
+QTEST_MAIN(ViewDeprTest)
+#include "view_depr_test.moc"
