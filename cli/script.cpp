@@ -13,6 +13,9 @@
 
 #include "app/model/main_window.h"
 #include "engine/numtext.h"
+#include "limits/data_folder.h"
+#include "limits/edit_limits_cli.h"
+#include "limits/vehicle_limit_files.h"
 
 namespace orvane::cli {
 namespace {
@@ -56,6 +59,12 @@ Settings:
                            compact JSON line per asset: {"status": ..., "rows": [[year, depreciation,
                            adj tax basis] texts of the rows that have a year], "messages": [...]}
   --help                   show this text
+
+orvane-cli edit-limits --file AutoMax.DAT|Electric.DAT|TruckMax.DAT [--limits-dir DIR] [--json]
+           [--next] [--previous] [--add] [--delete] [--save] [--close] [--set FIELD=TEXT]
+           [--answer yes|no|cancel]
+  scripts the limit table editor on one limit file the same way (FIELD: txtYear, txtYear0 to
+  txtYear5) and prints the editor's state.
 )USAGE";
 
 struct UsageError {
@@ -523,10 +532,24 @@ struct Session {
     ApproxMetrics metrics;
     Services services;
 
+    std::unique_ptr<VehicleLimitFiles> limits;
+
     explicit Session(const Script& s) {
         clock.today = s.today ? ParseDate(*s.today) : SystemToday();
         if (s.answer) recorder.answer = ParseAnswer(*s.answer);
         services = {&recorder, &recorder, &clock, &metrics};
+        std::filesystem::path folder = s.limits_dir
+                                           ? std::filesystem::path(*s.limits_dir)
+                                           : LimitsFolder(ProgramFolder(), ProcessEnvironment());
+        limits = std::make_unique<VehicleLimitFiles>(folder, recorder);
+    }
+
+    // A freshly loaded main window that finds the vehicle limits in the session's folder.
+    MainWindowModel LoadWindow() {
+        MainWindowModel model(services);
+        model.depr().vehicle_limits = limits.get();
+        model.Form_Load();
+        return model;
     }
 };
 
@@ -537,8 +560,7 @@ int RunBatch(cxxopts::Options& options, const Script& top, std::ostream& out, st
         return 2;
     }
     Session session(top);
-    MainWindowModel prototype(session.services);
-    prototype.Form_Load();
+    MainWindowModel prototype = session.LoadWindow();
     std::string line;
     std::string buffer;
     std::vector<std::string> words;
@@ -623,6 +645,9 @@ bool SplitWords(const std::string& line, std::vector<std::string>& words) {
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args.front() == "edit-limits") {
+        return RunEditLimitsCli(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    }
     static cxxopts::Options options = MakeOptions();
     try {
         Script s = Parse(options, args);
@@ -636,8 +661,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         CheckValues(s.actions);
         Session session(s);
-        MainWindowModel model(session.services);
-        model.Form_Load();
+        MainWindowModel model = session.LoadWindow();
         RunActions(model, session.recorder, s.actions);
         if (s.json) {
             out << StateJson(model, session.recorder).dump(1) << "\n";
