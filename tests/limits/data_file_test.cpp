@@ -314,18 +314,6 @@ TEST_F(DataFileTest, PositionsPastTheEndHaveNothingToCopy) {
     EXPECT_EQ(data.RecordCount, 2);  // 51 bytes
 }
 
-TEST_F(DataFileTest, DeleteTouchesOnlyTheEditedFile) {
-    WriteBytes(dir / "TruckMax.DAT", Records({1, 2}));
-    WriteBytes(dir / "Electric.DAT", Records({3}));
-    Store(Records({4}));
-    data.editor = &form;
-    data.OpenFile("TruckMax.DAT");
-    data.Delete("TruckMax.DAT");
-    EXPECT_EQ(ReadBytes(dir / "TruckMax.DAT"), Records({2}));
-    EXPECT_EQ(ReadBytes(dir / "Electric.DAT"), Records({3}));
-    EXPECT_EQ(Stored(), Records({4}));
-}
-
 // --- Faults ----------------------------------------------------------------------------------
 
 struct FaultCase {
@@ -407,14 +395,6 @@ TEST_F(DataFileTest, ReadAndCloseFaultsAreReportedInTheirRoutinesShape) {
                                         "57 Error in SearchFile Device I/O error",
                                         "57 Error in SearchFile Device I/O error",
                                         "57 Error in CloseFile Device I/O error"}));
-}
-
-TEST(FaultNumbers, FollowTheCLibraryErrors) {
-    EXPECT_EQ(FaultNumberForErrno(ENOSPC), 61);
-    EXPECT_EQ(FaultNumberForErrno(ENOENT), 53);
-    EXPECT_EQ(FaultNumberForErrno(EACCES), 70);
-    EXPECT_EQ(FaultNumberForErrno(EROFS), 75);
-    EXPECT_EQ(FaultNumberForErrno(EIO), 57);
 }
 
 // --- Crashes ---------------------------------------------------------------------------------

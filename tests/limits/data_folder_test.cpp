@@ -82,13 +82,5 @@ TEST_F(DataFolderTest, WithNowhereToGoTheProgramFolderStays) {
     EXPECT_EQ(Pick(false), program);
 }
 
-TEST(FolderWritable, TellsAWritableFolderFromAMissingOne) {
-    ScratchFolder dir;
-    EXPECT_TRUE(FolderWritable(dir.path()));
-    EXPECT_FALSE(FolderWritable(dir / "missing"));
-    testing::WriteBytes(dir / "file", "");
-    EXPECT_FALSE(FolderWritable(dir / "file"));
-}
-
 }  // namespace
 }  // namespace orvane

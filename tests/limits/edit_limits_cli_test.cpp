@@ -169,11 +169,5 @@ INSTANTIATE_TEST_SUITE_P(
                   "option '--set' needs FIELD=TEXT, got 'txtYear'"},
         UsageCase{{"--file", "AutoMax.DAT", "--next=1"}, "option '--next' takes no value"}));
 
-TEST(EditLimitsCli, HelpPrintsTheUsage) {
-    CliRun r = Cli({"--help"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind("usage: orvane-cli edit-limits", 0), 0u);
-}
-
 }  // namespace
 }  // namespace orvane

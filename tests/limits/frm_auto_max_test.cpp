@@ -94,16 +94,6 @@ TEST_F(EditorTest, LoadCentresTheWindowAndShowsRecordOneWithTheYearSelected) {
     EXPECT_EQ(w().form.cancel_button, Ed::cmdClose);
 }
 
-TEST_F(EditorTest, CaptionsKeepTheirBlanksAndSpelling) {
-    EXPECT_EQ(Design(Ed::lblYear0).caption, " 1st Yr + 30%:");
-    EXPECT_EQ(Design(Ed::lblYear1).caption, " 1st Year Max:");
-    EXPECT_EQ(Design(Ed::lblYear3).caption, "3th Year Max:");
-    EXPECT_EQ(EditorCaptionFor("Electric.DAT"), "Clean Fuel Auto Max Amount");
-    EXPECT_EQ(EditorCaptionFor("TruckMax.DAT"), "Automobile  Maximun Amounts");
-    EXPECT_EQ(FindEditorControl("txtYear5"), Ed::txtYear5);
-    EXPECT_EQ(FindEditorControl("txtYear6"), Ed::None);
-}
-
 TEST_F(EditorTest, NextAndPreviousPageAndStopAtTheEnds) {
     Load(kRec1 + kRec2 + kRec3);
     w().Click(Ed::cmdPrevious);
@@ -198,15 +188,6 @@ TEST_F(EditorTest, TheDeleteKeyDoesNotMarkTheRecordChanged) {
     w().Click(Ed::cmdNext);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(c(Ed::txtYear).text, "2004");
-}
-
-TEST_F(EditorTest, BackspaceRemovesTheCharacterBeforeTheCaret) {
-    Load(kRec1);
-    w().Select(Ed::txtYear, 2, 0);
-    w().KeyPress(Ed::txtYear, 8);
-    EXPECT_EQ(c(Ed::txtYear).text, "203");
-    EXPECT_EQ(c(Ed::txtYear).sel_start, 1);
-    EXPECT_TRUE(w().IsDirty);
 }
 
 // --- Saving and validation -------------------------------------------------------------------
@@ -431,11 +412,6 @@ TEST_F(EditorTest, AddBeyondTheLargestRecordNumberReportsTheOverflow) {
     ASSERT_FALSE(boxes.shown.empty());
     EXPECT_EQ(boxes.shown[0].text, "6 Error in cmdAdd. Overflow");
     EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::Ok);
-}
-
-TEST_F(EditorTest, CleanFuelWindowTakesItsCaptionFromTheOpener) {
-    Load(kRec1, "Electric.DAT");
-    EXPECT_EQ(w().form.caption, "Clean Fuel Auto Max Amount");
 }
 
 }  // namespace
