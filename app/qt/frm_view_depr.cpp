@@ -3,6 +3,7 @@
 #include "app/qt/frame_box.h"
 
 #include <QAbstractItemView>
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -14,7 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTableWidget>
+#include <QTableView>
 #include <functional>
 #include <utility>
 
@@ -36,6 +37,54 @@ class ListBox final : public QComboBox {
 QString Q(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
+
+// The schedule sheet as the grid widget shows it: the texts of the last Render(), the header row
+// on the grey of a fixed row.
+class GridTable final : public QAbstractTableModel {
+  public:
+    explicit GridTable(QObject* parent) : QAbstractTableModel(parent) {}
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : ScheduleGrid::kRows;
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : ScheduleGrid::kCols;
+    }
+    Qt::ItemFlags flags(const QModelIndex& /*index*/) const override { return Qt::ItemIsEnabled; }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) return {};
+        switch (role) {
+            case Qt::DisplayRole:
+                return Q(shown_.Text(index.row(), index.column()));
+            case Qt::TextAlignmentRole:
+                return shown_.ColAlign(index.column()) == ScheduleGrid::Align::RightCentre
+                           ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                           : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+            case Qt::BackgroundRole:
+                return index.row() == 0
+                           ? QVariant(QColor(kButtonFace.r, kButtonFace.g, kButtonFace.b))
+                           : QVariant();
+            default:
+                return {};
+        }
+    }
+
+    void Show(const ScheduleGrid& grid) {
+        bool same = true;
+        for (int r = 0; same && r < ScheduleGrid::kRows; ++r) {
+            for (int c = 0; same && c < ScheduleGrid::kCols; ++c)
+                same = shown_.Text(r, c) == grid.Text(r, c);
+        }
+        for (int c = 0; same && c < ScheduleGrid::kCols; ++c)
+            same = shown_.ColAlign(c) == grid.ColAlign(c);
+        if (same) return;
+        shown_ = grid;
+        Q_EMIT dataChanged(index(0, 0), index(ScheduleGrid::kRows - 1, ScheduleGrid::kCols - 1));
+    }
+
+  private:
+    ScheduleGrid shown_;
+};
 
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -181,8 +230,8 @@ frmViewDepr::~frmViewDepr() {
     busy_ = true;
 }
 
-QTableWidget* frmViewDepr::grid() const {
-    return static_cast<QTableWidget*>(control(Ctl::grdDepr));
+QTableView* frmViewDepr::grid() const {
+    return static_cast<QTableView*>(control(Ctl::grdDepr));
 }
 
 // ------------------------------------------------------------------ building the widgets
@@ -243,7 +292,12 @@ void frmViewDepr::Build() {
                     edit->setDragEnabled(false);
                     edit->setAcceptDrops(false);
                 }
-                box->before_popup = [this, id] { Act([&] { model_.OpenList(id); }); };
+                box->before_popup = [this, id, box] {
+                    Act([&] { model_.OpenList(id); });
+                    // The drop-down may be wider than the box, to show the longest entry.
+                    const int wide = model_.form()[id].dropped_width;
+                    box->view()->setMinimumWidth(wide > box->width() ? wide : 0);
+                };
                 w = box;
                 break;
             }
@@ -265,7 +319,8 @@ void frmViewDepr::Build() {
                 break;
             }
             case Kind::Grid: {
-                auto* table = new QTableWidget(ScheduleGrid::kRows, ScheduleGrid::kCols, parent);
+                auto* table = new QTableView(parent);
+                table->setModel(new GridTable(table));
                 table->horizontalHeader()->hide();
                 table->verticalHeader()->hide();
                 table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -281,15 +336,6 @@ void frmViewDepr::Build() {
                 rows->setSectionResizeMode(QHeaderView::Fixed);
                 rows->setDefaultSectionSize(twips_.ToPixels(240));
                 table->horizontalHeader()->setMinimumSectionSize(0);
-                const QColor fixed = ToQColor(kButtonFace);
-                for (int r = 0; r < ScheduleGrid::kRows; ++r) {
-                    for (int c = 0; c < ScheduleGrid::kCols; ++c) {
-                        auto* item = new QTableWidgetItem;
-                        item->setFlags(Qt::ItemIsEnabled);
-                        if (r == 0) item->setBackground(fixed);  // the fixed header row
-                        table->setItem(r, c, item);
-                    }
-                }
                 w = table;
                 break;
             }
@@ -583,30 +629,18 @@ void frmViewDepr::RenderList(Ctl id, QComboBox* box) {
     SetRole(box, QPalette::ButtonText, c.fore, false);
     SetRole(box, QPalette::Base, c.back, true);
     SetRole(box, QPalette::Button, c.back, true);
-    // The drop-down may be wider than the box, to show the longest entry.
-    const int wide = c.dropped_width > box->width() ? c.dropped_width : 0;
-    if (box->view()->minimumWidth() != wide) box->view()->setMinimumWidth(wide);
 }
 
 void frmViewDepr::RenderGrid() {
-    QTableWidget* table = grid();
-    const QSignalBlocker block(table);
+    QTableView* table = grid();
     const ScheduleGrid& g = model_.form().grid;
     for (int col = 0; col < ScheduleGrid::kCols; ++col) {
         const int width = twips_.ToPixels(g.ColWidth(col));
         const bool hidden = width == 0;
         if (table->isColumnHidden(col) != hidden) table->setColumnHidden(col, hidden);
         if (!hidden && table->columnWidth(col) != width) table->setColumnWidth(col, width);
-        const Qt::Alignment align = g.ColAlign(col) == ScheduleGrid::Align::RightCentre
-                                        ? Qt::AlignRight | Qt::AlignVCenter
-                                        : Qt::AlignLeft | Qt::AlignVCenter;
-        for (int row = 0; row < ScheduleGrid::kRows; ++row) {
-            QTableWidgetItem* item = table->item(row, col);
-            const QString text = Q(g.Text(row, col));
-            if (item->text() != text) item->setText(text);
-            if (item->textAlignment() != static_cast<int>(align)) item->setTextAlignment(align);
-        }
     }
+    static_cast<GridTable*>(table->model())->Show(g);
 }
 
 void frmViewDepr::RenderFocus() {

@@ -14,7 +14,7 @@
 
 class QComboBox;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 
 namespace orvane::qt {
 
@@ -30,7 +30,7 @@ class frmViewDepr final : public QWidget {
 
     // The widget that shows a control.
     QWidget* control(Ctl id) const { return widgets_[static_cast<int>(id)]; }
-    QTableWidget* grid() const;
+    QTableView* grid() const;
     const MainWindowModel& model() const { return model_; }
 
     // Copies the model's state into the widgets, with their signals blocked.

@@ -16,8 +16,9 @@ void UseProgramStyle() {
     }
 }
 
-Program::Program() {
-    window_ = std::make_unique<frmViewDepr>(services_.services());
+Program::Program() : twips_(LayoutTwips()), services_(twips_) {
+    window_ =
+        std::make_unique<frmViewDepr>(services_.services(), QtWindowCommands::PopupMenu(), twips_);
     services_.messages.set_parent(window_.get());
 }
 

@@ -25,6 +25,7 @@ class Program {
     frmViewDepr& window() { return *window_; }
 
   private:
+    Twips twips_;
     QtServices services_;
     std::unique_ptr<frmViewDepr> window_;
 };

@@ -67,6 +67,8 @@ class QtTextMetrics final : public TextMetrics {
 // The services of the running program, all answered by Qt.
 class QtServices {
   public:
+    explicit QtServices(Twips layout = LayoutTwips()) : metrics(WindowFont(), layout) {}
+
     QtMessageBoxes messages;
     QtBeeper beeper;
     SystemClock clock;

@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace orvane::qt::testing {
@@ -101,7 +101,7 @@ bool Desk::Checked(Ctl id) const {
 }
 
 QString Desk::Cell(int row, int col) const {
-    return window->grid()->item(row, col)->text();
+    return window->grid()->model()->index(row, col).data().toString();
 }
 
 Ctl Desk::Focus() const {
