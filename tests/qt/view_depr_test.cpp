@@ -2,10 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTableView>
@@ -70,6 +72,7 @@ class ViewDeprTest : public QObject {
         QCOMPARE(d.Cell(0, 1), QString(" Year "));
         QCOMPARE(d.Cell(0, 2), QString("  Depreciation  "));
         QVERIFY(d.window->grid()->isColumnHidden(0));
+        QCOMPARE(d.Focus(), Ctl::optAssetType0);
     }
 
     void captionsAndFieldsFitTheirPlaces() {
@@ -132,6 +135,30 @@ class ViewDeprTest : public QObject {
         QCOMPARE(d.Text(Ctl::txtCost), QString("1234567"));
         d.Press(Qt::Key_Tab);  // leaving the cost clears the line
         QCOMPARE(d.Text(Ctl::stbMain), QString());
+    }
+
+    void pastedTextPassesUnfiltered() {
+        Desk d;
+        d.Click(Ctl::txtCost);
+        QApplication::clipboard()->setText("12ab");
+        d.Press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(d.Text(Ctl::txtCost), QString("12ab"));
+        QCOMPARE(d.beeper.beeps, 0);
+    }
+
+    void typingLifeFiveOpensBusinessUse() {
+        Desk d;
+        QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(Ctl::cboClass, "Desks (7)"));
+        d.Click(Ctl::cboLife);
+        d.Press(Qt::Key_Escape);  // the click opened the list; close it and type instead
+        QCOMPARE(d.Focus(), Ctl::cboLife);
+        d.Type("x5");
+        QCOMPARE(d.beeper.beeps, 1);
+        QCOMPARE(d.Text(Ctl::cboLife), QString("5"));
+        QCOMPARE(d.Text(Ctl::cboClass), QString());
+        QCOMPARE(d.Text(Ctl::txtBusinessPercent), QString("100"));
+        QCOMPARE(d.Focus(), Ctl::txtBusinessPercent);
     }
 
     void tabbingIntoAFieldSelectsItAll() {
@@ -331,6 +358,41 @@ class ViewDeprTest : public QObject {
         QCOMPARE(d.messages.shown.size(), std::size_t{1});
         QCOMPARE(d.messages.shown[0].text,
                  std::string("Clean Fuel Auto Max Amount is not available yet."));
+    }
+
+    // ---- the Qt message box behind the window's questions
+
+    void messageBoxCarriesTheTitleAndButtons() {
+        orvane::qt::QtMessageBoxes boxes;
+        QString title;
+        QString text;
+        int buttons = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            title = box->windowTitle();
+            text = box->text();
+            buttons = static_cast<int>(box->buttons().size());
+            box->button(QMessageBox::No)->click();
+        });
+        auto answer = boxes.Show("Save Changes?", "", orvane::MsgButtons::YesNoCancel);
+        QCOMPARE(title, QString("Orvane Asset Depreciation"));
+        QCOMPARE(text, QString("Save Changes?"));
+        QCOMPARE(buttons, 3);
+        QCOMPARE(answer, orvane::MsgAnswer::No);
+
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            title = box->windowTitle();
+            buttons = static_cast<int>(box->buttons().size());
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        answer =
+            boxes.Show("Err: 9[Subscript out of range]", "Fill Grid Error", orvane::MsgButtons::Ok);
+        QCOMPARE(title, QString("Fill Grid Error"));
+        QCOMPARE(buttons, 1);
+        QCOMPARE(answer, orvane::MsgAnswer::Ok);
     }
 };
 
