@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableView>
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -226,8 +228,18 @@ frmViewDepr::frmViewDepr(const Services& services, QtWindowCommands::PopupMenu p
 }
 
 frmViewDepr::~frmViewDepr() {
-    // Children go before the model; nothing may reach the model while they do.
+    // The widgets go while the model still exists, and nothing they do on the way reaches it.
     busy_ = true;
+    for (QWidget* w : widgets_) {
+        w->removeEventFilter(this);
+        disconnect(w, nullptr, this, nullptr);
+        if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) {
+            box->lineEdit()->removeEventFilter(this);
+            disconnect(box->lineEdit(), nullptr, this, nullptr);
+        }
+    }
+    widgets_.fill(nullptr);
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 QTableView* frmViewDepr::grid() const {
@@ -334,7 +346,6 @@ void frmViewDepr::Build() {
                 QHeaderView* rows = table->verticalHeader();
                 rows->setMinimumSectionSize(1);
                 rows->setSectionResizeMode(QHeaderView::Fixed);
-                rows->setDefaultSectionSize(twips_.ToPixels(240));
                 table->horizontalHeader()->setMinimumSectionSize(0);
                 w = table;
                 break;
@@ -345,6 +356,12 @@ void frmViewDepr::Build() {
         Connect(id, w);
     }
     control(Ctl::cmdExport)->setToolTip(Q(model_.form()[Ctl::cmdExport].tool_tip));
+    // The twelve rows share the height of the grid above its scroll bar.
+    QTableView* table = grid();
+    const int inner = table->height() - 2 * table->frameWidth() -
+                      table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
+    table->verticalHeader()->setDefaultSectionSize(
+        std::max(twips_.ToPixels(240), inner / ScheduleGrid::kRows));
 }
 
 void frmViewDepr::Place(Ctl id, QWidget* w) {
