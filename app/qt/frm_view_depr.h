@@ -32,6 +32,8 @@ class frmViewDepr final : public QWidget {
     QWidget* control(Ctl id) const { return widgets_[static_cast<int>(id)]; }
     QTableView* grid() const;
     const MainWindowModel& model() const { return model_; }
+    // Where the vehicle schedules find their yearly limits.
+    void set_vehicle_limits(VehicleLimitSource* source) { model_.depr().vehicle_limits = source; }
 
     // Copies the model's state into the widgets, with their signals blocked.
     void Render();

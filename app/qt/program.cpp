@@ -2,6 +2,9 @@
 
 #include <QStyleFactory>
 
+#include "limits/data_folder.h"
+#include "limits/vehicle_limit_files.h"
+
 namespace orvane::qt {
 
 bool HasDisplay() {
@@ -20,6 +23,17 @@ Program::Program() : twips_(LayoutTwips()), services_(twips_) {
     window_ =
         std::make_unique<frmViewDepr>(services_.services(), QtWindowCommands::PopupMenu(), twips_);
     services_.messages.set_parent(window_.get());
+    window_->set_vehicle_limits(&limits_);
+}
+
+LimitFilesOnDemand::~LimitFilesOnDemand() = default;
+
+std::optional<VehicleLimits> LimitFilesOnDemand::Lookup(char kind, std::string_view year) {
+    if (!files_) {
+        files_ = std::make_unique<VehicleLimitFiles>(
+            LimitsFolder(ProgramFolder(), ProcessEnvironment()), boxes_);
+    }
+    return files_->Lookup(kind, year);
 }
 
 }  // namespace orvane::qt

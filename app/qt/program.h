@@ -19,6 +19,19 @@ inline constexpr const char* kNoDisplayMessage =
 // The widget style of the program, the same on every desktop.
 void UseProgramStyle();
 
+// The limit files beside the program (or in the user's data folder), found when a vehicle
+// schedule first asks for a year's limits.
+class LimitFilesOnDemand final : public VehicleLimitSource {
+  public:
+    explicit LimitFilesOnDemand(MessageBoxes& boxes) : boxes_(boxes) {}
+    ~LimitFilesOnDemand() override;
+    std::optional<VehicleLimits> Lookup(char kind, std::string_view year) override;
+
+  private:
+    MessageBoxes& boxes_;
+    std::unique_ptr<VehicleLimitSource> files_;
+};
+
 class Program {
   public:
     Program();  // after the QApplication
@@ -27,6 +40,7 @@ class Program {
   private:
     Twips twips_;
     QtServices services_;
+    LimitFilesOnDemand limits_{services_.messages};
     std::unique_ptr<frmViewDepr> window_;
 };
 
