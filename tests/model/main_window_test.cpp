@@ -121,6 +121,22 @@ TEST_F(SelectionTest, TypingFiveIntoLifeMovesToBusinessUse) {
     EXPECT_EQ(f().focus(), Ctl::cboLife);
 }
 
+TEST_F(SelectionTest, ClassListsLoadOnceAndWidenTheirDropDown) {
+    Choose(Ctl::cboMethod, "MACRS");
+    Choose(Ctl::cboMethod, "ADS");
+    Choose(Ctl::cboMethod, "MACRS");
+    EXPECT_EQ(c(Ctl::cboClass).items.size(), 28u);
+    EXPECT_EQ(c(Ctl::cboClass).item_data[3], 32);  // "Buildings pre 5/13/93 (31.5)"
+    // 28 characters of 90 twips, less 320, plus a scroll bar of 17 + 8 pixels of 15 twips.
+    EXPECT_EQ(c(Ctl::cboClass).dropped_width, (28 * 90 - 320 + 25 * 15) / 15);
+    // Short texts in a box already wide enough leave the drop-down as it is.
+    c(Ctl::cboClass).dropped_width = 0;
+    f().ClearList(Ctl::cboClass);
+    f().AddItem(Ctl::cboClass, "Desks (7)", 7);
+    window.depr().FitDropDownWidth(Ctl::cboClass);
+    EXPECT_EQ(c(Ctl::cboClass).dropped_width, 0);
+}
+
 TEST_F(SelectionTest, OpeningTheClassListEmptiesTheLife) {
     Choose(Ctl::cboMethod, "ADS");
     Choose(Ctl::cboLife, "9");
