@@ -47,6 +47,7 @@ Actions (may repeat; order matters):
   --sold MMYYYY|MM/YYYY    type the six digits into the date-sold box
   --description TEXT       focus, type, leave
   --paste FIELD=TEXT       focus the text box FIELD (txtCost, cboLife, ...) and paste TEXT
+An empty TEXT erases the field: its text is selected and Delete pressed.
   --calculate              press Calculate (added once at the end if the last action is not it)
   --clear                  press Clear
 Settings:
@@ -275,7 +276,7 @@ class Runner {
                                           : Bad(a, "half-year, mid-quarter or mid-month");
             ClickOrIgnore(a, id);
         } else if (o == "in-service") {
-            if (FocusOrIgnore(a, Ctl::txtInService)) m_.TypeText(v);
+            if (FocusOrIgnore(a, Ctl::txtInService)) TypeOrErase(Ctl::txtInService, v);
         } else if (o == "cost") {
             TypeAndLeave(a, Ctl::txtCost);
         } else if (o == "allowance") {
@@ -289,7 +290,7 @@ class Runner {
         } else if (o == "adj-tax-basis") {
             TypeAndLeave(a, Ctl::txtAdjTaxBasis);
         } else if (o == "sold") {
-            if (FocusOrIgnore(a, Ctl::mskSold)) m_.TypeText(v);
+            if (FocusOrIgnore(a, Ctl::mskSold)) TypeOrErase(Ctl::mskSold, v);
         } else if (o == "description") {
             TypeAndLeave(a, Ctl::txtDescription);
         } else if (o == "paste") {
@@ -327,9 +328,17 @@ class Runner {
         return false;
     }
 
+    // Types the text; an empty text erases the field (its text selected, then Delete).
+    void TypeOrErase(Ctl id, const std::string& text) {
+        if (!text.empty()) return m_.TypeText(text);
+        m_.Select(id, 0, static_cast<int>(m_.form()[id].text.size()));
+        m_.KeyDown(key::kDelete);
+        m_.KeyUp(key::kDelete);
+    }
+
     void TypeAndLeave(const Action& a, Ctl id) {
         if (!FocusOrIgnore(a, id)) return;
-        m_.TypeText(a.value);
+        TypeOrErase(id, a.value);
         if (m_.form().focus() == id) m_.Tab();
     }
 

@@ -289,109 +289,7 @@ TEST_F(FieldTest, PastedLettersReachValidation) {
 }
 
 // ------------------------------------------------------------------ validation
-
-struct ValidationCase {
-    const char* name;
-    const char* method;
-    const char* life;  // typed
-    const char* cost;
-    const char* in_service;
-    const char* business;  // typed after choosing life 5 when not null
-    const char* message;
-    Ctl focus;
-    Ctl red;
-};
-
-class ValidationTest : public WindowTest, public ::testing::WithParamInterface<ValidationCase> {};
-
-TEST_P(ValidationTest, FirstFaultWins) {
-    const ValidationCase& v = GetParam();
-    if (*v.method) Choose(Ctl::cboMethod, v.method);
-    if (v.business) {
-        Choose(Ctl::cboLife, "5");
-        Enter(Ctl::txtBusinessPercent, v.business);
-    }
-    if (*v.life) {
-        ASSERT_TRUE(window.Focus(Ctl::cboLife));
-        window.TypeText(v.life);
-    }
-    if (*v.cost) Enter(Ctl::txtCost, v.cost);
-    ASSERT_TRUE(window.Focus(Ctl::txtInService));
-    window.KeyDown(key::kDelete);
-    if (*v.in_service) window.TypeText(v.in_service);
-    Calculate();
-    bool passes = std::string(v.message).starts_with("Method:");
-    EXPECT_EQ(Status(), v.message);
-    EXPECT_EQ(c(Ctl::stbMain).fore, passes ? kBlue : kRed);
-    EXPECT_EQ(state().input_error, std::string(v.message).find('!') != std::string::npos ||
-                                       std::string(v.message).starts_with("MACRS Buisness"));
-    if (v.focus != Ctl::None) {
-        EXPECT_EQ(f().focus(), v.focus);
-    }
-    if (v.red != Ctl::None) {
-        EXPECT_EQ(c(v.red).fore, kRed);
-    }
-    EXPECT_EQ(Cell(1, 1).empty(), !passes) << "rows only when the entries pass";
-}
-
-constexpr Ctl kStays = Ctl::cmdCalculate;
-
-INSTANTIATE_TEST_SUITE_P(
-    Steps, ValidationTest,
-    ::testing::Values(
-        ValidationCase{"CostZero", "MACRS", "5", "0", "012004", nullptr, "Cost Missing! ",
-                       Ctl::txtCost, Ctl::lblCost},
-        ValidationCase{"CostPoint", "MACRS", "5", ".", "012004", nullptr, "Cost Missing! ",
-                       Ctl::txtCost, Ctl::lblCost},
-        ValidationCase{"CostEmpty", "MACRS", "5", "", "012004", nullptr, "Cost Missing! ",
-                       Ctl::txtCost, Ctl::lblCost},
-        ValidationCase{"NoMethodAndBadMonth", "", "5", "100", "132004", nullptr, "Method Missing! ",
-                       Ctl::cboMethod, Ctl::lblMethod},
-        ValidationCase{"NoDate", "MACRS", "5", "100", "", nullptr, "In service date is missing! ",
-                       Ctl::txtInService, Ctl::lblInService},
-        ValidationCase{"Month13", "MACRS", "5", "100", "132004", nullptr,
-                       "In service date is invalid! ", Ctl::txtInService, Ctl::lblInService},
-        ValidationCase{"Month00", "MACRS", "5", "100", "002004", nullptr,
-                       "In service date is invalid! ", Ctl::txtInService, Ctl::lblInService},
-        ValidationCase{"StraightLineNoLife", "Straight Line", "", "100", "012004", nullptr,
-                       "Life Missing! ", Ctl::cboLife, Ctl::lblLife},
-        ValidationCase{"Life44", "ADS", "44", "100", "012004", nullptr,
-                       "Life Can't be greater than 43! ", Ctl::cboLife, Ctl::lblLife},
-        ValidationCase{"Life43Macrs", "MACRS", "43", "100", "012004", nullptr,
-                       "Life must be 3,5,7,10,15,20,27.5,31.5,39! ", kStays, Ctl::None},
-        ValidationCase{"Life6Macrs", "MACRS", "6", "100", "012004", nullptr,
-                       "Life must be 3,5,7,10,15,20,27.5,31.5,39! ", kStays, Ctl::None},
-        ValidationCase{"MacrsNoLife", "MACRS", "", "100", "012004", nullptr,
-                       "Please select a life or a class.", kStays, Ctl::None},
-        ValidationCase{
-            "Business50", "MACRS", "", "100", "012004", "50",
-            "MACRS Buisness Percent must be between 51% and 100%. Use ADS for less then 50%.",
-            kStays, Ctl::None},
-        ValidationCase{
-            "Business1", "MACRS", "", "100", "012004", "1",
-            "MACRS Buisness Percent must be between 51% and 100%. Use ADS for less then 50%.",
-            kStays, Ctl::None},
-        ValidationCase{
-            "BusinessPoint5", "MACRS", "", "100", "012004", ".5",
-            "MACRS Buisness Percent must be between 51% and 100%. Use ADS for less then 50%.",
-            kStays, Ctl::None},
-        ValidationCase{
-            "Business5Point5", "MACRS", "", "100", "012004", "5.5",
-            "MACRS Buisness Percent must be between 51% and 100%. Use ADS for less then 50%.",
-            kStays, Ctl::None},
-        ValidationCase{
-            "Business101", "MACRS", "", "100", "012004", "101",
-            "MACRS Buisness Percent must be between 51% and 100%. Use ADS for less then 50%.",
-            kStays, Ctl::None},
-        ValidationCase{"Business51", "MACRS", "", "100", "012004", "51", "Method: MACRS 200% DB",
-                       kStays, Ctl::None},
-        ValidationCase{"Business0", "MACRS", "", "100", "012004", "0", "Method: MACRS 200% DB",
-                       kStays, Ctl::None},
-        ValidationCase{"Business75Point5", "MACRS", "", "100", "012004", "75.5",
-                       "Method: MACRS 200% DB", kStays, Ctl::None},
-        ValidationCase{"Business30Ads", "ADS", "", "100", "012004", "30",
-                       "Method: ADS- Straight Line", kStays, Ctl::None}),
-    [](const auto& info) { return std::string(info.param.name); });
+// (every message, focus and red caption is a golden command-line case)
 
 TEST_F(WindowTest, ExchangeFieldsGoTogether) {
     Choose(Ctl::cboMethod, "MACRS");
@@ -411,31 +309,6 @@ TEST_F(WindowTest, ExchangeFieldsGoTogether) {
     EXPECT_EQ(f().focus(), Ctl::txtSalesPrice);
     EXPECT_EQ(c(Ctl::lblAdjTaxBasis).fore, kBlack);  // the next pass reset it
 }
-
-struct BonusDateCase {
-    Ctl box;
-    const char* in_service;
-    bool passes;
-};
-class BonusDateTest : public WindowTest, public ::testing::WithParamInterface<BonusDateCase> {};
-
-TEST_P(BonusDateTest, AllowanceNeedsItsDate) {
-    Choose(Ctl::cboMethod, "MACRS");
-    Choose(Ctl::cboLife, "7");
-    Enter(Ctl::txtCost, "1000");
-    ASSERT_TRUE(window.Click(GetParam().box));
-    InService(GetParam().in_service);
-    Calculate();
-    EXPECT_EQ(Status() == "Method: MACRS 200% DB", GetParam().passes) << Status();
-    EXPECT_EQ(c(GetParam().box).fore == kRed, !GetParam().passes);
-}
-
-INSTANTIATE_TEST_SUITE_P(Dates, BonusDateTest,
-                         ::testing::Values(BonusDateCase{Ctl::chkBonus, "082001", false},
-                                           BonusDateCase{Ctl::chkBonus, "092001", true},
-                                           BonusDateCase{Ctl::chkBonus50, "042003", false},
-                                           BonusDateCase{Ctl::chkBonus50, "052003", true},
-                                           BonusDateCase{Ctl::chkBonus100, "011990", true}));
 
 // ------------------------------------------------------------------ Calculate
 

@@ -174,3 +174,30 @@ message: [MACRS 3 Error] Err: 9[Subscript out of range]
 message: [MACRS 3 Error] Err: 9[Subscript out of range]
 message: [MACRS 3 Error] Err: 9[Subscript out of range]
 focus: cmdCalculate
+# Straight line from January: a full first year; the last year is 0 and not shown
+$ --today 2024-06-15 --method "Straight Line" --type-life 5 --cost 10000 --in-service 012004
+status:        "" #0000ff
+allowance:     ""
+adjusted cost: ""
+  Year      Depreciation    Adj. Tax Basis
+  2004         2,000.00          8,000.00 
+  2005         2,000.00          6,000.00 
+  2006         2,000.00          4,000.00 
+  2007         2,000.00          2,000.00 
+  2008         2,000.00               .00 
+focus: cmdCalculate
+# MACRS mid quarter from February, 7 years: years 5 to 7 at 8.74, 8.75 and 8.74 percent
+$ --today 2024-06-15 --method MACRS --life 7 --convention mid-quarter --cost 10000 --in-service 022004
+status:        "Method: MACRS 200% DB" #0000ff
+allowance:     ""
+adjusted cost: ""
+  Year      Depreciation    Adj. Tax Basis
+  2004         2,500.00          7,500.00 
+  2005         2,143.00          5,357.00 
+  2006         1,531.00          3,826.00 
+  2007         1,093.00          2,733.00 
+  2008           874.00          1,859.00 
+  2009           875.00            984.00 
+  2010           874.00            110.00 
+  2011           109.00              1.00 
+focus: cmdCalculate
