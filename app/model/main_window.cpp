@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "engine/numtext.h"
+#include "limits/auto_max_form.h"
+#include "limits/vehicle_limit_files.h"
 
 namespace orvane {
 namespace {
@@ -48,7 +50,8 @@ MainWindowModel::MainWindowModel(const MainWindowModel& other)
     : services_(other.services_),
       form_(other.form_),
       depr_(other.depr_),
-      commands_(other.commands_) {
+      commands_(other.commands_),
+      editors_(other.editors_) {
     form_.events = this;
     depr_.Rebind(form_);
 }
@@ -59,6 +62,7 @@ MainWindowModel& MainWindowModel::operator=(const MainWindowModel& other) {
     form_ = other.form_;
     depr_ = other.depr_;
     commands_ = other.commands_;
+    editors_ = other.editors_;
     form_.events = this;
     depr_.Rebind(form_);
     return *this;
@@ -387,6 +391,28 @@ bool MainWindowModel::ClickNow(Ctl id) {
 
 void MainWindowModel::NotAvailable(std::string_view what) {
     services_.messages->Show(std::string(what) + " is not available yet.", "", MsgButtons::Ok);
+}
+
+// ------------------------------------------------------------------ the Tools menu
+
+void MainWindowModel::mnuAutoMax_Click() {
+    Guarded([&] { ShowLimitEditor(kAutoMaxFile, {}); });
+}
+
+void MainWindowModel::munElectricAuto_Click() {
+    Guarded([&] { ShowLimitEditor(kElectricFile, kCleanFuelCaption); });
+}
+
+void MainWindowModel::mnuTruckVan_Click() {
+    Guarded([&] { ShowLimitEditor(kTruckMaxFile, {}); });
+}
+
+void MainWindowModel::ShowLimitEditor(std::string_view file, std::string_view caption) {
+    if (editors_ == nullptr) {
+        NotAvailable("The limit editor");
+        return;
+    }
+    editors_->ShowEditor(file, caption);
 }
 
 bool MainWindowModel::OpenList(Ctl list) {

@@ -39,6 +39,15 @@ class WindowCommands {
     virtual void Help() = 0;
 };
 
+// Shows the limit editor: opens the limit file `file` (a bare name, "AutoMax.DAT") in the
+// limit folder and shows the editor on it modally, returning when it is gone. An empty
+// `caption` leaves the editor's own caption in place.
+class LimitEditors {
+  public:
+    virtual ~LimitEditors() = default;
+    virtual void ShowEditor(std::string_view file, std::string_view caption) = 0;
+};
+
 class MainWindowModel final : public FormEvents {
   public:
     explicit MainWindowModel(const Services& services);
@@ -51,6 +60,7 @@ class MainWindowModel final : public FormEvents {
     Depr& depr() { return depr_; }
     const Depr& depr() const { return depr_; }
     void set_commands(WindowCommands* commands) { commands_ = commands; }
+    void set_limit_editors(LimitEditors* editors) { editors_ = editors; }
 
     // ---- What a person does. Each returns false, changing nothing, when the control cannot be
     // used at that moment (it or its container is disabled).
@@ -83,6 +93,10 @@ class MainWindowModel final : public FormEvents {
     void optAssetType_Click(int index);
     void EnableConventions(bool enabled);
     void SetSelected();
+    // The entries of the Tools menu: each opens the limit editor on its table.
+    void mnuAutoMax_Click();
+    void munElectricAuto_Click();
+    void mnuTruckVan_Click();
 
     // FormEvents: code that sets a check, option or selection runs the handler as a click.
     void OnClick(Ctl id) override;
@@ -123,11 +137,13 @@ class MainWindowModel final : public FormEvents {
     bool KeyFiltered(Ctl id) const;
     void InsertText(Ctl id, std::string_view text);
     void NotAvailable(std::string_view what);
+    void ShowLimitEditor(std::string_view file, std::string_view caption);
 
     Services services_;
     ViewDeprForm form_;
     Depr depr_;
     WindowCommands* commands_ = nullptr;
+    LimitEditors* editors_ = nullptr;
 };
 
 }  // namespace orvane

@@ -217,6 +217,7 @@ frmViewDepr::frmViewDepr(const Services& services, QtWindowCommands::PopupMenu p
       commands_(*services.messages,
                 popup ? std::move(popup) : QtWindowCommands::MenuAtPointer(this)) {
     model_.set_commands(&commands_);
+    commands_.set_window(&model_);
     Build();
     model_.Form_Load();
     // Centred on the screen, as the window loads.

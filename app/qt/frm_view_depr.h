@@ -34,6 +34,8 @@ class frmViewDepr final : public QWidget {
     const MainWindowModel& model() const { return model_; }
     // Where the vehicle schedules find their yearly limits.
     void set_vehicle_limits(VehicleLimitSource* source) { model_.depr().vehicle_limits = source; }
+    // What the Tools menu's entries open the limit editor with.
+    void set_limit_editors(LimitEditors* editors) { model_.set_limit_editors(editors); }
 
     // Copies the model's state into the widgets, with their signals blocked.
     void Render();

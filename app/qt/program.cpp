@@ -19,20 +19,27 @@ void UseProgramStyle() {
     }
 }
 
-Program::Program() : twips_(LayoutTwips()), services_(twips_) {
+Program::Program()
+    : twips_(LayoutTwips()),
+      services_(twips_),
+      editors_([this] { return limits_.folder(); }, services_.messages, services_.beeper, twips_) {
     window_ =
         std::make_unique<frmViewDepr>(services_.services(), QtWindowCommands::PopupMenu(), twips_);
     services_.messages.set_parent(window_.get());
+    editors_.set_parent(window_.get());
     window_->set_vehicle_limits(&limits_);
+    window_->set_limit_editors(&editors_);
 }
 
 LimitFilesOnDemand::~LimitFilesOnDemand() = default;
 
+const std::filesystem::path& LimitFilesOnDemand::folder() {
+    if (!folder_) folder_ = LimitsFolder(ProgramFolder(), ProcessEnvironment());
+    return *folder_;
+}
+
 std::optional<VehicleLimits> LimitFilesOnDemand::Lookup(char kind, std::string_view year) {
-    if (!files_) {
-        files_ = std::make_unique<VehicleLimitFiles>(
-            LimitsFolder(ProgramFolder(), ProcessEnvironment()), boxes_);
-    }
+    if (!files_) files_ = std::make_unique<VehicleLimitFiles>(folder(), boxes_);
     return files_->Lookup(kind, year);
 }
 

@@ -2,8 +2,11 @@
 // The program as orvane starts it: the Qt services and the main window over them.
 
 #include <QApplication>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "app/qt/frm_auto_max_view.h"
 #include "app/qt/frm_view_depr.h"
 #include "app/qt/qt_services.h"
 
@@ -20,15 +23,17 @@ inline constexpr const char* kNoDisplayMessage =
 void UseProgramStyle();
 
 // The limit files beside the program (or in the user's data folder), found when a vehicle
-// schedule first asks for a year's limits.
+// schedule first asks for a year's limits or the limit editor first opens.
 class LimitFilesOnDemand final : public VehicleLimitSource {
   public:
     explicit LimitFilesOnDemand(MessageBoxes& boxes) : boxes_(boxes) {}
     ~LimitFilesOnDemand() override;
     std::optional<VehicleLimits> Lookup(char kind, std::string_view year) override;
+    const std::filesystem::path& folder();
 
   private:
     MessageBoxes& boxes_;
+    std::optional<std::filesystem::path> folder_;
     std::unique_ptr<VehicleLimitSource> files_;
 };
 
@@ -41,6 +46,7 @@ class Program {
     Twips twips_;
     QtServices services_;
     LimitFilesOnDemand limits_{services_.messages};
+    QtLimitEditors editors_;
     std::unique_ptr<frmViewDepr> window_;
 };
 

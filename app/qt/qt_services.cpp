@@ -102,7 +102,9 @@ Twips LayoutTwips() {
 }
 
 MsgAnswer QtMessageBoxes::Show(std::string_view text, std::string_view title, MsgButtons buttons) {
-    QMessageBox box(parent_.data());
+    // Over the modal window that asks (the limit editor), or else over the main window.
+    QWidget* owner = QApplication::activeModalWidget();
+    QMessageBox box(owner != nullptr ? owner : parent_.data());
     box.setWindowTitle(QString::fromUtf8(title.empty() ? kAppTitle : title));
     box.setText(QString::fromUtf8(text));
     box.setTextFormat(Qt::PlainText);

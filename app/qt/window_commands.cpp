@@ -30,16 +30,33 @@ void QtWindowCommands::Export() {
 }
 
 void QtWindowCommands::Tools() {
-    Pop(ToolsEntries());
+    const int chosen = Pop(ToolsEntries());
+    if (chosen < 0) return;
+    if (window_ == nullptr) {
+        NotAvailable(ToolsEntries()[static_cast<std::size_t>(chosen)]);
+        return;
+    }
+    switch (chosen) {
+        case 0:
+            window_->mnuAutoMax_Click();
+            break;
+        case 1:
+            window_->munElectricAuto_Click();
+            break;
+        default:
+            window_->mnuTruckVan_Click();
+            break;
+    }
 }
 
 void QtWindowCommands::Help() {
-    Pop(HelpEntries());
+    const int chosen = Pop(HelpEntries());
+    if (chosen >= 0) NotAvailable(HelpEntries()[static_cast<std::size_t>(chosen)]);
 }
 
-void QtWindowCommands::Pop(const std::vector<std::string>& entries) {
-    int chosen = popup_ ? popup_(entries) : -1;
-    if (chosen >= 0 && chosen < static_cast<int>(entries.size())) NotAvailable(entries[chosen]);
+int QtWindowCommands::Pop(const std::vector<std::string>& entries) {
+    const int chosen = popup_ ? popup_(entries) : -1;
+    return chosen >= 0 && chosen < static_cast<int>(entries.size()) ? chosen : -1;
 }
 
 void QtWindowCommands::NotAvailable(const std::string& what) {

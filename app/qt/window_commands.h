@@ -1,7 +1,7 @@
 #pragma once
 // The commands that leave the main window: printing, export and the Tools and Help pop-up
-// menus. Until printing, export, the limit editor and help are built, each entry says so in a
-// message box.
+// menus. The Tools entries run the window's own handlers, which open the limit editor; until
+// printing, export and help are built, each of those says so in a message box.
 
 #include <QPointer>
 #include <QWidget>
@@ -20,6 +20,8 @@ class QtWindowCommands final : public WindowCommands {
     using PopupMenu = std::function<int(const std::vector<std::string>& entries)>;
 
     QtWindowCommands(MessageBoxes& messages, PopupMenu popup);
+    // The window whose handlers the Tools entries run.
+    void set_window(MainWindowModel* window) { window_ = window; }
 
     void Print() override;
     void Export() override;
@@ -33,11 +35,13 @@ class QtWindowCommands final : public WindowCommands {
     static PopupMenu MenuAtPointer(QWidget* parent);
 
   private:
-    void Pop(const std::vector<std::string>& entries);
+    // The chosen entry's index, or -1.
+    int Pop(const std::vector<std::string>& entries);
     void NotAvailable(const std::string& what);
 
     MessageBoxes& messages_;
     PopupMenu popup_;
+    MainWindowModel* window_ = nullptr;
 };
 
 }  // namespace orvane::qt

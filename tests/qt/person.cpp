@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 namespace orvane::qt::testing {
 
@@ -29,6 +30,35 @@ Desk::Desk(bool real_menus) {
 }
 
 Desk::~Desk() = default;
+
+void Desk::UseLimitFolder(const std::filesystem::path& folder) {
+    limit_files = std::make_unique<VehicleLimitFiles>(folder, messages);
+    limit_editors = std::make_unique<QtLimitEditors>([folder] { return folder; }, messages, beeper);
+    limit_editors->set_parent(window.get());
+    window->set_vehicle_limits(limit_files.get());
+    window->set_limit_editors(limit_editors.get());
+}
+
+void Desk::WhenEditorShows(std::function<void(FrmAutoMaxView&)> script, bool* ran) {
+    if (ran != nullptr) *ran = false;
+    auto* timer = new QTimer(window.get());
+    timer->setInterval(10);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, window.get(), [timer, tries, script, ran] {
+        auto* view = qobject_cast<FrmAutoMaxView*>(QApplication::activeModalWidget());
+        if (view == nullptr || !view->isVisible()) {
+            if (++*tries > 200) timer->deleteLater();
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        if (!QTest::qWaitForWindowActive(view)) qWarning("the limit editor did not become active");
+        if (ran != nullptr) *ran = true;
+        script(*view);
+        if (view->isVisible()) view->close();
+    });
+    timer->start();
+}
 
 void Desk::Click(Ctl id) {
     QWidget* target = w(id);
@@ -111,6 +141,51 @@ Ctl Desk::Focus() const {
         if (w(id) == focused) return id;
     }
     return Ctl::None;
+}
+
+void EditorDesk::Click(Ed id) {
+    QTest::mouseClick(w(id), Qt::LeftButton, Qt::NoModifier, w(id)->rect().center());
+}
+
+void EditorDesk::Fill(Ed box, const QString& text) {
+    Click(box);
+    Press(Qt::Key_Home);
+    Press(Qt::Key_End, Qt::ShiftModifier);
+    Type(text);
+}
+
+void EditorDesk::Type(const QString& text) {
+    for (QChar ch : text) {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused == nullptr) return;
+        QTest::keyClicks(focused, QString(ch));
+    }
+}
+
+void EditorDesk::Press(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr) focused = &view;
+    QTest::keyClick(focused, static_cast<Qt::Key>(key), modifiers);
+}
+
+QString EditorDesk::Text(Ed id) const {
+    if (auto* edit = qobject_cast<QLineEdit*>(w(id))) return edit->text();
+    if (auto* label = qobject_cast<QLabel*>(w(id))) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w(id))) return button->text();
+    return {};
+}
+
+QColor EditorDesk::TextColour(Ed id) const {
+    const bool box = qobject_cast<QLineEdit*>(w(id)) != nullptr;
+    return w(id)->palette().color(QPalette::Active, box ? QPalette::Text : QPalette::WindowText);
+}
+
+Ed EditorDesk::Focus() const {
+    QWidget* focused = QApplication::focusWidget();
+    for (int i = 0; i < kEdCount; ++i) {
+        if (w(static_cast<Ed>(i)) == focused) return static_cast<Ed>(i);
+    }
+    return Ed::None;
 }
 
 }  // namespace orvane::qt::testing

@@ -1,0 +1,401 @@
+#include "app/qt/frm_auto_max_view.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "limits/data_file.h"
+
+namespace orvane::qt {
+namespace {
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Sets a colour role of the palette where it differs; `all_groups` paints disabled widgets too.
+void SetRole(QWidget* w, QPalette::ColorRole role, Rgb rgb, bool all_groups) {
+    const QColor colour(rgb.r, rgb.g, rgb.b);
+    QPalette p = w->palette();
+    bool changed = false;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if (group == QPalette::Disabled && !all_groups) continue;
+        if (p.color(group, role) != colour) {
+            p.setColor(group, role, colour);
+            changed = true;
+        }
+    }
+    if (changed) w->setPalette(p);
+}
+
+void SetBold(QWidget* w, bool bold) {
+    if (w->font().bold() == bold) return;
+    QFont f = w->font();
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+// The editor counts characters; a QLineEdit counts UTF-16 units.
+int UnitsBefore(const QString& text, int chars) {
+    int units = 0;
+    for (int c = 0; c < chars && units < text.size(); ++c)
+        units += text[units].isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+    return units;
+}
+
+int CharsBefore(const QString& text, int units) {
+    int chars = 0;
+    for (int u = 0; u < units && u < text.size(); ++u) {
+        if (!text[u].isLowSurrogate()) ++chars;
+    }
+    return chars;
+}
+
+// Keys that only move the caret or the selection: the box takes them itself and the editor
+// then follows its selection.
+bool MovesCaret(const QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return !e->modifiers().testFlag(Qt::AltModifier);
+        default:
+            return e->matches(QKeySequence::SelectAll);
+    }
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------ the dialog
+
+FrmAutoMaxView::FrmAutoMaxView(FrmAutoMax& editor, Twips twips, QWidget* parent)
+    : QDialog(parent), editor_(editor), twips_(twips) {
+    Build();
+}
+
+FrmAutoMaxView::~FrmAutoMaxView() {
+    // The widgets go quietly: nothing they do on the way reaches the editor.
+    busy_ = true;
+    for (QWidget* w : widgets_) {
+        w->removeEventFilter(this);
+        disconnect(w, nullptr, this, nullptr);
+    }
+}
+
+void FrmAutoMaxView::Build() {
+    setObjectName(QStringLiteral("frmAutoMax"));
+    setModal(true);
+    setFont(WindowFont());
+    setFixedSize(twips_.ToPixels(kAutoMaxClientWidth), twips_.ToPixels(kAutoMaxClientHeight));
+    SetRole(this, QPalette::Window, kButtonFace, true);
+    setAutoFillBackground(true);
+
+    std::map<int, QWidget*> tab_order;
+    for (int i = 0; i < kEdCount; ++i) {
+        const auto id = static_cast<Ed>(i);
+        const EdDesign& d = Design(id);
+        QWidget* w = nullptr;
+        switch (d.kind) {
+            case Kind::TextBox: {
+                auto* edit = new QLineEdit(this);
+                edit->setAlignment(d.align_right ? Qt::AlignRight | Qt::AlignVCenter
+                                                 : Qt::AlignLeft | Qt::AlignVCenter);
+                edit->setContextMenuPolicy(Qt::NoContextMenu);
+                edit->setDragEnabled(false);
+                edit->setAcceptDrops(false);
+                connect(edit, &QLineEdit::cursorPositionChanged, this,
+                        [this, id, edit] { OnCursorMoved(id, edit); });
+                connect(edit, &QLineEdit::selectionChanged, this,
+                        [this, id, edit] { OnCursorMoved(id, edit); });
+                w = edit;
+                break;
+            }
+            case Kind::Button: {
+                auto* button = new QPushButton(Q(d.caption), this);
+                button->setAutoDefault(false);
+                button->setDefault(false);
+                connect(button, &QPushButton::clicked, this,
+                        [this, id] { Act([&] { editor_.Click(id); }); });
+                w = button;
+                break;
+            }
+            case Kind::Status: {
+                auto* label = new QLabel(this);
+                label->setTextFormat(Qt::PlainText);
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                label->setIndent(2);
+                w = label;
+                break;
+            }
+            default: {
+                auto* label = new QLabel(this);
+                label->setTextFormat(Qt::PlainText);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                w = label;
+                break;
+            }
+        }
+        w->setObjectName(Q(d.name));
+        w->setGeometry(twips_.ToPixels(d.left), twips_.ToPixels(d.top), twips_.ToPixels(d.width),
+                       twips_.ToPixels(d.height));
+        if (d.tab_index >= 0) {
+            w->setFocusPolicy(Qt::StrongFocus);
+            w->installEventFilter(this);
+            tab_order[d.tab_index] = w;
+        } else {
+            w->setFocusPolicy(Qt::NoFocus);
+        }
+        widgets_[static_cast<std::size_t>(i)] = w;
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [index, w] : tab_order) {
+        if (previous != nullptr) setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void FrmAutoMaxView::Load() {
+    // The editor centres the window on the screen, in twips.
+    const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = s != nullptr ? s->geometry() : QRect(0, 0, 1024, 768);
+    auto to_twips = [&](int pixels) {
+        return static_cast<int>(std::lround(pixels * twips_.PerPixel()));
+    };
+    editor_.form.width = to_twips(width());
+    editor_.form.height = to_twips(height());
+    busy_ = true;
+    editor_.Form_Load(to_twips(area.width()), to_twips(area.height()));
+    busy_ = false;
+    move(area.x() + twips_.ToPixels(editor_.form.left),
+         area.y() + twips_.ToPixels(editor_.form.top));
+    Render();
+}
+
+Ed FrmAutoMaxView::Find(const QObject* object) const {
+    for (int i = 0; i < kEdCount; ++i) {
+        if (widgets_[static_cast<std::size_t>(i)] == object) return static_cast<Ed>(i);
+    }
+    return Ed::None;
+}
+
+// ------------------------------------------------------------------ what a person does
+
+template <class F>
+void FrmAutoMaxView::Act(F&& action) {
+    if (busy_ || rendering_) return;
+    busy_ = true;
+    struct Idle {
+        bool& flag;
+        ~Idle() { flag = false; }
+    } idle{busy_};
+    std::forward<F>(action)();
+    busy_ = false;
+    Render();
+    if (!editor_.loaded() && isVisible()) done(QDialog::Accepted);
+}
+
+bool FrmAutoMaxView::eventFilter(QObject* watched, QEvent* event) {
+    const Ed id = Find(watched);
+    if (id == Ed::None) return QDialog::eventFilter(watched, event);
+    const bool quiet = busy_ || rendering_;
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            if (!quiet && editor_.form.focus != id) Act([&] { editor_.SetFocus(id); });
+            return false;
+        case QEvent::KeyPress:
+            return quiet || OnKeyPress(id, static_cast<QKeyEvent*>(event));
+        case QEvent::Shortcut:
+            // An access key (Alt+N, Alt+S, ...) presses its button at once.
+            if (!quiet) Act([&] { editor_.Click(id); });
+            return true;
+        case QEvent::InputMethod:
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            // No pasting of the X11 selection into a box with the middle button.
+            return qobject_cast<QLineEdit*>(watched) != nullptr &&
+                   static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+        default:
+            return false;
+    }
+}
+
+bool FrmAutoMaxView::OnKeyPress(Ed id, QKeyEvent* e) {
+    const int k = e->key();
+    const auto mods = e->modifiers();
+    if (k == Qt::Key_Escape) {
+        Act([&] { editor_.PressEscape(); });
+        return true;
+    }
+    // Tab and Shift+Tab move the focus along the tab order; the editor hears of it on arrival.
+    if ((k == Qt::Key_Tab || k == Qt::Key_Backtab) && !mods.testFlag(Qt::ControlModifier)) {
+        return false;
+    }
+    if (Design(id).kind == Kind::Button) {
+        // A focused button takes Enter (Space clicks it as usual).
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            Act([&] { editor_.Click(id); });
+            return true;
+        }
+        return false;
+    }
+    if (MovesCaret(e) || e->matches(QKeySequence::Copy)) return false;
+    if (k == Qt::Key_Delete && mods == Qt::NoModifier) {
+        Act([&] { editor_.PressDelete(id); });
+        return true;
+    }
+    if (mods.testFlag(Qt::AltModifier)) return true;
+    // The characters the key types, as the box's KeyPress handler receives them: Backspace 8,
+    // Enter 13, and Ctrl with a letter its control character.
+    std::u32string keys;
+    if (k == Qt::Key_Backspace) {
+        keys = U"\b";
+    } else if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        keys = U"\r";
+    } else if (mods.testFlag(Qt::ControlModifier)) {
+        if (k >= Qt::Key_A && k <= Qt::Key_Z)
+            keys.push_back(static_cast<char32_t>(k - Qt::Key_A + 1));
+    } else {
+        for (char32_t ch : e->text().toUcs4())
+            keys.push_back(ch);
+    }
+    if (!keys.empty()) {
+        Act([&] {
+            for (char32_t ch : keys)
+                editor_.KeyPress(id, ch);
+        });
+    }
+    return true;
+}
+
+void FrmAutoMaxView::OnCursorMoved(Ed id, QLineEdit* edit) {
+    if (busy_ || rendering_ || editor_.form.focus != id) return;
+    const QString text = edit->text();
+    int start = edit->cursorPosition();
+    int length = 0;
+    if (edit->hasSelectedText()) {
+        start = edit->selectionStart();
+        length = edit->selectionLength();
+    }
+    const int first = CharsBefore(text, start);
+    const int count = CharsBefore(text, start + length) - first;
+    const Control& c = editor_.form[id];
+    if (c.sel_start == first && c.sel_length == count) return;
+    Act([&] { editor_.Select(id, first, count); });
+}
+
+void FrmAutoMaxView::keyPressEvent(QKeyEvent* event) {
+    // Esc presses Close, the window's cancel button; there is no default button for Enter.
+    if (event->key() == Qt::Key_Escape) {
+        Act([&] { editor_.PressEscape(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FrmAutoMaxView::closeEvent(QCloseEvent* event) {
+    // The window's close button closes the window alone: no question, and the limit file is
+    // let go with the editor.
+    if (busy_ || rendering_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+// ------------------------------------------------------------------ showing the editor
+
+void FrmAutoMaxView::Render() {
+    if (rendering_) return;
+    rendering_ = true;
+    const QString caption = Q(editor_.form.caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+    for (int i = 0; i < kEdCount; ++i)
+        RenderControl(static_cast<Ed>(i));
+    const Ed focus = editor_.form.focus;
+    if (focus != Ed::None) {
+        QWidget* want = control(focus);
+        if (focusWidget() != want && want->isEnabled()) want->setFocus(Qt::OtherFocusReason);
+    }
+    rendering_ = false;
+}
+
+void FrmAutoMaxView::RenderControl(Ed id) {
+    QWidget* w = control(id);
+    const Control& c = editor_.form[id];
+    const QSignalBlocker block(w);
+    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    SetBold(w, c.bold);
+    switch (Design(id).kind) {
+        case Kind::TextBox: {
+            auto* edit = static_cast<QLineEdit*>(w);
+            const QString text = Q(c.text);
+            if (edit->text() != text) edit->setText(text);
+            const int start = UnitsBefore(text, c.sel_start);
+            const int length = UnitsBefore(text, c.sel_start + c.sel_length) - start;
+            // A selection made backwards with Shift keeps its direction when it is the same.
+            const bool same =
+                length > 0 ? edit->selectionStart() == start && edit->selectionLength() == length
+                           : !edit->hasSelectedText() && edit->cursorPosition() == start;
+            if (!same) {
+                if (length > 0) {
+                    edit->setSelection(start, length);
+                } else {
+                    edit->setCursorPosition(start);
+                }
+            }
+            SetRole(w, QPalette::Text, c.fore, false);
+            SetRole(w, QPalette::Base, c.back, true);
+            break;
+        }
+        case Kind::Button: {
+            auto* button = static_cast<QPushButton*>(w);
+            if (button->text() != Q(c.caption)) button->setText(Q(c.caption));
+            break;
+        }
+        case Kind::Status: {
+            auto* label = static_cast<QLabel*>(w);
+            if (label->text() != Q(c.text)) label->setText(Q(c.text));
+            SetRole(w, QPalette::WindowText, c.fore, false);
+            break;
+        }
+        default: {
+            auto* label = static_cast<QLabel*>(w);
+            if (label->text() != Q(c.caption)) label->setText(Q(c.caption));
+            SetRole(w, QPalette::WindowText, c.fore, false);
+            break;
+        }
+    }
+}
+
+// ------------------------------------------------------------------ opening from the menu
+
+QtLimitEditors::QtLimitEditors(std::function<std::filesystem::path()> folder, MessageBoxes& boxes,
+                               Beeper& beeper, Twips twips)
+    : folder_(std::move(folder)), boxes_(boxes), beeper_(beeper), twips_(twips) {}
+
+void QtLimitEditors::ShowEditor(std::string_view file, std::string_view caption) {
+    DataFile data(folder_ ? folder_() : std::filesystem::path(), boxes_);
+    data.OpenFile(file);
+    FrmAutoMax editor(data, boxes_, beeper_, std::string(file));
+    if (!caption.empty()) editor.form.caption = std::string(caption);
+    FrmAutoMaxView view(editor, twips_, parent_.data());
+    view.Load();
+    view.exec();
+    // The window that opened the editor takes the keyboard back, even without a window manager.
+    if (parent_ != nullptr) parent_->activateWindow();
+}
+
+}  // namespace orvane::qt

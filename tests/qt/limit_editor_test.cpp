@@ -1,0 +1,262 @@
+// The limit editor opened from the main window's Tools menu and driven through its widgets.
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <iterator>
+
+#include "app/qt/program.h"
+#include "tests/qt/person.h"
+
+using orvane::Ctl;
+using orvane::Ed;
+using orvane::MsgAnswer;
+using orvane::qt::FrmAutoMaxView;
+using orvane::qt::testing::Desk;
+using orvane::qt::testing::EditorDesk;
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const std::string kAutoCaption = "Automobile  Maximun Amounts";
+
+// A record as the file stores it: the year in 4 characters, six amounts in 5 each.
+std::string Rec(std::string_view year, std::string_view b30, std::string_view y1,
+                std::string_view y2, std::string_view y3, std::string_view y4,
+                std::string_view b50) {
+    std::string r;
+    auto put = [&](std::string_view text, std::size_t width) {
+        std::string f(text.substr(0, width));
+        f.resize(width, ' ');
+        r += f;
+    };
+    put(year, 4);
+    for (std::string_view a : {b30, y1, y2, y3, y4, b50})
+        put(a, 5);
+    return r;
+}
+
+// A limit folder of hand-made files: each table's 2004 first-year limit tells it apart.
+class LimitFolder {
+  public:
+    LimitFolder() {
+        Write("AutoMax.DAT", Rec("2003", "7660", "3060", "4900", "2950", "1775", "10710") +
+                                 Rec("2004", "7560", "2960", "4800", "2850", "1675", "10610"));
+        Write("Electric.DAT", Rec("2004", "0", "8880", "14200", "8450", "5125", "0"));
+        Write("TruckMax.DAT", Rec("2004", "7960", "3260", "5300", "3150", "1875", "11010"));
+    }
+    std::filesystem::path path() const { return dir_.path().toStdString(); }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream out(path() / name, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(path() / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+// What the editor showed when it opened.
+struct Opened {
+    std::string caption;
+    QString year;
+    QString first_year;
+    bool modal = false;
+};
+
+}  // namespace
+
+class LimitEditorTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { orvane::qt::UseProgramStyle(); }
+
+    // Each entry of the real Tools menu opens its own table, the clean-fuel one under its own
+    // caption; Esc closes an unchanged record without a question, the close button closes a
+    // changed one without a question too, and neither writes anything.
+    void toolsMenuOpensEachTable() {
+        LimitFolder folder;
+        Desk d(true);
+        d.UseLimitFolder(folder.path());
+        const std::string before = folder.Read("TruckMax.DAT");
+        std::vector<Opened> opened;
+        QStringList entries;
+        QPoint shown_at;
+        QCursor::setPos(d.window->mapToGlobal(QPoint(20, 20)));
+        for (int entry = 0; entry < 3; ++entry) {
+            QTimer::singleShot(0, d.window.get(), [&entries, &shown_at, entry] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (menu == nullptr) return;
+                shown_at = menu->pos();
+                entries.clear();
+                for (QAction* a : menu->actions())
+                    entries << a->text();
+                for (int i = 0; i <= entry; ++i)
+                    QTest::keyClick(menu, Qt::Key_Down);
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            bool shown = false;
+            d.WhenEditorShows(
+                [&](FrmAutoMaxView& view) {
+                    EditorDesk e(view);
+                    opened.push_back({view.windowTitle().toStdString(), e.Text(Ed::txtYear),
+                                      e.Text(Ed::txtYear1),
+                                      QApplication::activeModalWidget() == &view});
+                    if (entry == 0) CheckFits(e);
+                    if (entry < 2) {
+                        e.Press(Qt::Key_Escape);
+                    } else {
+                        e.Type("9");  // a change, left by the close button
+                        view.close();
+                    }
+                },
+                &shown);
+            d.Click(Ctl::cmdTools);
+            QVERIFY2(shown, "the limit editor did not show");
+        }
+        QCOMPARE(entries, (QStringList{"Automobile Max Amount", "Clean Fuel Auto Max Amount",
+                                       "Truck/Van Max Amount"}));
+        QCOMPARE(shown_at, QCursor::pos());
+        QCOMPARE(opened.size(), std::size_t{3});
+        QCOMPARE(opened[0].caption, kAutoCaption);
+        QCOMPARE(opened[0].year, QString("2003"));
+        QCOMPARE(opened[0].first_year, QString("3060"));
+        QCOMPARE(opened[1].caption, std::string("Clean Fuel Auto Max Amount"));
+        QCOMPARE(opened[1].first_year, QString("8880"));
+        QCOMPARE(opened[2].caption, kAutoCaption);
+        QCOMPARE(opened[2].first_year, QString("3260"));
+        for (const Opened& o : opened)
+            QVERIFY(o.modal);
+        QVERIFY(d.messages.shown.empty());
+        QCOMPARE(folder.Read("TruckMax.DAT"), before);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // Typing, the numeric filter, validation, Add, Save, Next/Previous with the save question,
+    // and Close saving on Yes; the main window's next vehicle schedule then uses what was saved.
+    void editsReachTheFileAndTheSchedule() {
+        LimitFolder folder;
+        Desk d;
+        d.UseLimitFolder(folder.path());
+        d.menu_answer = 0;
+        bool shown = false;
+        d.WhenEditorShows([&](FrmAutoMaxView& view) { EditRecords(d, EditorDesk(view)); }, &shown);
+        d.Click(Ctl::cmdTools);
+        QVERIFY(shown);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
+
+        const std::string stored = folder.Read("AutoMax.DAT");
+        QCOMPARE(stored.size(), std::size_t{3 * 34});
+        QCOMPARE(stored.substr(34), Rec("2004", "7560", "2961", "4800", "2850", "1675", "10610") +
+                                        Rec("2005", "0", "2345", "3456", "2100", "1200", ""));
+
+        // A passenger automobile placed in service in 2005: the first year stops at 2,345.
+        d.Fill(Ctl::txtCost, "50000");
+        QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(Ctl::cboClass, "Automobiles (5)"));
+        d.Fill(Ctl::txtInService, "012005");
+        d.Click(Ctl::cmdCalculate);
+        QCOMPARE(d.Text(Ctl::stbMain), QString("Method: MACRS-200% DB Luxury Auto"));
+        QCOMPARE(d.Cell(1, 1), QString("2005"));
+        QCOMPARE(d.Cell(1, 2), QString("2,345.00 "));
+        QCOMPARE(d.Cell(2, 2), QString("3,456.00 "));
+    }
+
+  private:
+    // Every caption shows whole in its place, and the status line is inside the window.
+    static void CheckFits(EditorDesk& e) {
+        for (int i = 0; i < orvane::kEdCount; ++i) {
+            QWidget* w = e.w(static_cast<Ed>(i));
+            const QString name = w->objectName();
+            QVERIFY2(e.view.rect().contains(w->geometry()), qPrintable(name));
+            const QFontMetrics fm(w->font());
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                QVERIFY2(fm.horizontalAdvance(label->text()) <= label->width(), qPrintable(name));
+                QVERIFY2(fm.height() <= label->height() + 1, qPrintable(name));
+            }
+            if (auto* button = qobject_cast<QPushButton*>(w)) {
+                QVERIFY2(fm.horizontalAdvance(QString(button->text()).remove('&')) + 8 <=
+                             button->width(),
+                         qPrintable(name));
+            }
+        }
+    }
+
+    static void EditRecords(Desk& d, EditorDesk e) {
+        // Record 1 with the year selected in the focused year box.
+        QCOMPARE(e.Focus(), Ed::txtYear);
+        QCOMPARE(static_cast<QLineEdit*>(e.w(Ed::txtYear))->selectedText(), QString("2003"));
+        QVERIFY(static_cast<QLineEdit*>(e.w(Ed::txtYear))->alignment() & Qt::AlignRight);
+
+        // A letter in the year is kept out with a beep, and marks the record as changed.
+        e.Press(Qt::Key_End);
+        e.Type("x");
+        QCOMPARE(e.Text(Ed::txtYear), QString("2003"));
+        QCOMPARE(d.beeper.beeps, 1);
+        QCOMPARE(e.Text(Ed::stbAuto), QString("Only numeric data is allowed."));
+        QCOMPARE(e.TextColour(Ed::stbAuto), kRed);
+        QVERIFY(e.Bold(Ed::stbAuto));
+
+        // Next asks first: Cancel stays, No moves on without saving.
+        d.messages.answers = {MsgAnswer::Cancel, MsgAnswer::No};
+        e.Click(Ed::cmdNext);
+        QCOMPARE(e.Text(Ed::txtYear), QString("2003"));
+        e.Press(Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(e.Text(Ed::txtYear), QString("2004"));
+        QCOMPARE(d.messages.shown.size(), std::size_t{2});
+        QCOMPARE(d.messages.shown[1].text, std::string("Save Changes?"));
+        e.Click(Ed::cmdNext);
+        QCOMPARE(e.Text(Ed::stbAuto), QString("No more records."));
+        QCOMPARE(e.TextColour(Ed::stbAuto), kBlue);
+        QVERIFY(!e.Bold(Ed::stbAuto));
+
+        // A new record: saving without the 30% amount turns its label red.
+        e.Click(Ed::cmdAdd);
+        QCOMPARE(e.Focus(), Ed::txtYear);
+        QCOMPARE(e.Text(Ed::txtYear), QString());
+        e.Type("2005");
+        e.Click(Ed::cmdSave);
+        QCOMPARE(e.Text(Ed::stbAuto), QString("Enter zero if rate doesn't apply."));
+        QCOMPARE(e.TextColour(Ed::lblYear0), kRed);
+        QCOMPARE(e.Focus(), Ed::txtYear0);
+        // The tab order runs from the 30% box to the first to fourth years, the 50% box last.
+        e.Fill(Ed::txtYear0, "0");
+        for (const char* amount : {"2345", "3456", "2100", "1200"}) {
+            e.Press(Qt::Key_Tab);
+            e.Type(amount);
+        }
+        QCOMPARE(e.Text(Ed::txtYear4), QString("1200"));
+        e.Press(Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(e.Text(Ed::stbAuto), QString("Record Updated."));
+        QCOMPARE(e.TextColour(Ed::stbAuto), kBlue);
+        QCOMPARE(e.TextColour(Ed::lblYear0), kBlack);
+
+        // Back to 2004 without a question; change it and close, saving on Yes.
+        const std::size_t asked = d.messages.shown.size();
+        e.Click(Ed::cmdPrevious);
+        QCOMPARE(e.Text(Ed::txtYear), QString("2004"));
+        QCOMPARE(d.messages.shown.size(), asked);
+        e.Fill(Ed::txtYear1, "2961");
+        d.messages.answers = {MsgAnswer::Yes};
+        e.Press(Qt::Key_Escape);
+        QCOMPARE(d.messages.shown.size(), asked + 1);
+        QVERIFY(!e.view.isVisible());
+    }
+};
+
+QTEST_MAIN(LimitEditorTest)
+#include "limit_editor_test.moc"
