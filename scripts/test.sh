@@ -4,6 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh "$@"
 dir=build
-[ "${1:-}" = "--sanitize" ] && dir=build-sanitize
+if [ "${1:-}" = "--sanitize" ]; then
+    dir=build-sanitize
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+fi
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
