@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes a picture of the main window after a 5-year MACRS calculation, under a virtual X server:
-# BUILD_DIR/artifacts/main-window.png. Without BUILD_DIR it builds into build/ first.
+# Takes pictures under a virtual X server: the main window after a 5-year MACRS calculation,
+# BUILD_DIR/artifacts/main-window.png, and the limit editor opened from the Tools menu,
+# BUILD_DIR/artifacts/limit-editor.png. Without BUILD_DIR it builds into build/ first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -ge 1 ]; then
@@ -9,7 +10,7 @@ else
     scripts/build.sh >/dev/null
     dir=build
 fi
-out="$dir/artifacts/main-window.png"
 mkdir -p "$dir/artifacts"
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$dir/bin/orvane-screenshot" "$out"
+xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$dir/bin/orvane-screenshot" \
+    "$dir/artifacts/main-window.png" "$dir/artifacts/limit-editor.png"

@@ -158,6 +158,13 @@ void FrmAutoMaxView::Build() {
         }
         widgets_[static_cast<std::size_t>(i)] = w;
     }
+    // The design sets each caption level with the text of its box, and a box centres its text:
+    // the caption's line is centred on the box's too.
+    for (std::size_t i = 0; i < kRecordLabels.size(); ++i) {
+        QWidget* label = control(kRecordLabels[i]);
+        const QRect box = control(kRecordBoxes[i])->geometry();
+        label->move(label->x(), box.center().y() - (label->height() - 1) / 2);
+    }
     QWidget* previous = nullptr;
     for (const auto& [index, w] : tab_order) {
         if (previous != nullptr) setTabOrder(previous, w);

@@ -1,24 +1,45 @@
-// orvane-screenshot FILE: shows the main window after a 5-year MACRS schedule has been typed in
-// and calculated, and saves a picture of it to FILE (PNG).
+// orvane-screenshot FILE [EDITOR_FILE]: shows the main window after a 5-year MACRS schedule has
+// been typed in and calculated, and saves a picture of it to FILE (PNG). With EDITOR_FILE it
+// then opens the limit editor from the Tools menu on a copy of the shipped limit files, saves a
+// record with a missing amount and takes a picture of the editor with its red label and message.
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <filesystem>
 
 #include "app/qt/program.h"
+#include "limits/data_folder.h"
 #include "tests/qt/person.h"
+
+namespace {
+
+bool Save(QWidget& w, const char* name) {
+    const QString file = QString::fromLocal8Bit(name);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    if (!w.grab().save(file, "PNG")) {
+        std::fprintf(stderr, "orvane-screenshot: cannot write %s\n", name);
+        return false;
+    }
+    std::printf("%s\n", name);
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: orvane-screenshot FILE.png\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: orvane-screenshot FILE.png [EDITOR_FILE.png]\n");
         return 2;
     }
     orvane::qt::UseProgramStyle();
     using orvane::Ctl;
+    using orvane::Ed;
     orvane::qt::testing::Desk d;
     d.Fill(Ctl::txtCost, "25000");
     bool chosen = d.Choose(Ctl::cboMethod, "MACRS");
@@ -29,12 +50,28 @@ int main(int argc, char** argv) {
     d.Click(Ctl::chkBonus50);
     d.Click(Ctl::cmdCalculate);
     QTest::qWait(50);
-    const QString file = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    if (!d.window->grab().save(file, "PNG")) {
-        std::fprintf(stderr, "orvane-screenshot: cannot write %s\n", argv[1]);
-        return 1;
+    if (!Save(*d.window, argv[1])) return 1;
+    if (argc == 2) return 0;
+
+    QTemporaryDir copy;
+    namespace fs = std::filesystem;
+    const fs::path folder = copy.path().toStdString();
+    for (std::string_view name : orvane::kLimitFileNames) {
+        std::error_code ec;
+        fs::copy_file(orvane::ProgramFolder() / name, folder / name, ec);
     }
-    std::printf("%s\n", argv[1]);
-    return 0;
+    d.UseLimitFolder(folder);
+    d.menu_answer = 0;
+    bool saved = false;
+    d.WhenEditorShows([&](orvane::qt::FrmAutoMaxView& view) {
+        orvane::qt::testing::EditorDesk e(view);
+        e.Click(Ed::cmdNext);
+        e.Fill(Ed::txtYear2, "");
+        e.Press(Qt::Key_Backspace);
+        e.Click(Ed::cmdSave);
+        QTest::qWait(50);
+        saved = Save(view, argv[2]);
+    });
+    d.Click(Ctl::cmdTools);
+    return saved ? 0 : 1;
 }
