@@ -363,28 +363,24 @@ std::optional<double> Depr::MACRSMidQuarterAmount(int quarter, double basis, dou
     return TableAmount(quarter, basis, life, year, kTitles[quarter]);
 }
 
-std::optional<double> Depr::ResidentialRentalAmount(double basis, std::int16_t year) {
+std::optional<double> Depr::RealPropertyAmount(RealProperty table, double basis,
+                                               std::int16_t year) {
     state.method_caption.assign(caption::kMacrsStraight);
-    auto rate =
-        RealPropertyRate(RealProperty::Residential275, year, MonthOf(Text(Ctl::txtInService)));
+    auto rate = RealPropertyRate(table, year, MonthOf(Text(Ctl::txtInService)));
     if (!rate) return std::nullopt;
     return basis * *rate;
+}
+
+std::optional<double> Depr::ResidentialRentalAmount(double basis, std::int16_t year) {
+    return RealPropertyAmount(RealProperty::Residential275, basis, year);
 }
 
 std::optional<double> Depr::NonResidentialAmount(double basis, std::int16_t year) {
-    state.method_caption.assign(caption::kMacrsStraight);
-    auto rate =
-        RealPropertyRate(RealProperty::NonResidential315, year, MonthOf(Text(Ctl::txtInService)));
-    if (!rate) return std::nullopt;
-    return basis * *rate;
+    return RealPropertyAmount(RealProperty::NonResidential315, basis, year);
 }
 
 std::optional<double> Depr::NonResidential39Amount(double basis, std::int16_t year) {
-    state.method_caption.assign(caption::kMacrsStraight);
-    auto rate =
-        RealPropertyRate(RealProperty::NonResidential39, year, MonthOf(Text(Ctl::txtInService)));
-    if (!rate) return std::nullopt;
-    return basis * *rate;
+    return RealPropertyAmount(RealProperty::NonResidential39, basis, year);
 }
 
 std::optional<double> Depr::StraightLineAmount(double basis, double life, std::int16_t year) {

@@ -10,6 +10,7 @@
 
 #include "engine/fault.h"
 #include "engine/form.h"
+#include "engine/rates.h"
 #include "platform/services.h"
 
 namespace orvane {
@@ -138,6 +139,7 @@ class Depr {
     bool Checked(Ctl id) { return (*form_)[id].value == 1; }
     std::optional<double> TableAmount(int quarter, double basis, double life, std::int16_t year,
                                       std::string_view title);
+    std::optional<double> RealPropertyAmount(RealProperty table, double basis, std::int16_t year);
     // The sale-year test and cut shared by the schedule loop and the vehicle loop.
     bool IsSaleYear(std::int16_t year_number);
     double CutSaleYear(double amount);

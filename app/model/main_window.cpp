@@ -85,9 +85,7 @@ void MainWindowModel::Form_Load() {
         for (auto m : kMethods)
             f.AddItem(Ctl::cboMethod, std::string(m));
     });
-    f[Ctl::txtBusinessPercent].enabled = false;
-    f[Ctl::lblAutoBusiness].enabled = false;
-    f[Ctl::txtBusinessPercent].back = kEntryGrey;
+    CloseBusinessUse();
     f[Ctl::cboClass].enabled = false;
     f[Ctl::cboClass].back = kEntryGrey;
     EnableConventions(false);
@@ -142,10 +140,7 @@ void MainWindowModel::cmdClear_Click() {
     f[Ctl::lblAdjCost].caption.clear();
     f.grid.Clear();
     depr_.SetGridHeaders();
-    f[Ctl::txtBusinessPercent].text.clear();
-    f[Ctl::txtBusinessPercent].enabled = false;
-    f[Ctl::txtBusinessPercent].back = kEntryGrey;
-    f[Ctl::lblAutoBusiness].enabled = false;
+    CloseBusinessUse();
     EnableConventions(false);
     f.SetOption(Ctl::optConvention2, false);
     f[Ctl::optConvention2].enabled = false;
@@ -161,9 +156,7 @@ void MainWindowModel::cboMethod_Click() {
     f.ClearList(Ctl::cboLife);
     f[Ctl::txtBusinessPercent].text.clear();
     EnableConventions(false);
-    f[Ctl::txtBusinessPercent].enabled = false;
-    f[Ctl::txtBusinessPercent].back = kEntryGrey;
-    f[Ctl::lblAutoBusiness].enabled = false;
+    CloseBusinessUse();
     f.SetListIndex(Ctl::cboClass, -1);
     f[Ctl::cboClass].enabled = false;
     f[Ctl::cboClass].back = kEntryGrey;
@@ -193,32 +186,33 @@ void MainWindowModel::cboClass_Click() {
     depr_.ApplyClassChoice();
 }
 
+void MainWindowModel::CloseBusinessUse() {
+    form_[Ctl::txtBusinessPercent].enabled = false;
+    form_[Ctl::txtBusinessPercent].text.clear();
+    form_[Ctl::lblAutoBusiness].enabled = false;
+    form_[Ctl::txtBusinessPercent].back = kEntryGrey;
+}
+
+void MainWindowModel::BusinessUseFollowsLife() {
+    auto& f = form_;
+    const std::string& method = f[Ctl::cboMethod].text;
+    if (method != kMacrs && method != kAds) return CloseBusinessUse();
+    // A life and a class exclude each other.
+    f.SetListIndex(Ctl::cboClass, -1);
+    if (f[Ctl::cboLife].text != "5") return CloseBusinessUse();
+    f[Ctl::txtBusinessPercent].enabled = true;
+    f[Ctl::txtBusinessPercent].text = "100";
+    f[Ctl::lblAutoBusiness].enabled = true;
+    f.SetFocus(Ctl::txtBusinessPercent);
+    f[Ctl::txtBusinessPercent].back = kWhite;
+}
+
 void MainWindowModel::cboLife_Click() {
     auto& f = form_;
-    const std::string method = f[Ctl::cboMethod].text;
-    bool table_method = method == kMacrs || method == kAds;
-    auto close_business = [&] {
-        f[Ctl::txtBusinessPercent].enabled = false;
-        f[Ctl::txtBusinessPercent].text.clear();
-        f[Ctl::lblAutoBusiness].enabled = false;
-        f[Ctl::txtBusinessPercent].back = kEntryGrey;
-    };
-    if (table_method) {
-        f.SetListIndex(Ctl::cboClass, -1);
-        if (f[Ctl::cboLife].text == "5") {
-            f[Ctl::txtBusinessPercent].enabled = true;
-            f[Ctl::txtBusinessPercent].text = "100";
-            f[Ctl::lblAutoBusiness].enabled = true;
-            f.SetFocus(Ctl::txtBusinessPercent);
-            f[Ctl::txtBusinessPercent].back = kWhite;
-        } else {
-            close_business();
-        }
-    } else {
-        close_business();
-    }
+    BusinessUseFollowsLife();
+    const std::string& method = f[Ctl::cboMethod].text;
     double life = Val(f[Ctl::cboLife].text);
-    depr_.SetMidMonth(table_method && life > 27);
+    depr_.SetMidMonth((method == kMacrs || method == kAds) && life > 27);
     for (Ctl box : kBonusBoxes) {
         if (life < 21 && method == kMacrs) {
             f[box].enabled = true;
@@ -230,24 +224,8 @@ void MainWindowModel::cboLife_Click() {
 }
 
 void MainWindowModel::cboLife_KeyUp() {
-    auto& f = form_;
     depr_.ShowStatus("");
-    const std::string& method = f[Ctl::cboMethod].text;
-    if ((method == kMacrs || method == kAds)) {
-        f.SetListIndex(Ctl::cboClass, -1);
-        if (f[Ctl::cboLife].text == "5") {
-            f[Ctl::txtBusinessPercent].enabled = true;
-            f[Ctl::txtBusinessPercent].text = "100";
-            f[Ctl::lblAutoBusiness].enabled = true;
-            f.SetFocus(Ctl::txtBusinessPercent);
-            f[Ctl::txtBusinessPercent].back = kWhite;
-            return;
-        }
-    }
-    f[Ctl::txtBusinessPercent].enabled = false;
-    f[Ctl::txtBusinessPercent].text.clear();
-    f[Ctl::lblAutoBusiness].enabled = false;
-    f[Ctl::txtBusinessPercent].back = kEntryGrey;
+    BusinessUseFollowsLife();
 }
 
 void MainWindowModel::List_DropDown(Ctl list) {

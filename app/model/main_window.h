@@ -135,6 +135,10 @@ class MainWindowModel final : public FormEvents {
     void KeyUpNow(int code);
     void PasteNow(std::string_view text);
     bool KeyFiltered(Ctl id) const;
+    // The business-use field after a life is chosen or typed: open with "100" for a life of
+    // exactly "5" under MACRS or ADS, closed otherwise.
+    void BusinessUseFollowsLife();
+    void CloseBusinessUse();
     void InsertText(Ctl id, std::string_view text);
     void NotAvailable(std::string_view what);
     void ShowLimitEditor(std::string_view file, std::string_view caption);
