@@ -128,11 +128,11 @@ Date ParseDate(const std::string& s) {
 // ------------------------------------------------------------------ options
 
 // Every option: its name and whether it takes a value.
-struct OptionSpec {
+struct OptionInfo {
     const char* name;
     bool takes_value;
 };
-constexpr OptionSpec kOptions[] = {
+constexpr OptionInfo kOptions[] = {
     {"asset-type", true}, {"method", true},      {"class", true},       {"life", true},
     {"type-life", true},  {"business", true},    {"convention", true},  {"in-service", true},
     {"cost", true},       {"allowance", true},   {"sales-price", true}, {"adj-tax-basis", true},
@@ -144,11 +144,11 @@ constexpr OptionSpec kOptions[] = {
 cxxopts::Options MakeOptions() {
     cxxopts::Options o("orvane-cli", "Scripted user of the main window");
     auto adder = o.add_options();
-    for (const auto& spec : kOptions) {
-        if (spec.takes_value) {
-            adder(spec.name, "", cxxopts::value<std::string>());
+    for (const auto& option : kOptions) {
+        if (option.takes_value) {
+            adder(option.name, "", cxxopts::value<std::string>());
         } else {
-            adder(spec.name, "");
+            adder(option.name, "");
         }
     }
     return o;
@@ -196,12 +196,12 @@ std::optional<Script> QuickParse(const std::vector<std::string>& args) {
         const std::string& word = args[i];
         if (!word.starts_with("--")) return std::nullopt;
         std::string_view name = std::string_view(word).substr(2);
-        const OptionSpec* spec = nullptr;
+        const OptionInfo* known = nullptr;
         for (const auto& o : kOptions) {
-            if (name == o.name) spec = &o;
+            if (name == o.name) known = &o;
         }
-        if (spec == nullptr) return std::nullopt;
-        if (!spec->takes_value) {
+        if (known == nullptr) return std::nullopt;
+        if (!known->takes_value) {
             Assign(s, word.substr(2), "true");
             continue;
         }
