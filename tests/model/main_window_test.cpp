@@ -208,31 +208,6 @@ TEST_F(SelectionTest, ClearKeepsTheAssetType) {
 
 using FieldTest = WindowTest;
 
-TEST_F(FieldTest, KeyFilterBeepsOnLetters) {
-    ASSERT_TRUE(window.Focus(Ctl::txtCost));
-    window.TypeText("1a2");
-    EXPECT_EQ(c(Ctl::txtCost).text, "12");
-    EXPECT_EQ(platform.beeps, 1);
-    window.TypeText("..");  // points pass; validation judges them
-    EXPECT_EQ(c(Ctl::txtCost).text, "12..");
-}
-
-TEST_F(FieldTest, AmountEchoInBlue) {
-    ASSERT_TRUE(window.Focus(Ctl::txtCost));
-    window.TypeText("1234567");
-    EXPECT_EQ(Status(), "1,234,567");
-    EXPECT_EQ(c(Ctl::stbMain).fore, kBlue);
-    EXPECT_EQ(c(Ctl::txtCost).text, "1234567");
-    window.KeyDown('8');  // while a key is down the line is empty
-    EXPECT_EQ(Status(), "");
-    for (auto [typed, shown] : {std::pair{"0", ""}, {"12.5", "13"}, {"1.2.3", "1.2.3"}}) {
-        window.Tab();
-        ASSERT_TRUE(window.Focus(Ctl::txtCost));
-        window.TypeText(typed);
-        EXPECT_EQ(Status(), shown) << typed;
-    }
-}
-
 TEST_F(FieldTest, LengthLimits) {
     ASSERT_TRUE(window.Focus(Ctl::txtCost));
     window.TypeText("12345678901");
@@ -241,15 +216,6 @@ TEST_F(FieldTest, LengthLimits) {
     Choose(Ctl::cboLife, "5");
     window.TypeText("12345");
     EXPECT_EQ(c(Ctl::txtBusinessPercent).text, "1234");
-}
-
-TEST_F(FieldTest, FocusSelectsAllSoTypingReplaces) {
-    Enter(Ctl::txtCost, "500");
-    window.Tab(true);
-    EXPECT_EQ(f().focus(), Ctl::txtCost);
-    EXPECT_EQ(c(Ctl::txtCost).sel_length, 3);
-    window.TypeText("7");
-    EXPECT_EQ(c(Ctl::txtCost).text, "7");
 }
 
 TEST_F(FieldTest, EchoStaysAfterAdjTaxBasisButNotSalesPrice) {
