@@ -9,17 +9,14 @@
 namespace orvane {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using namespace orvane::testing;
 
 class DataFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::create_directories(program);
-        WriteBytes(program / "AutoMax.DAT", "auto");
-        WriteBytes(program / "Electric.DAT", "electric");
-        WriteBytes(program / "TruckMax.DAT", "truck");
+        for (const char* name : {"AutoMax.DAT", "Electric.DAT", "TruckMax.DAT"})
+            WriteBytes(program / name, name);
     }
     std::filesystem::path Pick(bool program_writable) {
         EnvLookup lookup = [this](std::string_view name) -> std::optional<std::string> {
@@ -37,10 +34,15 @@ class DataFolderTest : public ::testing::Test {
     std::map<std::string, std::string> env;
 };
 
-TEST_F(DataFolderTest, AWritableProgramFolderKeepsTheFiles) {
+TEST_F(DataFolderTest, TheProgramFolderStaysWhenWritableOrWithNowhereElseToGo) {
     env["XDG_DATA_HOME"] = (root / "xdg").string();
     EXPECT_EQ(Pick(true), program);
     EXPECT_FALSE(std::filesystem::exists(root / "xdg"));
+    WriteBytes(root / "file", "x");
+    env["XDG_DATA_HOME"] = (root / "file").string();  // cannot hold a folder
+    EXPECT_EQ(Pick(false), program);
+    env.clear();
+    EXPECT_EQ(Pick(false), program);
 }
 
 TEST_F(DataFolderTest, OtherwiseTheXdgDataFolderIsSeededWithTheShippedFiles) {
@@ -49,9 +51,8 @@ TEST_F(DataFolderTest, OtherwiseTheXdgDataFolderIsSeededWithTheShippedFiles) {
     WriteBytes(program / "Temp.tmp", "not a limit file");
     const auto folder = Pick(false);
     EXPECT_EQ(folder, root / "xdg" / "orvane");
-    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), "auto");
-    EXPECT_EQ(ReadBytes(folder / "Electric.DAT"), "electric");
-    EXPECT_EQ(ReadBytes(folder / "TruckMax.DAT"), "truck");
+    for (const char* name : {"AutoMax.DAT", "Electric.DAT", "TruckMax.DAT"})
+        EXPECT_EQ(ReadBytes(folder / name), name);
     EXPECT_FALSE(std::filesystem::exists(folder / "Temp.tmp"));
 
     // The user's own edits survive: seeding only fills in missing files.
@@ -59,7 +60,7 @@ TEST_F(DataFolderTest, OtherwiseTheXdgDataFolderIsSeededWithTheShippedFiles) {
     std::filesystem::remove(folder / "TruckMax.DAT");
     EXPECT_EQ(Pick(false), folder);
     EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), "edited");
-    EXPECT_EQ(ReadBytes(folder / "TruckMax.DAT"), "truck");
+    EXPECT_EQ(ReadBytes(folder / "TruckMax.DAT"), "TruckMax.DAT");
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         EXPECT_EQ(entry.path().extension(), ".DAT") << entry.path();
     }
@@ -68,18 +69,11 @@ TEST_F(DataFolderTest, OtherwiseTheXdgDataFolderIsSeededWithTheShippedFiles) {
 TEST_F(DataFolderTest, WithoutAnAbsoluteXdgFolderTheHomeFolderIsUsed) {
     env["XDG_DATA_HOME"] = "relative/share";
     env["HOME"] = (root / "home").string();
-    EXPECT_EQ(Pick(false), root / "home" / ".local" / "share" / "orvane");
+    const auto share = root / "home" / ".local" / "share" / "orvane";
+    EXPECT_EQ(Pick(false), share);
     env.erase("XDG_DATA_HOME");
-    EXPECT_EQ(Pick(false), root / "home" / ".local" / "share" / "orvane");
-    EXPECT_EQ(ReadBytes(root / "home" / ".local" / "share" / "orvane" / "Electric.DAT"),
-              "electric");
-}
-
-TEST_F(DataFolderTest, WithNowhereToGoTheProgramFolderStays) {
-    EXPECT_EQ(Pick(false), program);
-    WriteBytes(root / "file", "x");
-    env["XDG_DATA_HOME"] = (root / "file").string();  // cannot hold a folder
-    EXPECT_EQ(Pick(false), program);
+    EXPECT_EQ(Pick(false), share);
+    EXPECT_EQ(ReadBytes(share / "Electric.DAT"), "Electric.DAT");
 }
 
 }  // namespace

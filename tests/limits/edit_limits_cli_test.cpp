@@ -11,10 +11,7 @@ namespace orvane {
 namespace {
 
 using nlohmann::json;
-using testing::ReadBytes;
-using testing::Rec;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using namespace orvane::testing;
 
 const std::string kRec1 = Rec("2003", "7660", "3060", "4900", "2950", "1775", "10710");
 const std::string kRec2 = Rec("2004", "7560", "2960", "4800", "2850", "1675", "10610");
@@ -42,24 +39,25 @@ class EditLimitsCliTest : public ::testing::Test {
         EXPECT_EQ(r.err, "");
         return json::parse(r.out);
     }
-    static json Msg(const std::string& title, const std::string& text) {
-        return json{{"title", title}, {"text", text}};
-    }
-    // The messages without the answers given.
-    static json Texts(const json& state) {
-        json m = json::array();
-        for (const json& one : state["messages"])
-            m.push_back(Msg(one["title"], one["text"]));
-        return m;
-    }
+    std::string Stored() { return ReadBytes(dir / "AutoMax.DAT"); }
     ScratchFolder dir;
 };
 
-TEST_F(EditLimitsCliTest, TypesAndSavesARecordIntoAnEmptyFile) {
-    json s = RunJson({"--set", "txtYear=2004", "--set", "txtYear0=7560", "--set=txtYear1=2960",
-                      "--set", "txtYear2=4800", "--set", "txtYear3=2850", "--set", "txtYear4=1675",
-                      "--set", "txtYear5=10610.5", "--save"});
-    EXPECT_EQ(ReadBytes(dir / "AutoMax.DAT"), kRec2);
+TEST_F(EditLimitsCliTest, KeysGoThroughTheFilterAndASavedRecordReachesTheFile) {
+    json s = RunJson({"--set", "txtYear=20a4", "--save"});
+    EXPECT_EQ(s["fields"]["txtYear"], "204");
+    EXPECT_EQ(s["beeps"], 1);
+    EXPECT_EQ(s["status"],
+              (json{{"text", "Year must be 4 digits."}, {"color", "#ff0000"}, {"weight", "bold"}}));
+    EXPECT_EQ(s["red_labels"], json::array({"lblYear"}));
+    EXPECT_EQ(s["dirty"], true);
+    EXPECT_EQ(s["focus"], "txtYear");
+    EXPECT_EQ(Stored(), "");
+
+    s = RunJson({"--set", "txtYear=2004", "--set", "txtYear0=7560", "--set=txtYear1=2960", "--set",
+                 "txtYear2=4800", "--set", "txtYear3=2850", "--set", "txtYear4=1675", "--set",
+                 "txtYear5=10610.5", "--save"});
+    EXPECT_EQ(Stored(), kRec2);
     EXPECT_EQ(s["fields"]["txtYear5"], "10610.5");
     EXPECT_EQ(s["status"],
               (json{{"text", "Record Updated."}, {"color", "#0000ff"}, {"weight", "regular"}}));
@@ -71,61 +69,25 @@ TEST_F(EditLimitsCliTest, TypesAndSavesARecordIntoAnEmptyFile) {
     EXPECT_EQ(s["closed"], false);
 }
 
-TEST_F(EditLimitsCliTest, KeysGoThroughTheFilterAndValidationShowsInRed) {
-    WriteBytes(dir / "AutoMax.DAT", kRec1);
-    json s = RunJson({"--set", "txtYear=20a4", "--save"});
-    EXPECT_EQ(s["fields"]["txtYear"], "204");
-    EXPECT_EQ(s["beeps"], 1);
-    EXPECT_EQ(s["status"],
-              (json{{"text", "Year must be 4 digits."}, {"color", "#ff0000"}, {"weight", "bold"}}));
-    EXPECT_EQ(s["red_labels"], json::array({"lblYear"}));
-    EXPECT_EQ(s["dirty"], true);
-    EXPECT_EQ(s["focus"], "txtYear");
-    EXPECT_EQ(ReadBytes(dir / "AutoMax.DAT"), kRec1);
-}
-
 TEST_F(EditLimitsCliTest, QuestionsAreRecordedAndAnsweredAsTold) {
     WriteBytes(dir / "AutoMax.DAT", kRec1 + kRec2);
     json s = RunJson({"--set", "txtYear=1999", "--answer", "cancel", "--next", "--answer", "no",
                       "--next", "--delete"});
     // Cancel stays, No moves on and drops the change, then the delete (answered no) keeps it.
-    EXPECT_EQ(Texts(s), json::array({Msg("Orvane Asset Depreciation", "Save Changes?"),
-                                     Msg("Orvane Asset Depreciation", "Save Changes?"),
-                                     Msg("Orvane Asset Depreciation", "Delete current record?")}));
-    EXPECT_EQ(s["messages"][0]["answer"], "cancel");
+    auto asked = [](const char* text, const char* answer) {
+        return json{{"title", "Orvane Asset Depreciation"}, {"text", text}, {"answer", answer}};
+    };
+    EXPECT_EQ(s["messages"],
+              json::array({asked("Save Changes?", "cancel"), asked("Save Changes?", "no"),
+                           asked("Delete current record?", "no")}));
     EXPECT_EQ(s["fields"]["txtYear"], "2004");
     EXPECT_EQ(s["current_record"], 2);
-    EXPECT_EQ(ReadBytes(dir / "AutoMax.DAT"), kRec1 + kRec2);
+    EXPECT_EQ(Stored(), kRec1 + kRec2);
 
     s = RunJson({"--next", "--delete"});  // yes by default
-    EXPECT_EQ(ReadBytes(dir / "AutoMax.DAT"), kRec1);
+    EXPECT_EQ(Stored(), kRec1);
     EXPECT_EQ(s["status"]["text"], "Record Deleted");
     EXPECT_EQ(s["fields"]["txtYear"], "2003");
-}
-
-TEST_F(EditLimitsCliTest, ActionsAfterCloseAreIgnoredWithANote) {
-    WriteBytes(dir / "TruckMax.DAT", kRec1);
-    json s = RunJson({"--close", "--next", "--set", "txtYear=2004", "--add"}, "TruckMax.DAT");
-    EXPECT_EQ(s["closed"], true);
-    EXPECT_EQ(Texts(s), json::array({
-                            Msg("orvane-cli", "ignored: --next (the window is closed)"),
-                            Msg("orvane-cli", "ignored: --set txtYear=2004 (the window is closed)"),
-                            Msg("orvane-cli", "ignored: --add (the window is closed)"),
-                        }));
-    EXPECT_EQ(s["record_count"], 1);
-}
-
-TEST_F(EditLimitsCliTest, CleanFuelTableHasItsOwnCaption) {
-    json s = RunJson({}, "Electric.DAT");
-    EXPECT_EQ(s["caption"], "Clean Fuel Auto Max Amount");
-    EXPECT_TRUE(std::filesystem::exists(dir / "Electric.DAT"));
-}
-
-TEST_F(EditLimitsCliTest, AFolderThatCannotBeOpenedIsReported) {
-    CliRun r = Cli({"--file", "AutoMax.DAT", "--limits-dir", (dir / "missing").string(), "--json"});
-    ASSERT_EQ(r.status, 0);
-    json s = json::parse(r.out);
-    EXPECT_EQ(Texts(s)[0], Msg("Orvane Asset Depreciation", "Can't open file."));
 }
 
 TEST_F(EditLimitsCliTest, PrintsAReadableStateWithoutJson) {
@@ -133,10 +95,9 @@ TEST_F(EditLimitsCliTest, PrintsAReadableStateWithoutJson) {
     CliRun r = Cli({"edit-limits", "--file", "AutoMax.DAT", "--limits-dir", dir.path().string(),
                     "--previous"});
     ASSERT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("Record 1 of 2"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("3th Year Max:  2950"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Status: \"No more records.\" (#0000ff, regular)"), std::string::npos)
-        << r.out;
+    for (const char* line : {"Record 1 of 2", "3th Year Max:  2950",
+                             "Status: \"No more records.\" (#0000ff, regular)"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << r.out;
 }
 
 struct UsageCase {

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,15 +21,14 @@
 
 namespace orvane::testing {
 
-struct Shown {
-    std::string text;
-    std::string title;
-    MsgButtons buttons;
-};
-
 // Answers questions from a queue (Yes when it runs dry) and records every box.
 class ScriptedBoxes : public MessageBoxes {
   public:
+    struct Shown {
+        std::string text;
+        std::string title;
+        MsgButtons buttons;
+    };
     MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override {
         shown.push_back({std::string(text), std::string(title), buttons});
         if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
@@ -75,8 +73,7 @@ class ScratchFolder {
 };
 
 inline void WriteBytes(const std::filesystem::path& p, std::string_view bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(p, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 inline std::string ReadBytes(const std::filesystem::path& p) {
@@ -100,80 +97,44 @@ inline std::string Rec(std::string_view year, std::string_view b30, std::string_
     return r;
 }
 
-// The real file system, with a hook called before every operation. The hook may throw a Fault
-// to make the operation fail, or stop the process. `path` is the file the operation is about.
+// The real file system, with a hook called before every operation ("open", "write", "replace"
+// ...): it may throw a Fault to make the operation fail, or stop the process. With
+// `after_half_write` set, a write stores its first half and calls it before the rest.
 class HookedFileSystem : public FileSystem {
   public:
-    using Hook = std::function<void(std::string_view op, const std::string& path)>;
-    Hook before;
-    // When set, a write to a matching path writes only its first half and calls this.
-    std::function<void(std::string_view op, const std::string& path)> after_half_write;
+    std::function<void(std::string_view op)> before;
+    std::function<void()> after_half_write;
 
     int Open(const std::string& path, OpenMode mode) override {
-        Call("open", path);
-        int h = real_.Open(path, mode);
-        paths_[h] = path;
-        return h;
+        return Hook("open").Open(path, mode);
     }
-    void Close(int handle) override {
-        Call("close", PathOf(handle));
-        real_.Close(handle);
-        paths_.erase(handle);
-    }
-    std::int64_t Size(int handle) override {
-        Call("size", PathOf(handle));
-        return real_.Size(handle);
-    }
+    void Close(int handle) override { Hook("close").Close(handle); }
+    std::int64_t Size(int handle) override { return Hook("size").Size(handle); }
     std::size_t ReadAt(int handle, std::int64_t offset, std::span<char> buffer) override {
-        Call("read", PathOf(handle));
-        return real_.ReadAt(handle, offset, buffer);
+        return Hook("read").ReadAt(handle, offset, buffer);
     }
     void WriteAt(int handle, std::int64_t offset, std::span<const char> data) override {
-        Call("write", PathOf(handle));
+        Hook("write");
         if (after_half_write && data.size() > 1) {
             real_.WriteAt(handle, offset, data.first(data.size() / 2));
-            after_half_write("write", PathOf(handle));
+            after_half_write();
         }
         real_.WriteAt(handle, offset, data);
     }
-    void Sync(int handle) override {
-        Call("sync", PathOf(handle));
-        real_.Sync(handle);
-    }
-    bool Exists(const std::string& path) override {
-        Call("exists", path);
-        return real_.Exists(path);
-    }
-    void Remove(const std::string& path) override {
-        Call("remove", path);
-        real_.Remove(path);
-    }
+    void Sync(int handle) override { Hook("sync").Sync(handle); }
+    bool Exists(const std::string& path) override { return Hook("exists").Exists(path); }
+    void Remove(const std::string& path) override { Hook("remove").Remove(path); }
     void Replace(const std::string& from, const std::string& to) override {
-        Call("replace", from);
-        real_.Replace(from, to);
+        Hook("replace").Replace(from, to);
     }
-    void SyncFolder(const std::string& folder) override {
-        Call("syncfolder", folder);
-        real_.SyncFolder(folder);
-    }
-
-    int calls = 0;
+    void SyncFolder(const std::string& folder) override { Hook("syncfolder").SyncFolder(folder); }
 
   private:
-    void Call(std::string_view op, const std::string& path) {
-        ++calls;
-        if (before) before(op, path);
-    }
-    std::string PathOf(int handle) const {
-        auto it = paths_.find(handle);
-        return it == paths_.end() ? std::string() : it->second;
+    PosixFileSystem& Hook(std::string_view op) {
+        if (before) before(op);
+        return real_;
     }
     PosixFileSystem real_;
-    std::map<int, std::string> paths_;
 };
-
-inline bool EndsWith(std::string_view s, std::string_view tail) {
-    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
-}
 
 }  // namespace orvane::testing

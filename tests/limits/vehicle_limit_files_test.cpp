@@ -8,12 +8,7 @@
 namespace orvane {
 namespace {
 
-using testing::HookedFileSystem;
-using testing::ReadBytes;
-using testing::Rec;
-using testing::ScratchFolder;
-using testing::ScriptedBoxes;
-using testing::WriteBytes;
+using namespace orvane::testing;
 
 class LookupTest : public ::testing::TestWithParam<char> {
   protected:
@@ -24,28 +19,27 @@ class LookupTest : public ::testing::TestWithParam<char> {
 };
 
 TEST_P(LookupTest, ReadsTheFirstRecordOfTheYearFromTheFileOfTheKind) {
-    const char kind = GetParam();
+    const std::string tag(1, GetParam());
     for (char other : {'A', 'E', 'T'}) {
-        std::string tag(1, other);
+        const std::string t(1, other);
         WriteBytes(dir / LimitFileForKind(other),
                    Rec("2003", "1", "2", "3", "4", "5", "6") +
-                       Rec("2004", tag + "30", "3060", "4900", "2950", tag + "1775", tag + "50") +
+                       Rec("2004", t + "30", "3060", "4900", "2950", t + "1775", t + "50") +
                        Rec("2004", "9", "9", "9", "9", "9", "9"));
     }
     int opens = 0, closes = 0;
-    fs.before = [&](std::string_view op, const std::string&) {
+    fs.before = [&](std::string_view op) {
         opens += op == "open";
         closes += op == "close";
     };
-    std::optional<VehicleLimits> limits = files.Lookup(kind, "2004");
+    std::optional<VehicleLimits> limits = files.Lookup(GetParam(), "2004");
     ASSERT_TRUE(limits.has_value());
-    const std::string tag(1, kind);
     EXPECT_EQ(*limits,
               (VehicleLimits{tag + "30  ", "3060 ", "4900 ", "2950 ", tag + "1775", tag + "50  "}));
     EXPECT_DOUBLE_EQ(CDbl((*limits)[1]), 3060);  // the engine's conversion takes the blanks
     EXPECT_EQ(opens, 1);
     EXPECT_EQ(closes, 1);
-    EXPECT_FALSE(files.Lookup(kind, "2005").has_value());
+    EXPECT_FALSE(files.Lookup(GetParam(), "2005").has_value());
     EXPECT_EQ(closes, 2);  // closed whether or not the year was found
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -58,19 +52,12 @@ TEST_P(LookupTest, AMissingFileIsCreatedEmptyAndHasNoYear) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, LookupTest, ::testing::Values('A', 'E', 'T'));
 
-TEST(Lookup, AnUnknownKindHasNoFile) {
+TEST(Lookup, AnUnknownKindHasNoFileAndAFolderThatCannotBeOpenedIsReported) {
     ScratchFolder dir;
     ScriptedBoxes boxes;
-    VehicleLimitFiles files(dir.path(), boxes);
-    EXPECT_FALSE(files.Lookup('X', "2004").has_value());
+    EXPECT_FALSE(VehicleLimitFiles(dir.path(), boxes).Lookup('X', "2004").has_value());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-}
-
-TEST(Lookup, AFolderThatCannotBeOpenedIsReportedAndFindsNothing) {
-    ScratchFolder dir;
-    ScriptedBoxes boxes;
-    VehicleLimitFiles files(dir / "missing", boxes);
-    EXPECT_FALSE(files.Lookup('A', "    ").has_value());
+    EXPECT_FALSE(VehicleLimitFiles(dir / "missing", boxes).Lookup('A', "    ").has_value());
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{"Can't open file.", "Can't open file.",
                                         "52 Error in SearchFile Bad file name or number"}));
