@@ -1,16 +1,10 @@
 // The limit editor opened from the main window's Tools menu and driven through its widgets.
 
 #include <QApplication>
-#include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <fstream>
-#include <iterator>
 
 #include "app/qt/program.h"
 #include "tests/qt/person.h"
@@ -21,59 +15,26 @@ using orvane::MsgAnswer;
 using orvane::qt::FrmAutoMaxView;
 using orvane::qt::testing::Desk;
 using orvane::qt::testing::EditorDesk;
+using orvane::testing::ReadBytes;
+using orvane::testing::Rec;
+using orvane::testing::WriteBytes;
 
 namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
-const std::string kAutoCaption = "Automobile  Maximun Amounts";
-
-// A record as the file stores it: the year in 4 characters, six amounts in 5 each.
-std::string Rec(std::string_view year, std::string_view b30, std::string_view y1,
-                std::string_view y2, std::string_view y3, std::string_view y4,
-                std::string_view b50) {
-    std::string r;
-    auto put = [&](std::string_view text, std::size_t width) {
-        std::string f(text.substr(0, width));
-        f.resize(width, ' ');
-        r += f;
-    };
-    put(year, 4);
-    for (std::string_view a : {b30, y1, y2, y3, y4, b50})
-        put(a, 5);
-    return r;
-}
 
 // A limit folder of hand-made files: each table's 2004 first-year limit tells it apart.
-class LimitFolder {
-  public:
+struct LimitFolder : orvane::testing::ScratchFolder {
     LimitFolder() {
-        Write("AutoMax.DAT", Rec("2003", "7660", "3060", "4900", "2950", "1775", "10710") +
-                                 Rec("2004", "7560", "2960", "4800", "2850", "1675", "10610"));
-        Write("Electric.DAT", Rec("2004", "0", "8880", "14200", "8450", "5125", "0"));
-        Write("TruckMax.DAT", Rec("2004", "7960", "3260", "5300", "3150", "1875", "11010"));
+        WriteBytes(*this / "AutoMax.DAT",
+                   Rec("2003", "7660", "3060", "4900", "2950", "1775", "10710") +
+                       Rec("2004", "7560", "2960", "4800", "2850", "1675", "10610"));
+        WriteBytes(*this / "Electric.DAT", Rec("2004", "0", "8880", "14200", "8450", "5125", "0"));
+        WriteBytes(*this / "TruckMax.DAT",
+                   Rec("2004", "7960", "3260", "5300", "3150", "1875", "11010"));
     }
-    std::filesystem::path path() const { return dir_.path().toStdString(); }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(path() / name, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(path() / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-  private:
-    QTemporaryDir dir_;
-};
-
-// What the editor showed when it opened.
-struct Opened {
-    std::string caption;
-    QString year;
-    QString first_year;
-    bool modal = false;
 };
 
 }  // namespace
@@ -84,16 +45,16 @@ class LimitEditorTest : public QObject {
   private Q_SLOTS:
     void initTestCase() { orvane::qt::UseProgramStyle(); }
 
-    // Each entry of the real Tools menu opens its own table, the clean-fuel one under its own
-    // caption; Esc closes an unchanged record without a question, the close button closes a
-    // changed one without a question too, and neither writes anything.
+    // Each entry of the real Tools menu, popped up at the mouse, opens its own table modally,
+    // the clean-fuel one under its own caption; Esc closes an unchanged record without a
+    // question, the close button closes a changed one without a question too, and neither
+    // writes anything.
     void toolsMenuOpensEachTable() {
         LimitFolder folder;
         Desk d(true);
         d.UseLimitFolder(folder.path());
-        const std::string before = folder.Read("TruckMax.DAT");
-        std::vector<Opened> opened;
-        QStringList entries;
+        const std::string before = ReadBytes(folder / "TruckMax.DAT");
+        QStringList opened, entries;
         QPoint shown_at;
         QCursor::setPos(d.window->mapToGlobal(QPoint(20, 20)));
         for (int entry = 0; entry < 3; ++entry) {
@@ -112,14 +73,14 @@ class LimitEditorTest : public QObject {
             d.WhenEditorShows(
                 [&](FrmAutoMaxView& view) {
                     EditorDesk e(view);
-                    opened.push_back({view.windowTitle().toStdString(), e.Text(Ed::txtYear),
-                                      e.Text(Ed::txtYear1),
-                                      QApplication::activeModalWidget() == &view});
-                    if (entry == 0) CheckFits(e);
+                    const bool modal = QApplication::activeModalWidget() == &view;
+                    opened << view.windowTitle() + "|" + e.Text(Ed::txtYear) + "|" +
+                                  e.Text(Ed::txtYear1) + (modal ? "" : "|modeless");
+                    if (entry == 0) e.CheckFits();
                     if (entry < 2) {
                         e.Press(Qt::Key_Escape);
                     } else {
-                        e.Type("9");  // a change, left by the close button
+                        e.Type("9");
                         view.close();
                     }
                 },
@@ -130,18 +91,11 @@ class LimitEditorTest : public QObject {
         QCOMPARE(entries, (QStringList{"Automobile Max Amount", "Clean Fuel Auto Max Amount",
                                        "Truck/Van Max Amount"}));
         QCOMPARE(shown_at, QCursor::pos());
-        QCOMPARE(opened.size(), std::size_t{3});
-        QCOMPARE(opened[0].caption, kAutoCaption);
-        QCOMPARE(opened[0].year, QString("2003"));
-        QCOMPARE(opened[0].first_year, QString("3060"));
-        QCOMPARE(opened[1].caption, std::string("Clean Fuel Auto Max Amount"));
-        QCOMPARE(opened[1].first_year, QString("8880"));
-        QCOMPARE(opened[2].caption, kAutoCaption);
-        QCOMPARE(opened[2].first_year, QString("3260"));
-        for (const Opened& o : opened)
-            QVERIFY(o.modal);
+        QCOMPARE(opened, (QStringList{"Automobile  Maximun Amounts|2003|3060",
+                                      "Clean Fuel Auto Max Amount|2004|8880",
+                                      "Automobile  Maximun Amounts|2004|3260"}));
         QVERIFY(d.messages.shown.empty());
-        QCOMPARE(folder.Read("TruckMax.DAT"), before);
+        QCOMPARE(ReadBytes(folder / "TruckMax.DAT"), before);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
@@ -159,7 +113,7 @@ class LimitEditorTest : public QObject {
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
 
-        const std::string stored = folder.Read("AutoMax.DAT");
+        const std::string stored = ReadBytes(folder / "AutoMax.DAT");
         QCOMPARE(stored.size(), std::size_t{3 * 34});
         QCOMPARE(stored.substr(34), Rec("2004", "7560", "2961", "4800", "2850", "1675", "10610") +
                                         Rec("2005", "0", "2345", "3456", "2100", "1200", ""));
@@ -177,26 +131,7 @@ class LimitEditorTest : public QObject {
     }
 
   private:
-    // Every caption shows whole in its place, and the status line is inside the window.
-    static void CheckFits(EditorDesk& e) {
-        for (int i = 0; i < orvane::kEdCount; ++i) {
-            QWidget* w = e.w(static_cast<Ed>(i));
-            const QString name = w->objectName();
-            QVERIFY2(e.view.rect().contains(w->geometry()), qPrintable(name));
-            const QFontMetrics fm(w->font());
-            if (auto* label = qobject_cast<QLabel*>(w)) {
-                QVERIFY2(fm.horizontalAdvance(label->text()) <= label->width(), qPrintable(name));
-                QVERIFY2(fm.height() <= label->height() + 1, qPrintable(name));
-            }
-            if (auto* button = qobject_cast<QPushButton*>(w)) {
-                QVERIFY2(fm.horizontalAdvance(QString(button->text()).remove('&')) + 8 <=
-                             button->width(),
-                         qPrintable(name));
-            }
-        }
-    }
-
-    static void EditRecords(Desk& d, EditorDesk e) {
+    static void EditRecords(Desk& d, const EditorDesk& e) {
         // Record 1 with the year selected in the focused year box.
         QCOMPARE(e.Focus(), Ed::txtYear);
         QCOMPARE(static_cast<QLineEdit*>(e.w(Ed::txtYear))->selectedText(), QString("2003"));
@@ -217,8 +152,7 @@ class LimitEditorTest : public QObject {
         QCOMPARE(e.Text(Ed::txtYear), QString("2003"));
         e.Press(Qt::Key_N, Qt::AltModifier);
         QCOMPARE(e.Text(Ed::txtYear), QString("2004"));
-        QCOMPARE(d.messages.shown.size(), std::size_t{2});
-        QCOMPARE(d.messages.shown[1].text, std::string("Save Changes?"));
+        QCOMPARE(d.messages.Texts(), std::vector<std::string>(2, "Save Changes?"));
         e.Click(Ed::cmdNext);
         QCOMPARE(e.Text(Ed::stbAuto), QString("No more records."));
         QCOMPARE(e.TextColour(Ed::stbAuto), kBlue);
@@ -246,14 +180,13 @@ class LimitEditorTest : public QObject {
         QCOMPARE(e.TextColour(Ed::lblYear0), kBlack);
 
         // Back to 2004 without a question; change it and close, saving on Yes.
-        const std::size_t asked = d.messages.shown.size();
         e.Click(Ed::cmdPrevious);
         QCOMPARE(e.Text(Ed::txtYear), QString("2004"));
-        QCOMPARE(d.messages.shown.size(), asked);
+        QCOMPARE(d.messages.shown.size(), std::size_t{2});
         e.Fill(Ed::txtYear1, "2961");
         d.messages.answers = {MsgAnswer::Yes};
         e.Press(Qt::Key_Escape);
-        QCOMPARE(d.messages.shown.size(), asked + 1);
+        QCOMPARE(d.messages.shown.size(), std::size_t{3});
         QVERIFY(!e.view.isVisible());
     }
 };

@@ -1,18 +1,76 @@
 #include "tests/qt/person.h"
 
-#include "app/qt/frame_box.h"
-
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableView>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "app/qt/frame_box.h"
+
 namespace orvane::qt::testing {
+
+void ClickOn(QWidget* target) {
+    QPoint at = target->rect().center();
+    if (qobject_cast<QAbstractButton*>(target) && !qobject_cast<QPushButton*>(target)) {
+        at = QPoint(7, target->height() / 2);
+    } else if (auto* box = qobject_cast<QComboBox*>(target); box && box->isEditable()) {
+        at = QPoint(box->width() - 6, box->height() / 2);
+    }
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void TypeKeys(const QString& text) {
+    for (QChar ch : text) {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused == nullptr) return;
+        QTest::keyClicks(focused, QString(ch));
+    }
+}
+
+void PressKey(QWidget* fallback, int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : fallback, static_cast<Qt::Key>(key), modifiers);
+}
+
+QString TextOf(QWidget* w) {
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    if (auto* frame = qobject_cast<FrameBox*>(w)) return frame->title();
+    return {};
+}
+
+QColor TextColourOf(QWidget* w) {
+    const bool entry = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+    return w->palette().color(QPalette::Active, entry ? QPalette::Text : QPalette::WindowText);
+}
+
+void CheckFit(QWidget* window, QWidget* w) {
+    const QByteArray name = w->objectName().toUtf8();
+    QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), name);
+    QVERIFY2(window->rect().contains(QRect(w->mapTo(window, QPoint(0, 0)), w->size())), name);
+    const QFontMetrics fm(w->font());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        QVERIFY2(fm.horizontalAdvance(label->text()) <= label->width(), name);
+        QVERIFY2(fm.height() <= label->height() + 1, name);
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        // A check box or an option: its dot or mark and its whole caption.
+        if (!qobject_cast<QPushButton*>(w)) {
+            QVERIFY2(button->sizeHint().width() <= button->width(), name);
+        }
+        const int caption = fm.horizontalAdvance(QString(button->text()).remove('&'));
+        QVERIFY2(caption + 8 <= button->width(), name);
+    }
+    if (auto* frame = qobject_cast<FrameBox*>(w)) {
+        QVERIFY2(fm.horizontalAdvance(frame->title()) + 12 <= frame->width(), name);
+    }
+}
 
 Desk::Desk(bool real_menus) {
     Services services{&messages, &beeper, &clock, &metrics};
@@ -60,31 +118,6 @@ void Desk::WhenEditorShows(std::function<void(FrmAutoMaxView&)> script, bool* ra
     timer->start();
 }
 
-void Desk::Click(Ctl id) {
-    QWidget* target = w(id);
-    QPoint at = target->rect().center();
-    if (qobject_cast<QAbstractButton*>(target) && Design(id).kind != Kind::Button) {
-        at = QPoint(7, target->height() / 2);  // on the check mark or the option's dot
-    } else if (auto* box = qobject_cast<QComboBox*>(target); box && box->isEditable()) {
-        at = QPoint(box->width() - 6, box->height() / 2);  // the arrow
-    }
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
-}
-
-void Desk::Type(const QString& text) {
-    for (QChar ch : text) {
-        QWidget* focused = QApplication::focusWidget();
-        if (focused == nullptr) return;
-        QTest::keyClicks(focused, QString(ch));
-    }
-}
-
-void Desk::Press(int key, Qt::KeyboardModifiers modifiers) {
-    QWidget* focused = QApplication::focusWidget();
-    if (focused == nullptr) focused = window.get();
-    QTest::keyClick(focused, static_cast<Qt::Key>(key), modifiers);
-}
-
 bool Desk::Choose(Ctl list, const QString& entry) {
     auto* box = qobject_cast<QComboBox*>(w(list));
     if (box == nullptr || !box->isEnabled()) return false;
@@ -103,89 +136,17 @@ bool Desk::Choose(Ctl list, const QString& entry) {
     return QTest::qWaitFor([&] { return !view->isVisible(); }, 2000);
 }
 
-void Desk::Fill(Ctl field, const QString& text) {
+void Desk::Fill(Ctl field, const QString& text) const {
     Click(field);
     Press(Qt::Key_Home);
     Type(text);
 }
 
-QString Desk::Text(Ctl id) const {
-    QWidget* target = w(id);
-    if (auto* edit = qobject_cast<QLineEdit*>(target)) return edit->text();
-    if (auto* box = qobject_cast<QComboBox*>(target)) return box->currentText();
-    if (auto* label = qobject_cast<QLabel*>(target)) return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(target)) return button->text();
-    if (auto* frame = qobject_cast<FrameBox*>(target)) return frame->title();
-    return {};
-}
-
-QColor Desk::TextColour(Ctl id) const {
-    QWidget* target = w(id);
-    const bool entry = qobject_cast<QLineEdit*>(target) || qobject_cast<QComboBox*>(target);
-    return target->palette().color(QPalette::Active, entry ? QPalette::Text : QPalette::WindowText);
-}
-
-bool Desk::Checked(Ctl id) const {
-    auto* button = qobject_cast<QAbstractButton*>(w(id));
-    return button != nullptr && button->isChecked();
-}
-
-QString Desk::Cell(int row, int col) const {
-    return window->grid()->model()->index(row, col).data().toString();
-}
-
-Ctl Desk::Focus() const {
-    QWidget* focused = QApplication::focusWidget();
-    for (int i = 0; i < kControlCount; ++i) {
-        auto id = static_cast<Ctl>(i);
-        if (w(id) == focused) return id;
-    }
-    return Ctl::None;
-}
-
-void EditorDesk::Click(Ed id) {
-    QTest::mouseClick(w(id), Qt::LeftButton, Qt::NoModifier, w(id)->rect().center());
-}
-
-void EditorDesk::Fill(Ed box, const QString& text) {
+void EditorDesk::Fill(Ed box, const QString& text) const {
     Click(box);
     Press(Qt::Key_Home);
     Press(Qt::Key_End, Qt::ShiftModifier);
     Type(text);
-}
-
-void EditorDesk::Type(const QString& text) {
-    for (QChar ch : text) {
-        QWidget* focused = QApplication::focusWidget();
-        if (focused == nullptr) return;
-        QTest::keyClicks(focused, QString(ch));
-    }
-}
-
-void EditorDesk::Press(int key, Qt::KeyboardModifiers modifiers) {
-    QWidget* focused = QApplication::focusWidget();
-    if (focused == nullptr) focused = &view;
-    QTest::keyClick(focused, static_cast<Qt::Key>(key), modifiers);
-}
-
-QString EditorDesk::Text(Ed id) const {
-    if (auto* edit = qobject_cast<QLineEdit*>(w(id))) return edit->text();
-    if (auto* label = qobject_cast<QLabel*>(w(id))) return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w(id))) return button->text();
-    return {};
-}
-
-QColor EditorDesk::TextColour(Ed id) const {
-    const bool box = qobject_cast<QLineEdit*>(w(id)) != nullptr;
-    return w(id)->palette().color(QPalette::Active, box ? QPalette::Text : QPalette::WindowText);
-}
-
-Ed EditorDesk::Focus() const {
-    QWidget* focused = QApplication::focusWidget();
-    for (int i = 0; i < kEdCount; ++i) {
-        if (w(static_cast<Ed>(i)) == focused) return static_cast<Ed>(i);
-    }
-    return Ed::None;
 }
 
 }  // namespace orvane::qt::testing

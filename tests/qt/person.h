@@ -1,9 +1,10 @@
 #pragma once
-// A person at the main window: the mouse and the keyboard on the real widgets, and scripted
-// answers for the message boxes, the beep, the calendar and the pop-up menus.
+// A person at the main window and at the limit editor: the mouse and the keyboard on the real
+// widgets, and scripted answers for the message boxes, the beep, the calendar and the menus.
 
+#include <QApplication>
 #include <QString>
-#include <deque>
+#include <QTableView>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -13,51 +14,63 @@
 #include "app/qt/frm_auto_max_view.h"
 #include "app/qt/frm_view_depr.h"
 #include "limits/vehicle_limit_files.h"
+#include "tests/limits/limits_test_support.h"
 
 namespace orvane::qt::testing {
 
-struct Shown {
-    std::string title;
-    std::string text;
-};
+// On a check mark or an option's dot, on an editable list's arrow, elsewhere in the middle.
+void ClickOn(QWidget* target);
+// Key by key into the widget that has the focus (`fallback` when none has).
+void TypeKeys(const QString& text);
+void PressKey(QWidget* fallback, int key, Qt::KeyboardModifiers modifiers);
+QString TextOf(QWidget* w);
+QColor TextColourOf(QWidget* w);
+// The control lies inside its container and the window, and shows its caption whole.
+void CheckFit(QWidget* window, QWidget* control);
 
-// Records every box; questions take the next of `answers`, Cancel when none is left.
-class ScriptedMessages final : public MessageBoxes {
+// The controls of one window, named by Id.
+template <class Id, int kCount>
+class Person {
   public:
-    std::vector<Shown> shown;
-    std::deque<MsgAnswer> answers;
-    MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override {
-        shown.push_back({std::string(title.empty() ? kAppTitle : title), std::string(text)});
-        if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-        if (answers.empty()) return MsgAnswer::Cancel;
-        const MsgAnswer a = answers.front();
-        answers.pop_front();
-        return a;
+    virtual ~Person() = default;
+    virtual QWidget* w(Id id) const = 0;
+    virtual QWidget* root() const = 0;
+
+    void Click(Id id) const { ClickOn(w(id)); }
+    void Type(const QString& text) const { TypeKeys(text); }
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        PressKey(root(), key, modifiers);
     }
-};
-
-class CountingBeeper final : public Beeper {
-  public:
-    int beeps = 0;
-    void Beep() override { ++beeps; }
+    QString Text(Id id) const { return TextOf(w(id)); }
+    QColor TextColour(Id id) const { return TextColourOf(w(id)); }
+    bool Enabled(Id id) const { return w(id)->isEnabled(); }
+    Id Focus() const {
+        for (int i = 0; i < kCount; ++i) {
+            if (w(static_cast<Id>(i)) == QApplication::focusWidget()) return static_cast<Id>(i);
+        }
+        return Id::None;
+    }
+    void CheckFits() const {
+        for (int i = 0; i < kCount; ++i)
+            CheckFit(root(), w(static_cast<Id>(i)));
+    }
 };
 
 class FixedClock final : public Clock {
   public:
-    Date today{2024, 3, 15};
-    Date Today() const override { return today; }
+    Date Today() const override { return {2024, 3, 15}; }
 };
 
-// The window with scripted services, shown and active.
-class Desk {
+// The main window with scripted services, shown and active.
+class Desk final : public Person<Ctl, kControlCount> {
   public:
     // With `real_menus` the Tools and Help buttons pop up real QMenus; otherwise the menus are
     // recorded in `menus` and answered with `menu_answer`.
     explicit Desk(bool real_menus = false);
-    ~Desk();
+    ~Desk() override;
 
-    ScriptedMessages messages;
-    CountingBeeper beeper;
+    orvane::testing::ScriptedBoxes messages;
+    orvane::testing::CountingBeeper beeper;
     FixedClock clock;
     QtTextMetrics metrics;
     std::vector<std::vector<std::string>> menus;
@@ -72,42 +85,30 @@ class Desk {
     // it afterwards with the window's close button if the script left it open. `ran` tells
     // whether it showed within two seconds.
     void WhenEditorShows(std::function<void(FrmAutoMaxView&)> script, bool* ran = nullptr);
-
-    // What a person does.
-    void Click(Ctl id);
-    void Type(const QString& text);  // into the control that has the focus
-    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Opens the list with the mouse and picks `entry` with the arrow keys and Enter.
     bool Choose(Ctl list, const QString& entry);
     // Clicks into a field and types `text` from its first place.
-    void Fill(Ctl field, const QString& text);
+    void Fill(Ctl field, const QString& text) const;
 
-    // What a person sees.
-    QWidget* w(Ctl id) const { return window->control(id); }
-    QString Text(Ctl id) const;
-    QColor TextColour(Ctl id) const;
-    bool Checked(Ctl id) const;
-    bool Enabled(Ctl id) const { return w(id)->isEnabled(); }
-    QString Cell(int row, int col) const;
-    Ctl Focus() const;
+    QWidget* w(Ctl id) const override { return window->control(id); }
+    QWidget* root() const override { return window.get(); }
+    bool Checked(Ctl id) const { return w(id)->property("checked").toBool(); }
+    QString Cell(int row, int col) const {
+        return window->grid()->model()->index(row, col).data().toString();
+    }
 };
 
 // A person at the limit editor.
-class EditorDesk {
+class EditorDesk final : public Person<Ed, kEdCount> {
   public:
     explicit EditorDesk(FrmAutoMaxView& view) : view(view) {}
     FrmAutoMaxView& view;
 
-    void Click(Ed id);
     // Clicks into a box, selects its whole text and types `text` over it.
-    void Fill(Ed box, const QString& text);
-    void Type(const QString& text);  // into the control that has the focus
-    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    QWidget* w(Ed id) const { return view.control(id); }
-    QString Text(Ed id) const;
-    QColor TextColour(Ed id) const;
+    void Fill(Ed box, const QString& text) const;
+    QWidget* w(Ed id) const override { return view.control(id); }
+    QWidget* root() const override { return &view; }
     bool Bold(Ed id) const { return w(id)->font().bold(); }
-    Ed Focus() const;
 };
 
 }  // namespace orvane::qt::testing
