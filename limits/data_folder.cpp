@@ -45,7 +45,7 @@ std::optional<fs::path> UserDataFolder(const EnvLookup& env) {
 
 // Copies a shipped file under a temporary name and renames it, so that an interrupted copy
 // never leaves a partial limit file behind.
-void Seed(const fs::path& from, const fs::path& to) {
+void CopyIfMissing(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     if (fs::exists(to, ec) || !fs::is_regular_file(from, ec)) return;
     fs::path part = to;
@@ -66,7 +66,7 @@ fs::path LimitsFolder(const fs::path& program_folder, const EnvLookup& env,
     fs::create_directories(*data, ec);
     if (ec || !fs::is_directory(*data, ec)) return program_folder;
     for (std::string_view name : kLimitFileNames)
-        Seed(program_folder / name, *data / name);
+        CopyIfMissing(program_folder / name, *data / name);
     return *data;
 }
 
