@@ -90,7 +90,11 @@ std::string RoutinePrompt(const Fault& f, std::string_view routine) {
 }
 
 void ErrorTrap::Report(const Fault& f) {
-    boxes_.Show(ErrPrompt(f), title_, MsgButtons::Ok);
+    if (numbered_) {
+        boxes_.Show(NumberedPrompt(f, title_), "", MsgButtons::Ok);
+    } else {
+        boxes_.Show(ErrPrompt(f), title_, MsgButtons::Ok);
+    }
 }
 
 }  // namespace orvane

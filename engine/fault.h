@@ -3,6 +3,7 @@
 // and the trap that reports one in a message box and carries on.
 
 #include <exception>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -52,11 +53,18 @@ std::string NumberedPrompt(const Fault& f, std::string_view routine);
 std::string RoutinePrompt(const Fault& f, std::string_view routine);
 
 // One routine's error report. Run() executes one statement; a fault in it is shown in a box
-// with only an OK button under the routine's title, and the caller goes on with its next
-// statement. Run() tells whether the statement completed.
+// with only an OK button, and the caller goes on with its next statement. Run() tells whether
+// the statement completed. The engine and the main window show "Err: 13[Type mismatch]" under
+// the routine's title; the limit files and their editor show the numbered shape ("61 Error in
+// cmdSave. Disk full") under the application title.
 class ErrorTrap {
   public:
     ErrorTrap(MessageBoxes& boxes, std::string_view title) : boxes_(boxes), title_(title) {}
+    static ErrorTrap Numbered(MessageBoxes& boxes, std::string_view routine) {
+        ErrorTrap trap(boxes, routine);
+        trap.numbered_ = true;
+        return trap;
+    }
 
     template <class F>
     bool Run(F&& statement) {
@@ -65,14 +73,17 @@ class ErrorTrap {
             return true;
         } catch (const Fault& f) {
             Report(f);
-            return false;
+        } catch (const std::bad_alloc&) {
+            Report(Fault(7));
         }
+        return false;
     }
     void Report(const Fault& f);
 
   private:
     MessageBoxes& boxes_;
-    std::string_view title_;
+    std::string_view title_;  // the routine's text in the numbered shape
+    bool numbered_ = false;
 };
 
 }  // namespace orvane

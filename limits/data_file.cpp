@@ -125,7 +125,7 @@ void DataFile::OpenFile(std::string_view file_name) {
 }
 
 void DataFile::CloseFile() {
-    NumberedTrap trap(boxes_, limit_text::kCloseFileError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kCloseFileError);
     if (FileNumber <= 0) return;
     int handle = std::exchange(FileNumber, 0);
     trap.Run([&] { fs_.Close(handle); });
@@ -145,7 +145,7 @@ VehicleLimitRecord DataFile::ReadRecord(std::int32_t number) {
 }
 
 bool DataFile::SearchFile(std::string_view year) {
-    NumberedTrap trap(boxes_, limit_text::kSearchFileError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kSearchFileError);
     for (std::int32_t i = 1; i <= RecordCount; ++i) {
         trap.Run([&] { RecordBuffer = ReadRecord(i); });
         if (RecordBuffer.Year == year) return true;
@@ -155,7 +155,7 @@ bool DataFile::SearchFile(std::string_view year) {
 }
 
 void DataFile::ShowCurrentRecord() {
-    NumberedTrap trap(boxes_, limit_text::kShowRecordError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kShowRecordError);
     trap.Run([&] { RecordBuffer = ReadRecord(CurrentRecord); });
     for (int i = 0; i < VehicleLimitRecord::kFieldCount; ++i) {
         std::string& field = RecordBuffer.Field(i);
@@ -217,7 +217,7 @@ void DataFile::Notice(std::string_view text) {
 }
 
 void DataFile::SaveCurrentRecord() {
-    NumberedTrap trap(boxes_, limit_text::kSaveRecordError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kSaveRecordError);
     if (editor) {
         for (int i = 0; i < VehicleLimitRecord::kFieldCount; ++i) {
             RecordBuffer.Field(i) =
@@ -253,7 +253,7 @@ void DataFile::Delete(std::string_view file_name) {
     MsgAnswer answer = boxes_.Show(limit_text::kDeleteQuestion, "", MsgButtons::YesNoCancel);
     if (answer != MsgAnswer::Yes) return;
 
-    NumberedTrap trap(boxes_, limit_text::kDeleteError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kDeleteError);
     const std::string temp_path = PathOf(kTempFileName);
     // A Temp.tmp left by an interrupted rewrite must not leak its records into this one.
     trap.Run([&] {

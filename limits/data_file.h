@@ -86,32 +86,6 @@ inline constexpr std::string_view kShowRecordError = " Error in ShowCurrentRecor
 inline constexpr std::string_view kDeleteError = " Error in Delete. ";
 }  // namespace limit_text
 
-// One routine's trap for the numbered message shape ("61 Error in cmdSave. Disk full"): Run()
-// executes one statement; a fault in it is shown in a box with only an OK button under the
-// application title, and the routine goes on with its next statement.
-class NumberedTrap {
-  public:
-    NumberedTrap(MessageBoxes& boxes, std::string_view routine)
-        : boxes_(boxes), routine_(routine) {}
-    template <class F>
-    bool Run(F&& statement) {
-        try {
-            statement();
-            return true;
-        } catch (const Fault& f) {
-            boxes_.Show(NumberedPrompt(f, routine_), "", MsgButtons::Ok);
-            return false;
-        } catch (const std::bad_alloc&) {
-            boxes_.Show(NumberedPrompt(Fault(7), routine_), "", MsgButtons::Ok);
-            return false;
-        }
-    }
-
-  private:
-    MessageBoxes& boxes_;
-    std::string_view routine_;
-};
-
 class DataFile {
   public:
     // `folder` is the application folder that holds the limit files and Temp.tmp.

@@ -140,7 +140,7 @@ bool FrmAutoMax::Validate() {
 }
 
 void FrmAutoMax::cmdNext_Click() {
-    NumberedTrap trap(boxes_, limit_text::kNextError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kNextError);
     form[Ed::stbAuto].text.clear();
     if (!SavePrompt()) return;
     ResetStatus();
@@ -154,7 +154,7 @@ void FrmAutoMax::cmdNext_Click() {
 }
 
 void FrmAutoMax::cmdPrevious_Click() {
-    NumberedTrap trap(boxes_, limit_text::kPreviousError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kPreviousError);
     form[Ed::stbAuto].text.clear();
     if (!SavePrompt()) return;
     ResetStatus();
@@ -168,7 +168,7 @@ void FrmAutoMax::cmdPrevious_Click() {
 }
 
 void FrmAutoMax::cmdSave_Click() {
-    NumberedTrap trap(boxes_, limit_text::kSaveError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kSaveError);
     SaveSucceeded = true;
     ResetStatus();
     if (!Validate()) return;
@@ -177,7 +177,7 @@ void FrmAutoMax::cmdSave_Click() {
 }
 
 void FrmAutoMax::cmdAdd_Click() {
-    NumberedTrap trap(boxes_, limit_text::kAddError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kAddError);
     ResetStatus();
     trap.Run([&] { data_.RecordCount = Step(data_.RecordCount, 1); });
     data_.RecordBuffer = VehicleLimitRecord{};
@@ -188,13 +188,13 @@ void FrmAutoMax::cmdAdd_Click() {
 }
 
 void FrmAutoMax::cmdDelete_Click() {
-    NumberedTrap trap(boxes_, limit_text::kDeleteCmdError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kDeleteCmdError);
     form[Ed::stbAuto].text.clear();
     trap.Run([&] { data_.Delete(edited_file_); });
 }
 
 void FrmAutoMax::cmdClose_Click() {
-    NumberedTrap trap(boxes_, limit_text::kCloseError);
+    auto trap = ErrorTrap::Numbered(boxes_, limit_text::kCloseError);
     form[Ed::stbAuto].text.clear();
     if (!SavePrompt()) return;
     trap.Run([&] { data_.CloseFile(); });

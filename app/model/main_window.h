@@ -109,20 +109,13 @@ class MainWindowModel final : public FormEvents {
     // box and ends that action, so that the window carries on.
     template <class F>
     void Guarded(F&& action) {
-        try {
-            action();
-        } catch (const Fault& f) {
-            services_.messages->Show(ErrPrompt(f), "", MsgButtons::Ok);
-        }
+        ErrorTrap(*services_.messages, "").Run(action);
     }
     template <class F>
     bool Guarded(F&& action, bool failed) {
-        try {
-            return action();
-        } catch (const Fault& f) {
-            services_.messages->Show(ErrPrompt(f), "", MsgButtons::Ok);
-            return failed;
-        }
+        bool result = failed;
+        ErrorTrap(*services_.messages, "").Run([&] { result = action(); });
+        return result;
     }
     bool ClickNow(Ctl id);
     bool OpenListNow(Ctl list);
