@@ -18,25 +18,6 @@
 namespace orvane::qt {
 namespace {
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// Sets a colour role of the palette where it differs; `all_groups` paints disabled widgets too.
-void SetRole(QWidget* w, QPalette::ColorRole role, Rgb rgb, bool all_groups) {
-    const QColor colour(rgb.r, rgb.g, rgb.b);
-    QPalette p = w->palette();
-    bool changed = false;
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        if (group == QPalette::Disabled && !all_groups) continue;
-        if (p.color(group, role) != colour) {
-            p.setColor(group, role, colour);
-            changed = true;
-        }
-    }
-    if (changed) w->setPalette(p);
-}
-
 void SetBold(QWidget* w, bool bold) {
     if (w->font().bold() == bold) return;
     QFont f = w->font();
@@ -121,7 +102,7 @@ void FrmAutoMaxView::Build() {
                 break;
             }
             case Kind::Button: {
-                auto* button = new QPushButton(Q(d.caption), this);
+                auto* button = new QPushButton(ToQString(d.caption), this);
                 button->setAutoDefault(false);
                 button->setDefault(false);
                 connect(button, &QPushButton::clicked, this,
@@ -146,7 +127,7 @@ void FrmAutoMaxView::Build() {
                 break;
             }
         }
-        w->setObjectName(Q(d.name));
+        w->setObjectName(ToQString(d.name));
         w->setGeometry(twips_.ToPixels(d.left), twips_.ToPixels(d.top), twips_.ToPixels(d.width),
                        twips_.ToPixels(d.height));
         if (d.tab_index >= 0) {
@@ -327,7 +308,7 @@ void FrmAutoMaxView::closeEvent(QCloseEvent* event) {
 void FrmAutoMaxView::Render() {
     if (rendering_) return;
     rendering_ = true;
-    const QString caption = Q(editor_.form.caption);
+    const QString caption = ToQString(editor_.form.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
     for (int i = 0; i < kEdCount; ++i)
         RenderControl(static_cast<Ed>(i));
@@ -348,7 +329,7 @@ void FrmAutoMaxView::RenderControl(Ed id) {
     switch (Design(id).kind) {
         case Kind::TextBox: {
             auto* edit = static_cast<QLineEdit*>(w);
-            const QString text = Q(c.text);
+            const QString text = ToQString(c.text);
             if (edit->text() != text) edit->setText(text);
             const int start = UnitsBefore(text, c.sel_start);
             const int length = UnitsBefore(text, c.sel_start + c.sel_length) - start;
@@ -369,18 +350,18 @@ void FrmAutoMaxView::RenderControl(Ed id) {
         }
         case Kind::Button: {
             auto* button = static_cast<QPushButton*>(w);
-            if (button->text() != Q(c.caption)) button->setText(Q(c.caption));
+            if (button->text() != ToQString(c.caption)) button->setText(ToQString(c.caption));
             break;
         }
         case Kind::Status: {
             auto* label = static_cast<QLabel*>(w);
-            if (label->text() != Q(c.text)) label->setText(Q(c.text));
+            if (label->text() != ToQString(c.text)) label->setText(ToQString(c.text));
             SetRole(w, QPalette::WindowText, c.fore, false);
             break;
         }
         default: {
             auto* label = static_cast<QLabel*>(w);
-            if (label->text() != Q(c.caption)) label->setText(Q(c.caption));
+            if (label->text() != ToQString(c.caption)) label->setText(ToQString(c.caption));
             SetRole(w, QPalette::WindowText, c.fore, false);
             break;
         }

@@ -36,10 +36,6 @@ class ListBox final : public QComboBox {
     }
 };
 
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The schedule sheet as the grid widget shows it: the texts of the last Render(), the header row
 // on the grey of a fixed row.
 class GridTable final : public QAbstractTableModel {
@@ -57,7 +53,7 @@ class GridTable final : public QAbstractTableModel {
         if (!index.isValid()) return {};
         switch (role) {
             case Qt::DisplayRole:
-                return Q(shown_.Text(index.row(), index.column()));
+                return ToQString(shown_.Text(index.row(), index.column()));
             case Qt::TextAlignmentRole:
                 return shown_.ColAlign(index.column()) == ScheduleGrid::Align::RightCentre
                            ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
@@ -88,10 +84,6 @@ class GridTable final : public QAbstractTableModel {
     ScheduleGrid shown_;
 };
 
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
 bool IsEntry(Kind k) {
     return k == Kind::TextBox || k == Kind::MaskBox || k == Kind::ComboList || k == Kind::ComboEdit;
 }
@@ -99,21 +91,6 @@ bool IsEntry(Kind k) {
 bool TakesKeys(Kind k) {
     return IsEntry(k) || k == Kind::CheckBox || k == Kind::Option || k == Kind::Button ||
            k == Kind::Grid;
-}
-
-// Sets a colour role of the palette where it differs; `all_groups` paints disabled widgets too.
-void SetRole(QWidget* w, QPalette::ColorRole role, Rgb rgb, bool all_groups) {
-    QColor colour = ToQColor(rgb);
-    QPalette p = w->palette();
-    bool changed = false;
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        if (group == QPalette::Disabled && !all_groups) continue;
-        if (p.color(group, role) != colour) {
-            p.setColor(group, role, colour);
-            changed = true;
-        }
-    }
-    if (changed) w->setPalette(p);
 }
 
 // The key code of a key as the window's handlers know it (US keyboard).
@@ -251,7 +228,7 @@ QTableView* frmViewDepr::grid() const {
 
 void frmViewDepr::Build() {
     setObjectName(QStringLiteral("frmViewDepr"));
-    setWindowTitle(Q(std::string(kAppTitle)));
+    setWindowTitle(ToQString(std::string(kAppTitle)));
     setFont(WindowFont());
     setFixedSize(twips_.ToPixels(7305), twips_.ToPixels(7185));
     SetRole(this, QPalette::Window, kButtonFace, true);
@@ -261,7 +238,7 @@ void frmViewDepr::Build() {
         const auto id = static_cast<Ctl>(i);
         const ControlDesign& d = Design(id);
         QWidget* parent = d.parent == Ctl::None ? this : control(d.parent);
-        QString caption = Q(std::string(d.caption));
+        QString caption = ToQString(std::string(d.caption));
         QWidget* w = nullptr;
         switch (d.kind) {
             case Kind::Frame:
@@ -352,11 +329,11 @@ void frmViewDepr::Build() {
                 break;
             }
         }
-        w->setObjectName(Q(std::string(d.name)));
+        w->setObjectName(ToQString(std::string(d.name)));
         Place(id, w);
         Connect(id, w);
     }
-    control(Ctl::cmdExport)->setToolTip(Q(model_.form()[Ctl::cmdExport].tool_tip));
+    control(Ctl::cmdExport)->setToolTip(ToQString(model_.form()[Ctl::cmdExport].tool_tip));
     // The twelve rows share the height of the grid above its scroll bar.
     QTableView* table = grid();
     const int inner = table->height() - 2 * table->frameWidth() -
@@ -570,26 +547,26 @@ void frmViewDepr::RenderControl(Ctl id) {
     const Kind kind = Design(id).kind;
     const QSignalBlocker block(w);
     if (w->isEnabledTo(w->parentWidget()) != c.enabled) w->setEnabled(c.enabled);
-    if (w->toolTip() != Q(c.tool_tip)) w->setToolTip(Q(c.tool_tip));
+    if (w->toolTip() != ToQString(c.tool_tip)) w->setToolTip(ToQString(c.tool_tip));
 
     switch (kind) {
         case Kind::Frame: {
             auto* frame = static_cast<FrameBox*>(w);
-            if (frame->title() != Q(c.caption)) frame->setTitle(Q(c.caption));
+            if (frame->title() != ToQString(c.caption)) frame->setTitle(ToQString(c.caption));
             SetRole(w, QPalette::WindowText, c.fore, false);
             break;
         }
         case Kind::Label:
         case Kind::Status: {
             auto* label = static_cast<QLabel*>(w);
-            if (label->text() != Q(c.caption)) label->setText(Q(c.caption));
+            if (label->text() != ToQString(c.caption)) label->setText(ToQString(c.caption));
             SetRole(w, QPalette::WindowText, c.fore, false);
             break;
         }
         case Kind::TextBox:
         case Kind::MaskBox: {
             auto* edit = static_cast<QLineEdit*>(w);
-            if (edit->text() != Q(c.text)) edit->setText(Q(c.text));
+            if (edit->text() != ToQString(c.text)) edit->setText(ToQString(c.text));
             if (c.sel_length > 0) {
                 edit->setSelection(c.sel_start, c.sel_length);
             } else {
@@ -607,13 +584,13 @@ void frmViewDepr::RenderControl(Ctl id) {
         case Kind::Option: {
             auto* button = static_cast<QAbstractButton*>(w);
             if (button->isChecked() != (c.value != 0)) button->setChecked(c.value != 0);
-            if (button->text() != Q(c.caption)) button->setText(Q(c.caption));
+            if (button->text() != ToQString(c.caption)) button->setText(ToQString(c.caption));
             SetRole(w, QPalette::WindowText, c.fore, false);
             break;
         }
         case Kind::Button: {
             auto* button = static_cast<QAbstractButton*>(w);
-            if (button->text() != Q(c.caption)) button->setText(Q(c.caption));
+            if (button->text() != ToQString(c.caption)) button->setText(ToQString(c.caption));
             break;
         }
         case Kind::Grid:
@@ -625,16 +602,16 @@ void frmViewDepr::RenderList(Ctl id, QComboBox* box) {
     const Control& c = model_.form()[id];
     bool same = box->count() == static_cast<int>(c.items.size());
     for (int i = 0; same && i < box->count(); ++i)
-        same = box->itemText(i) == Q(c.items[i]);
+        same = box->itemText(i) == ToQString(c.items[i]);
     if (!same) {
         box->clear();
         for (const std::string& item : c.items)
-            box->addItem(Q(item));
+            box->addItem(ToQString(item));
     }
     if (box->currentIndex() != c.list_index) box->setCurrentIndex(c.list_index);
     if (QLineEdit* edit = box->lineEdit()) {
         const QSignalBlocker block(edit);
-        if (edit->text() != Q(c.text)) edit->setText(Q(c.text));
+        if (edit->text() != ToQString(c.text)) edit->setText(ToQString(c.text));
         if (c.sel_length > 0) {
             edit->setSelection(c.sel_start, c.sel_length);
         } else {

@@ -25,6 +25,24 @@ int Twips::ToPixels(int twips) const {
     return static_cast<int>(std::lround(twips * ppi_ / 1440.0));
 }
 
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetRole(QWidget* w, QPalette::ColorRole role, Rgb rgb, bool all_groups) {
+    const QColor colour(rgb.r, rgb.g, rgb.b);
+    QPalette p = w->palette();
+    bool changed = false;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if (group == QPalette::Disabled && !all_groups) continue;
+        if (p.color(group, role) != colour) {
+            p.setColor(group, role, colour);
+            changed = true;
+        }
+    }
+    if (changed) w->setPalette(p);
+}
+
 QFont WindowFont() {
     QFont f;
     f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),

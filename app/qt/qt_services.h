@@ -3,9 +3,12 @@
 // the measurements of the window's font.
 
 #include <QFont>
+#include <QPalette>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
+#include "engine/form.h"
 #include "platform/services.h"
 
 namespace orvane::qt {
@@ -22,6 +25,13 @@ class Twips {
   private:
     double ppi_;
 };
+
+// The program's texts (UTF-8) for Qt.
+QString ToQString(std::string_view text);
+
+// Sets a colour role of a widget's palette where it differs; `all_groups` paints the disabled
+// look too.
+void SetRole(QWidget* w, QPalette::ColorRole role, Rgb rgb, bool all_groups);
 
 // The window's font (sans-serif 8.25 pt) and the smaller serif of the convention choices.
 QFont WindowFont();
