@@ -6,7 +6,10 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libcxxopts-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6help6 libgl-dev
-    fonts-liberation2 xvfb xauth imagemagick
+    fonts-liberation2 xvfb xauth xdotool imagemagick
+    poppler-utils cups-daemon cups-client printer-driver-cups-pdf
+    libreoffice-calc-nogui libreoffice-dev gnumeric
+    desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do
