@@ -13,7 +13,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/model/main_window.h"
+#include "app/model/main_window_model.h"
 #include "bench/assets.h"
 #include "engine/numtext.h"
 #include "engine/rates.h"
@@ -35,8 +35,8 @@ class QuietPlatform : public MessageBoxes, public Beeper, public Clock, public T
     int TwipsPerPixel() const override { return 15; }
 };
 
-void ChooseText(MainWindowModel& m, Ctl list, std::string_view text) {
-    const auto& items = m.form()[list].items;
+void ChooseText(MainWindowModel& m, MainCtl list, std::string_view text) {
+    const auto& items = m.controls()[list].items;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i] == text) m.ChooseItem(list, static_cast<int>(i));
     }
@@ -46,18 +46,18 @@ void BM_Calculate39YearsThroughTheWindow(benchmark::State& state) {
     QuietPlatform platform;
     MainWindowModel m(Services{&platform, &platform, &platform, &platform});
     m.Form_Load();
-    ChooseText(m, Ctl::cboMethod, "MACRS");
-    m.OpenList(Ctl::cboClass);
-    ChooseText(m, Ctl::cboClass, "Buildings post 5/12/93 (39)");
-    m.Focus(Ctl::txtCost);
+    ChooseText(m, MainCtl::cboMethod, "MACRS");
+    m.OpenList(MainCtl::cboClass);
+    ChooseText(m, MainCtl::cboClass, "Buildings post 5/12/93 (39)");
+    m.Focus(MainCtl::txtCost);
     m.TypeText("250000");
-    m.Focus(Ctl::txtInService);
+    m.Focus(MainCtl::txtInService);
     m.TypeText("062004");
     for (auto _ : state) {
         m.cmdCalculate_Click();
-        benchmark::DoNotOptimize(m.form().grid.Text(7, 12));
+        benchmark::DoNotOptimize(m.controls().grid.Text(7, 12));
     }
-    if (m.form().grid.Text(7, 10) != "2043") state.SkipWithError("unexpected schedule");
+    if (m.controls().grid.Text(7, 10) != "2043") state.SkipWithError("unexpected schedule");
 }
 BENCHMARK(BM_Calculate39YearsThroughTheWindow);
 

@@ -11,10 +11,10 @@
 #include <cxxopts.hpp>
 #include <nlohmann/json.hpp>
 
-#include "app/model/main_window.h"
+#include "app/model/main_window_model.h"
+#include "cli/edit_limits.h"
 #include "engine/numtext.h"
 #include "limits/data_folder.h"
-#include "limits/edit_limits_cli.h"
 #include "limits/vehicle_limit_files.h"
 
 namespace orvane::cli {
@@ -254,59 +254,59 @@ class Runner {
         const std::string& v = a.value;
         const std::string& o = a.option;
         if (o == "asset-type") {
-            Ctl id = v == "regular"        ? Ctl::optAssetType0
-                     : v == "relinquished" ? Ctl::optAssetType1
-                     : v == "replacement"  ? Ctl::optAssetType2
-                                           : Bad(a, "regular, relinquished or replacement");
+            MainCtl id = v == "regular"        ? MainCtl::optAssetType0
+                         : v == "relinquished" ? MainCtl::optAssetType1
+                         : v == "replacement"  ? MainCtl::optAssetType2
+                                               : Bad(a, "regular, relinquished or replacement");
             ClickOrIgnore(a, id);
         } else if (o == "method") {
-            Choose(a, Ctl::cboMethod, false);
+            Choose(a, MainCtl::cboMethod, false);
         } else if (o == "class") {
-            Choose(a, Ctl::cboClass, true);
+            Choose(a, MainCtl::cboClass, true);
         } else if (o == "life") {
-            Choose(a, Ctl::cboLife, false);
+            Choose(a, MainCtl::cboLife, false);
         } else if (o == "type-life") {
-            if (FocusOrIgnore(a, Ctl::cboLife)) m_.TypeText(v);
+            if (FocusOrIgnore(a, MainCtl::cboLife)) m_.TypeText(v);
         } else if (o == "business") {
-            TypeAndLeave(a, Ctl::txtBusinessPercent);
+            TypeAndLeave(a, MainCtl::txtBusinessPercent);
         } else if (o == "convention") {
-            Ctl id = v == "half-year"     ? Ctl::optConvention0
-                     : v == "mid-quarter" ? Ctl::optConvention1
-                     : v == "mid-month"   ? Ctl::optConvention2
-                                          : Bad(a, "half-year, mid-quarter or mid-month");
+            MainCtl id = v == "half-year"     ? MainCtl::optConvention0
+                         : v == "mid-quarter" ? MainCtl::optConvention1
+                         : v == "mid-month"   ? MainCtl::optConvention2
+                                              : Bad(a, "half-year, mid-quarter or mid-month");
             ClickOrIgnore(a, id);
         } else if (o == "in-service") {
-            if (FocusOrIgnore(a, Ctl::txtInService)) TypeOrErase(Ctl::txtInService, v);
+            if (FocusOrIgnore(a, MainCtl::txtInService)) TypeOrErase(MainCtl::txtInService, v);
         } else if (o == "cost") {
-            TypeAndLeave(a, Ctl::txtCost);
+            TypeAndLeave(a, MainCtl::txtCost);
         } else if (o == "allowance") {
-            Ctl id = v == "30"    ? Ctl::chkBonus
-                     : v == "50"  ? Ctl::chkBonus50
-                     : v == "100" ? Ctl::chkBonus100
-                                  : Bad(a, "30, 50 or 100");
+            MainCtl id = v == "30"    ? MainCtl::chkBonus
+                         : v == "50"  ? MainCtl::chkBonus50
+                         : v == "100" ? MainCtl::chkBonus100
+                                      : Bad(a, "30, 50 or 100");
             ClickOrIgnore(a, id);
         } else if (o == "sales-price") {
-            TypeAndLeave(a, Ctl::txtSalesPrice);
+            TypeAndLeave(a, MainCtl::txtSalesPrice);
         } else if (o == "adj-tax-basis") {
-            TypeAndLeave(a, Ctl::txtAdjTaxBasis);
+            TypeAndLeave(a, MainCtl::txtAdjTaxBasis);
         } else if (o == "sold") {
-            if (FocusOrIgnore(a, Ctl::mskSold)) TypeOrErase(Ctl::mskSold, v);
+            if (FocusOrIgnore(a, MainCtl::mskSold)) TypeOrErase(MainCtl::mskSold, v);
         } else if (o == "description") {
-            TypeAndLeave(a, Ctl::txtDescription);
+            TypeAndLeave(a, MainCtl::txtDescription);
         } else if (o == "paste") {
             auto eq = v.find('=');
-            Ctl id = eq == std::string::npos ? Ctl::None : FindControl(v.substr(0, eq));
-            if (id == Ctl::None) Bad(a, "FIELD=TEXT with FIELD a text box of the window");
+            MainCtl id = eq == std::string::npos ? MainCtl::None : FindControl(v.substr(0, eq));
+            if (id == MainCtl::None) Bad(a, "FIELD=TEXT with FIELD a text box of the window");
             if (FocusOrIgnore(a, id)) m_.Paste(std::string_view(v).substr(eq + 1));
         } else if (o == "calculate") {
-            ClickOrIgnore(a, Ctl::cmdCalculate);
+            ClickOrIgnore(a, MainCtl::cmdCalculate);
         } else if (o == "clear") {
-            ClickOrIgnore(a, Ctl::cmdClear);
+            ClickOrIgnore(a, MainCtl::cmdClear);
         }
     }
 
   private:
-    [[noreturn]] Ctl Bad(const Action& a, std::string_view expected) {
+    [[noreturn]] MainCtl Bad(const Action& a, std::string_view expected) {
         throw UsageError{"--" + a.option + " takes " + std::string(expected) + ", not '" + a.value +
                          "'"};
     }
@@ -318,34 +318,34 @@ class Runner {
         rec_.messages.push_back({"orvane-cli", text});
     }
 
-    void ClickOrIgnore(const Action& a, Ctl id) {
+    void ClickOrIgnore(const Action& a, MainCtl id) {
         if (!m_.Click(id)) Ignore(a, std::string(Design(id).name) + " is disabled");
     }
 
-    bool FocusOrIgnore(const Action& a, Ctl id) {
+    bool FocusOrIgnore(const Action& a, MainCtl id) {
         if (m_.Focus(id)) return true;
         Ignore(a, std::string(Design(id).name) + " is disabled");
         return false;
     }
 
     // Types the text; an empty text erases the field (its text selected, then Delete).
-    void TypeOrErase(Ctl id, const std::string& text) {
+    void TypeOrErase(MainCtl id, const std::string& text) {
         if (!text.empty()) return m_.TypeText(text);
-        m_.Select(id, 0, static_cast<int>(m_.form()[id].text.size()));
+        m_.Select(id, 0, static_cast<int>(m_.controls()[id].text.size()));
         m_.KeyDown(key::kDelete);
         m_.KeyUp(key::kDelete);
     }
 
-    void TypeAndLeave(const Action& a, Ctl id) {
+    void TypeAndLeave(const Action& a, MainCtl id) {
         if (!FocusOrIgnore(a, id)) return;
         TypeOrErase(id, a.value);
-        if (m_.form().focus() == id) m_.Tab();
+        if (m_.controls().focus() == id) m_.Tab();
     }
 
-    void Choose(const Action& a, Ctl list, bool open_first) {
-        if (!m_.form().Usable(list))
+    void Choose(const Action& a, MainCtl list, bool open_first) {
+        if (!m_.controls().Usable(list))
             return Ignore(a, std::string(Design(list).name) + " is disabled");
-        int index = FindItem(m_.form()[list], a.value);
+        int index = FindItem(m_.controls()[list], a.value);
         if (index < 0) return Ignore(a, "not in the list of " + std::string(Design(list).name));
         if (open_first) m_.OpenList(list);
         m_.ChooseItem(list, index);
@@ -364,12 +364,12 @@ Json MessagesJson(const Recorder& rec) {
     return list;
 }
 
-Json StatusJson(const ViewDeprForm& f) {
-    return {{"text", f[Ctl::stbMain].caption}, {"color", f[Ctl::stbMain].fore.Hex()}};
+Json StatusJson(const MainWindowControls& f) {
+    return {{"text", f[MainCtl::stbMain].caption}, {"color", f[MainCtl::stbMain].fore.Hex()}};
 }
 
 Json StateJson(const MainWindowModel& m, const Recorder& rec) {
-    const ViewDeprForm& f = m.form();
+    const MainWindowControls& f = m.controls();
     Json grid = Json::array();
     for (int r = 0; r < ScheduleGrid::kRows; ++r) {
         Json row = Json::array();
@@ -381,8 +381,8 @@ Json StateJson(const MainWindowModel& m, const Recorder& rec) {
     Json fields = Json::object();
     Json enabled = Json::object();
     for (int i = 0; i < kControlCount; ++i) {
-        auto id = static_cast<Ctl>(i);
-        const ControlDesign& d = Design(id);
+        auto id = static_cast<MainCtl>(i);
+        const MainControlDesign& d = Design(id);
         std::string name(d.name);
         bool captioned = d.kind == Kind::Label || d.kind == Kind::CheckBox ||
                          d.kind == Kind::Option || d.kind == Kind::Frame;
@@ -396,12 +396,12 @@ Json StateJson(const MainWindowModel& m, const Recorder& rec) {
     Json j;
     j["status"] = StatusJson(f);
     j["grid"] = std::move(grid);
-    j["allowance"] = f[Ctl::lblAllowance].caption;
-    j["adjusted_cost"] = f[Ctl::lblAdjCost].caption;
+    j["allowance"] = f[MainCtl::lblAllowance].caption;
+    j["adjusted_cost"] = f[MainCtl::lblAdjCost].caption;
     j["method_caption"] = m.depr().state.method_caption;
     j["messages"] = MessagesJson(rec);
     j["red_captions"] = std::move(red);
-    j["focus"] = f.focus() == Ctl::None ? "" : std::string(Design(f.focus()).name);
+    j["focus"] = f.focus() == MainCtl::None ? "" : std::string(Design(f.focus()).name);
     j["fields"] = std::move(fields);
     j["enabled"] = std::move(enabled);
     j["last_adj_tax_basis"] = m.depr().state.last_adj_tax_basis;
@@ -422,11 +422,11 @@ void ForEachRow(const ScheduleGrid& g, F&& f) {
 }
 
 void PrintTable(const MainWindowModel& m, const Recorder& rec, std::ostream& out) {
-    const ViewDeprForm& f = m.form();
-    out << "status:        \"" << f[Ctl::stbMain].caption << "\" " << f[Ctl::stbMain].fore.Hex()
-        << "\n";
-    out << "allowance:     \"" << f[Ctl::lblAllowance].caption << "\"\n";
-    out << "adjusted cost: \"" << f[Ctl::lblAdjCost].caption << "\"\n";
+    const MainWindowControls& f = m.controls();
+    out << "status:        \"" << f[MainCtl::stbMain].caption << "\" "
+        << f[MainCtl::stbMain].fore.Hex() << "\n";
+    out << "allowance:     \"" << f[MainCtl::lblAllowance].caption << "\"\n";
+    out << "adjusted cost: \"" << f[MainCtl::lblAdjCost].caption << "\"\n";
     out << "  Year      Depreciation    Adj. Tax Basis\n";
     char line[128];
     ForEachRow(f.grid, [&](const std::string& y, const std::string& d, const std::string& a) {
@@ -438,7 +438,7 @@ void PrintTable(const MainWindowModel& m, const Recorder& rec, std::ostream& out
     }
     std::string red;
     for (int i = 0; i < kControlCount; ++i) {
-        auto id = static_cast<Ctl>(i);
+        auto id = static_cast<MainCtl>(i);
         Kind k = Design(id).kind;
         if ((k == Kind::Label || k == Kind::CheckBox) && f[id].fore == kRed) {
             red += " " + std::string(Design(id).name);
@@ -446,7 +446,7 @@ void PrintTable(const MainWindowModel& m, const Recorder& rec, std::ostream& out
     }
     if (!red.empty()) out << "red:" << red << "\n";
     if (rec.beeps) out << "beeps: " << rec.beeps << "\n";
-    out << "focus: " << (f.focus() == Ctl::None ? "" : Design(f.focus()).name) << "\n";
+    out << "focus: " << (f.focus() == MainCtl::None ? "" : Design(f.focus()).name) << "\n";
 }
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -476,11 +476,11 @@ void AppendJsonString(std::string& out, std::string_view text) {
 // One compact line {"status": ..., "rows": [...], "messages": [...]}, written straight into
 // `out`: the batch writes a hundred thousand of them.
 void AppendBatchLine(const MainWindowModel& m, const Recorder& rec, std::string& out) {
-    const ViewDeprForm& f = m.form();
+    const MainWindowControls& f = m.controls();
     out += R"({"status":{"text":)";
-    AppendJsonString(out, f[Ctl::stbMain].caption);
+    AppendJsonString(out, f[MainCtl::stbMain].caption);
     out += R"(,"color":)";
-    AppendJsonString(out, f[Ctl::stbMain].fore.Hex());
+    AppendJsonString(out, f[MainCtl::stbMain].fore.Hex());
     out += R"(},"rows":[)";
     bool first = true;
     ForEachRow(f.grid, [&](const std::string& y, const std::string& d, const std::string& a) {

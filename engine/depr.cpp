@@ -51,70 +51,71 @@ int MonthOf(std::string_view text) {
 // ---------------------------------------------------------------- status and validation
 
 void Depr::ShowStatus(std::string_view text) {
-    c(Ctl::stbMain).caption.assign(text);
+    c(MainCtl::stbMain).caption.assign(text);
 }
 
 void Depr::ValidateInputs() {
     state.input_error = false;
-    for (Ctl id : {Ctl::lblCost, Ctl::lblMethod, Ctl::lblLife})
+    for (MainCtl id : {MainCtl::lblCost, MainCtl::lblMethod, MainCtl::lblLife})
         c(id).fore = kWindowText;
-    for (Ctl id : {Ctl::lblInService, Ctl::lblSalesPrice, Ctl::lblAdjTaxBasis, Ctl::chkBonus,
-                   Ctl::chkBonus50, Ctl::chkBonus100}) {
+    for (MainCtl id : {MainCtl::lblInService, MainCtl::lblSalesPrice, MainCtl::lblAdjTaxBasis,
+                       MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100}) {
         c(id).fore = kBlack;
     }
-    auto fail = [&](std::string_view message, Ctl focus, Ctl red) {
+    auto fail = [&](std::string_view message, MainCtl focus, MainCtl red) {
         state.input_error = true;
         ShowStatus(message);
-        if (red != Ctl::None) c(red).fore = kRed;
-        if (focus != Ctl::None) form_->SetFocus(focus);
+        if (red != MainCtl::None) c(red).fore = kRed;
+        if (focus != MainCtl::None) controls_->SetFocus(focus);
     };
-    const std::string& method = Text(Ctl::cboMethod);
-    const std::string& life = Text(Ctl::cboLife);
-    const std::string& in_service = Text(Ctl::txtInService);
+    const std::string& method = Text(MainCtl::cboMethod);
+    const std::string& life = Text(MainCtl::cboLife);
+    const std::string& in_service = Text(MainCtl::txtInService);
 
-    if (Val(Text(Ctl::txtCost)) == 0) return fail(status::kCostMissing, Ctl::txtCost, Ctl::lblCost);
-    if (method.empty()) return fail(status::kMethodMissing, Ctl::cboMethod, Ctl::lblMethod);
+    if (Val(Text(MainCtl::txtCost)) == 0)
+        return fail(status::kCostMissing, MainCtl::txtCost, MainCtl::lblCost);
+    if (method.empty()) return fail(status::kMethodMissing, MainCtl::cboMethod, MainCtl::lblMethod);
     if (in_service == kBlankMonth) {
-        return fail(status::kInServiceMissing, Ctl::txtInService, Ctl::lblInService);
+        return fail(status::kInServiceMissing, MainCtl::txtInService, MainCtl::lblInService);
     }
     int month = MonthOf(in_service);
     if (month < 1 || month > 12) {
-        return fail(status::kInServiceInvalid, Ctl::txtInService, Ctl::lblInService);
+        return fail(status::kInServiceInvalid, MainCtl::txtInService, MainCtl::lblInService);
     }
     if (method != kMacrs && method != kAds && life.empty()) {
-        return fail(status::kLifeMissing, Ctl::cboLife, Ctl::lblLife);
+        return fail(status::kLifeMissing, MainCtl::cboLife, MainCtl::lblLife);
     }
-    if (Val(life) > 43) return fail(status::kLifeOver43, Ctl::cboLife, Ctl::lblLife);
+    if (Val(life) > 43) return fail(status::kLifeOver43, MainCtl::cboLife, MainCtl::lblLife);
     if (method == kMacrs && !life.empty()) {
         double l = CDbl(life);
         if (l != 3 && l != 5 && l != 7 && l != 10 && l != 15 && l != 20 && l != 27.5 && l != 31.5 &&
             l != 39) {
-            return fail(status::kMacrsLife, Ctl::None, Ctl::None);
+            return fail(status::kMacrsLife, MainCtl::None, MainCtl::None);
         }
     }
     GetBusinessPercent();
     if (state.business_percent > 0 && method == kMacrs &&
         !(state.business_percent >= 0.51 && state.business_percent <= 1.0)) {
-        return fail(status::kMacrsBusiness, Ctl::None, Ctl::None);
+        return fail(status::kMacrsBusiness, MainCtl::None, MainCtl::None);
     }
-    const std::string& sales = Text(Ctl::txtSalesPrice);
-    const std::string& adj = Text(Ctl::txtAdjTaxBasis);
+    const std::string& sales = Text(MainCtl::txtSalesPrice);
+    const std::string& adj = Text(MainCtl::txtAdjTaxBasis);
     if (!sales.empty() && adj.empty()) {
-        return fail(status::kAdjTaxBasisRequired, Ctl::txtAdjTaxBasis, Ctl::lblAdjTaxBasis);
+        return fail(status::kAdjTaxBasisRequired, MainCtl::txtAdjTaxBasis, MainCtl::lblAdjTaxBasis);
     }
     if (sales.empty() && !adj.empty()) {
-        return fail(status::kSalesPriceRequired, Ctl::txtSalesPrice, Ctl::lblSalesPrice);
+        return fail(status::kSalesPriceRequired, MainCtl::txtSalesPrice, MainCtl::lblSalesPrice);
     }
-    if (Checked(Ctl::chkBonus) && ReadMonthDate(in_service) < MonthDate{2001, 9}) {
-        return fail(status::kBonus30Date, Ctl::None, Ctl::chkBonus);
+    if (Checked(MainCtl::chkBonus) && ReadMonthDate(in_service) < MonthDate{2001, 9}) {
+        return fail(status::kBonus30Date, MainCtl::None, MainCtl::chkBonus);
     }
-    if (Checked(Ctl::chkBonus50) && ReadMonthDate(in_service) < MonthDate{2003, 5}) {
-        return fail(status::kBonus50Date, Ctl::None, Ctl::chkBonus50);
+    if (Checked(MainCtl::chkBonus50) && ReadMonthDate(in_service) < MonthDate{2003, 5}) {
+        return fail(status::kBonus50Date, MainCtl::None, MainCtl::chkBonus50);
     }
 }
 
 void Depr::GetBusinessPercent() {
-    const std::string& t = Text(Ctl::txtBusinessPercent);
+    const std::string& t = Text(MainCtl::txtBusinessPercent);
     if ((t.size() >= 2 && t[1] == '.') || (!t.empty() && t[0] == '.')) {
         state.business_percent = Val(t);
     } else if (t.empty()) {
@@ -125,7 +126,7 @@ void Depr::GetBusinessPercent() {
 }
 
 void Depr::UpdateAllowance() {
-    const std::string& t = Text(Ctl::txtBusinessPercent);
+    const std::string& t = Text(MainCtl::txtBusinessPercent);
     double v = Val(t);
     double p = 1.0;
     if (!t.empty()) {
@@ -135,61 +136,61 @@ void Depr::UpdateAllowance() {
             p = v;
         }
     }
-    double cost = Val(Text(Ctl::txtCost));
-    std::string& allowance = c(Ctl::lblAllowance).caption;
+    double cost = Val(Text(MainCtl::txtCost));
+    std::string& allowance = c(MainCtl::lblAllowance).caption;
     bool any = false;
-    if (Checked(Ctl::chkBonus)) allowance = CStr(cost * p * 0.3), any = true;
-    if (Checked(Ctl::chkBonus50)) allowance = CStr(cost * p * 0.5), any = true;
-    if (Checked(Ctl::chkBonus100)) allowance = CStr(cost * p), any = true;
+    if (Checked(MainCtl::chkBonus)) allowance = CStr(cost * p * 0.3), any = true;
+    if (Checked(MainCtl::chkBonus50)) allowance = CStr(cost * p * 0.5), any = true;
+    if (Checked(MainCtl::chkBonus100)) allowance = CStr(cost * p), any = true;
     if (!any) allowance.clear();
 }
 
 void Depr::SetAssetTypeFields(int asset_type) {
     if (asset_type < 0 || asset_type > 2) return;
     bool replacement = asset_type == 2;
-    c(Ctl::fraRelinquished).enabled = replacement;
-    for (Ctl id : {Ctl::lblSalesPrice, Ctl::lblAdjTaxBasis, Ctl::lbladjustedCost}) {
+    c(MainCtl::fraRelinquished).enabled = replacement;
+    for (MainCtl id : {MainCtl::lblSalesPrice, MainCtl::lblAdjTaxBasis, MainCtl::lbladjustedCost}) {
         c(id).enabled = replacement;
     }
-    for (Ctl id : {Ctl::txtSalesPrice, Ctl::txtAdjTaxBasis}) {
+    for (MainCtl id : {MainCtl::txtSalesPrice, MainCtl::txtAdjTaxBasis}) {
         c(id).back = replacement ? kWhite : kEntryGrey;
     }
     if (!replacement) {
-        c(Ctl::txtSalesPrice).text.clear();
-        c(Ctl::txtAdjTaxBasis).text.clear();
-        c(Ctl::lblAdjCost).caption.clear();
+        c(MainCtl::txtSalesPrice).text.clear();
+        c(MainCtl::txtAdjTaxBasis).text.clear();
+        c(MainCtl::lblAdjCost).caption.clear();
     } else if (state.last_adj_tax_basis > 0) {
-        c(Ctl::txtAdjTaxBasis).text = CStr(state.last_adj_tax_basis);
+        c(MainCtl::txtAdjTaxBasis).text = CStr(state.last_adj_tax_basis);
     }
     if (asset_type == 1) {
-        c(Ctl::lblSoldDate).enabled = true;
-        c(Ctl::mskSold).enabled = true;
-        c(Ctl::mskSold).back = kWhite;
+        c(MainCtl::lblSoldDate).enabled = true;
+        c(MainCtl::mskSold).enabled = true;
+        c(MainCtl::mskSold).back = kWhite;
     } else {
-        c(Ctl::mskSold).text = std::string(kBlankMonth);
-        c(Ctl::lblSoldDate).enabled = false;
-        c(Ctl::mskSold).enabled = false;
-        c(Ctl::mskSold).back = kEntryGrey;
+        c(MainCtl::mskSold).text = std::string(kBlankMonth);
+        c(MainCtl::lblSoldDate).enabled = false;
+        c(MainCtl::mskSold).enabled = false;
+        c(MainCtl::mskSold).back = kEntryGrey;
     }
 }
 
 // ---------------------------------------------------------------- class tables
 
 void Depr::LoadMacrsClasses() {
-    form_->ClearList(Ctl::cboClass);
+    controls_->ClearList(MainCtl::cboClass);
     for (const AssetClass& ac : MacrsClasses())
-        form_->AddItem(Ctl::cboClass, std::string(ac.text), ac.life);
-    FitDropDownWidth(Ctl::cboClass);
+        controls_->AddItem(MainCtl::cboClass, std::string(ac.text), ac.life);
+    FitDropDownWidth(MainCtl::cboClass);
 }
 
 void Depr::LoadAdsClasses() {
-    form_->ClearList(Ctl::cboClass);
+    controls_->ClearList(MainCtl::cboClass);
     for (const AssetClass& ac : AdsClasses())
-        form_->AddItem(Ctl::cboClass, std::string(ac.text), ac.life);
-    FitDropDownWidth(Ctl::cboClass);
+        controls_->AddItem(MainCtl::cboClass, std::string(ac.text), ac.life);
+    FitDropDownWidth(MainCtl::cboClass);
 }
 
-void Depr::FitDropDownWidth(Ctl combo) {
+void Depr::FitDropDownWidth(MainCtl combo) {
     const TextMetrics* m = services_.metrics;
     if (m == nullptr) return;
     double w = 0;
@@ -203,40 +204,40 @@ void Depr::FitDropDownWidth(Ctl combo) {
 }
 
 void Depr::SetMidMonth(bool lock) {
-    form_->SetOption(Ctl::optConvention2, lock);
-    c(Ctl::optConvention2).enabled = lock;
-    for (Ctl id : {Ctl::optConvention0, Ctl::optConvention1}) {
-        form_->SetOption(id, false);
+    controls_->SetOption(MainCtl::optConvention2, lock);
+    c(MainCtl::optConvention2).enabled = lock;
+    for (MainCtl id : {MainCtl::optConvention0, MainCtl::optConvention1}) {
+        controls_->SetOption(id, false);
         c(id).enabled = !lock;
     }
-    form_->SetOption(Ctl::optConvention0, !lock);
+    controls_->SetOption(MainCtl::optConvention0, !lock);
 }
 
 void Depr::ApplyClassChoice() {
-    c(Ctl::txtBusinessPercent).text.clear();
-    const Control& cls = c(Ctl::cboClass);
+    c(MainCtl::txtBusinessPercent).text.clear();
+    const Control& cls = c(MainCtl::cboClass);
     if (cls.list_index < 0) return;
     std::int32_t life = cls.item_data[cls.list_index];
     if (life == 5) {
         if (BusinessUseApplies(cls.text, life)) {
-            c(Ctl::txtBusinessPercent).enabled = true;
-            c(Ctl::txtBusinessPercent).back = kWhite;
-            c(Ctl::lblAutoBusiness).enabled = true;
-            c(Ctl::txtBusinessPercent).text = "100";
+            c(MainCtl::txtBusinessPercent).enabled = true;
+            c(MainCtl::txtBusinessPercent).back = kWhite;
+            c(MainCtl::lblAutoBusiness).enabled = true;
+            c(MainCtl::txtBusinessPercent).text = "100";
         }
     } else {
-        c(Ctl::txtBusinessPercent).text.clear();
-        c(Ctl::txtBusinessPercent).enabled = false;
-        c(Ctl::txtBusinessPercent).back = kEntryGrey;
-        c(Ctl::lblAutoBusiness).enabled = false;
+        c(MainCtl::txtBusinessPercent).text.clear();
+        c(MainCtl::txtBusinessPercent).enabled = false;
+        c(MainCtl::txtBusinessPercent).back = kEntryGrey;
+        c(MainCtl::lblAutoBusiness).enabled = false;
     }
-    const std::string& method = Text(Ctl::cboMethod);
+    const std::string& method = Text(MainCtl::cboMethod);
     SetMidMonth((method == kMacrs || method == kAds) && life > 27);
-    for (Ctl id : {Ctl::chkBonus, Ctl::chkBonus50, Ctl::chkBonus100}) {
+    for (MainCtl id : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100}) {
         if (life < 21) {
             c(id).enabled = true;
         } else {
-            form_->SetCheck(id, 0);
+            controls_->SetCheck(id, 0);
             c(id).enabled = false;
         }
     }
@@ -245,7 +246,7 @@ void Depr::ApplyClassChoice() {
 // ---------------------------------------------------------------- grid
 
 void Depr::SetGridHeaders() {
-    ScheduleGrid& g = form_->grid;
+    ScheduleGrid& g = controls_->grid;
     g.SelectRow(0);
     g.SelectCol(0);
     g.SetColWidth(0, 0);
@@ -265,7 +266,7 @@ void Depr::SetGridHeaders() {
 void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /*row_count*/) {
     ErrorTrap trap(*services_.messages, "Fill Grid Error");
     trap.Run([&] {
-        const std::string& in_service = Text(Ctl::txtInService);
+        const std::string& in_service = Text(MainCtl::txtInService);
         if (in_service != kBlankMonth) {
             state.year_base = CInt(Val(LastFour(in_service)));
         } else {
@@ -273,10 +274,11 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
         }
         if (state.year_base != 0) state.year_base = static_cast<std::int16_t>(state.year_base - 1);
 
-        double adjusted_cost = Val(c(Ctl::lblAdjCost).caption);
-        double allowance = Val(c(Ctl::lblAllowance).caption);
-        double basis = adjusted_cost <= 0 ? CDbl(Text(Ctl::txtCost)) : adjusted_cost + allowance;
-        const std::string& business = Text(Ctl::txtBusinessPercent);
+        double adjusted_cost = Val(c(MainCtl::lblAdjCost).caption);
+        double allowance = Val(c(MainCtl::lblAllowance).caption);
+        double basis =
+            adjusted_cost <= 0 ? CDbl(Text(MainCtl::txtCost)) : adjusted_cost + allowance;
+        const std::string& business = Text(MainCtl::txtBusinessPercent);
         if (!business.empty()) {
             double v = Val(business);
             basis = basis * v;
@@ -292,7 +294,7 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
         } else if (year_number >= 12) {
             first_col = 4, row = year_number - 11;
         }
-        ScheduleGrid& g = form_->grid;
+        ScheduleGrid& g = controls_->grid;
         if (year_number > 0) g.SelectRow(row);
 
         if (state.new_schedule) {
@@ -311,8 +313,8 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
             g.SetText(Format(year_amount, Pattern::Amount));
             g.SelectCol(first_col + 2);
             g.SetText(Format(left, Pattern::Amount));
-            c(Ctl::cmdPrint).enabled = true;
-            c(Ctl::cmdExport).enabled = true;
+            c(MainCtl::cmdPrint).enabled = true;
+            c(MainCtl::cmdExport).enabled = true;
         }
     });
 }
@@ -366,7 +368,7 @@ std::optional<double> Depr::MACRSMidQuarterAmount(int quarter, double basis, dou
 std::optional<double> Depr::RealPropertyAmount(RealProperty table, double basis,
                                                std::int16_t year) {
     state.method_caption.assign(caption::kMacrsStraight);
-    auto rate = RealPropertyRate(table, year, MonthOf(Text(Ctl::txtInService)));
+    auto rate = RealPropertyRate(table, year, MonthOf(Text(MainCtl::txtInService)));
     if (!rate) return std::nullopt;
     return basis * *rate;
 }
@@ -384,7 +386,7 @@ std::optional<double> Depr::NonResidential39Amount(double basis, std::int16_t ye
 }
 
 std::optional<double> Depr::StraightLineAmount(double basis, double life, std::int16_t year) {
-    int m = MonthOf(Text(Ctl::txtInService));
+    int m = MonthOf(Text(MainCtl::txtInService));
     double whole = RoundEven(life);
     double last = RoundEven(life + 1);
     if (year == 1) return Div((13 - m) / 12.0 * basis, life);
@@ -398,7 +400,7 @@ std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t ye
     static constexpr double kFirst[] = {0.5, 0.875, 0.625, 0.375, 0.125};
     static constexpr double kLast[] = {0.5, 0.125, 0.375, 0.625, 0.875};
     state.method_caption.assign(caption::kAds);
-    if (Val(Text(Ctl::txtBusinessPercent)) > 0) basis = basis * state.business_percent;
+    if (Val(Text(MainCtl::txtBusinessPercent)) > 0) basis = basis * state.business_percent;
     bool known_quarter = quarter >= 0 && quarter <= 4;
     double whole = RoundEven(life);
     double last = RoundEven(life + 1);
@@ -417,9 +419,9 @@ std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t ye
 // ---------------------------------------------------------------- schedule
 
 bool Depr::IsSaleYear(std::int16_t year_number) {
-    const std::string& sold = Text(Ctl::mskSold);
+    const std::string& sold = Text(MainCtl::mskSold);
     if (sold == kBlankMonth) return false;
-    int row_year = ReadMonthDate(Text(Ctl::txtInService)).year + year_number - 1;
+    int row_year = ReadMonthDate(Text(MainCtl::txtInService)).year + year_number - 1;
     return row_year == ReadMonthDate(sold).year;
 }
 
@@ -429,12 +431,12 @@ double Depr::CutSaleYear(double amount) {
             return amount / 2;
         case 1: {
             static constexpr double kPart[] = {0.125, 0.375, 0.625, 0.875};
-            int month = MonthOf(Text(Ctl::mskSold));
+            int month = MonthOf(Text(MainCtl::mskSold));
             int q = month <= 3 ? 0 : month <= 6 ? 1 : month <= 9 ? 2 : 3;
             return amount * kPart[q];
         }
         case 2:
-            return amount * (MonthOf(Text(Ctl::mskSold)) - 0.5) / 12;
+            return amount * (MonthOf(Text(MainCtl::mskSold)) - 0.5) / 12;
         default:
             return amount;
     }
@@ -448,23 +450,25 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
     std::int16_t quarter = 0;
 
     // 1. The depreciable basis; the adjusted cost of a replacement asset.
-    const std::string& cost = Text(Ctl::txtCost);
-    const std::string& sales = Text(Ctl::txtSalesPrice);
-    const std::string& adj = Text(Ctl::txtAdjTaxBasis);
-    std::string& adjusted_cost = c(Ctl::lblAdjCost).caption;
+    const std::string& cost = Text(MainCtl::txtCost);
+    const std::string& sales = Text(MainCtl::txtSalesPrice);
+    const std::string& adj = Text(MainCtl::txtAdjTaxBasis);
+    std::string& adjusted_cost = c(MainCtl::lblAdjCost).caption;
     if (!sales.empty() && !cost.empty() && !adj.empty()) {
         run([&] { adjusted_cost = CStr(CDbl(cost) - CDbl(sales) + CDbl(adj)); });
         run([&] { basis = Val(adjusted_cost); });
-        run([&] { adjusted_cost = CStr(Val(adjusted_cost) - Val(c(Ctl::lblAllowance).caption)); });
+        run([&] {
+            adjusted_cost = CStr(Val(adjusted_cost) - Val(c(MainCtl::lblAllowance).caption));
+        });
     } else {
         adjusted_cost.clear();
         if (!cost.empty()) run([&] { basis = CDbl(cost); });
     }
 
     // 2 and 3. Life and number of rows.
-    const Control& cls = c(Ctl::cboClass);
-    if (!Text(Ctl::cboLife).empty()) {
-        run([&] { life = Val(Text(Ctl::cboLife)); });
+    const Control& cls = c(MainCtl::cboClass);
+    if (!Text(MainCtl::cboLife).empty()) {
+        run([&] { life = Val(Text(MainCtl::cboLife)); });
         run([&] { row_count = CInt(life); });
     } else if (cls.list_index >= 0) {
         run([&] { life = cls.item_data[cls.list_index]; });
@@ -476,15 +480,15 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
     run([&] { row_count = CInt(row_count + 1.0); });
 
     // 4 and 5. Convention and quarter.
-    if (c(Ctl::fraConvention).enabled) {
-        int selected = form_->SelectedOption(Ctl::optConvention0, 3);
+    if (c(MainCtl::fraConvention).enabled) {
+        int selected = controls_->SelectedOption(MainCtl::optConvention0, 3);
         if (selected >= 0) state.convention_code = static_cast<std::int16_t>(selected);
     } else {
         state.convention_code = 3;
     }
     if (state.convention_code == 1) {
         run([&] {
-            int m = MonthOf(Text(Ctl::txtInService));
+            int m = MonthOf(Text(MainCtl::txtInService));
             quarter = static_cast<std::int16_t>(m <= 3 ? 1 : m <= 6 ? 2 : m <= 9 ? 3 : 4);
         });
     }
@@ -493,18 +497,18 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
     if (cls.list_index >= 0) {
         if (char kind = VehicleKind(cls.text)) {
             run([&] {
-                MACRSauto(basis, CInt(Val(Text(Ctl::cboLife))),
-                          std::string(LastFour(Text(Ctl::txtInService))), kind, quarter);
+                MACRSauto(basis, CInt(Val(Text(MainCtl::cboLife))),
+                          std::string(LastFour(Text(MainCtl::txtInService))), kind, quarter);
             });
             return;
         }
     }
 
     // 7. The special allowance comes off the MACRS basis.
-    const std::string& method = Text(Ctl::cboMethod);
-    for (Ctl box : {Ctl::chkBonus, Ctl::chkBonus50, Ctl::chkBonus100}) {
+    const std::string& method = Text(MainCtl::cboMethod);
+    for (MainCtl box : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100}) {
         if (Checked(box) && method == kMacrs) {
-            run([&] { basis = basis - Val(c(Ctl::lblAllowance).caption); });
+            run([&] { basis = basis - Val(c(MainCtl::lblAllowance).caption); });
         }
     }
 
@@ -515,7 +519,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
         run([&] {
             std::optional<double> a;
             if (method == kStraightLine || method == kAmortize) {
-                a = StraightLineAmount(basis, Val(Text(Ctl::cboLife)), year);
+                a = StraightLineAmount(basis, Val(Text(MainCtl::cboLife)), year);
             } else if (method == kMacrs) {
                 a = state.convention_code == 1 ? MACRSMidQuarterAmount(quarter, basis, life, year)
                                                : MACRSAmount(basis, life, year);
@@ -531,8 +535,8 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
     }
 
     // 9. The method caption closes the schedule.
-    c(Ctl::stbMain).fore = kBlue;
-    c(Ctl::stbMain).bold = false;
+    c(MainCtl::stbMain).fore = kBlue;
+    c(MainCtl::stbMain).bold = false;
     ShowStatus(state.method_caption);
 }
 
@@ -543,11 +547,11 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
     ErrorTrap trap(*services_.messages, "MACRSauto Error");
     auto run = [&](auto&& statement) { return trap.Run(statement); };
     double& bp = state.business_percent;
-    auto allowance = [&] { return Val(c(Ctl::lblAllowance).caption); };
+    auto allowance = [&] { return Val(c(MainCtl::lblAllowance).caption); };
 
-    c(Ctl::lblAutoBusiness).fore = kBlack;
+    c(MainCtl::lblAutoBusiness).fore = kBlack;
     if (bp == 0) {
-        c(Ctl::lblAutoBusiness).fore = kRed;
+        c(MainCtl::lblAutoBusiness).fore = kRed;
         ShowStatus(status::kBusinessRequired);
         return;
     }
@@ -572,7 +576,7 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
     if (allowance() > 0) {
         std::int16_t a = 0;
         run([&] { a = AdjustSpecialAllowance(limits); });
-        run([&] { cost = Val(Text(Ctl::txtCost)) * bp - a; });
+        run([&] { cost = Val(Text(MainCtl::txtCost)) * bp - a; });
         basis = cost;
         remaining = cost;
     }
@@ -596,9 +600,9 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
             year_amount = table_amount;
             if (year > 6 && year_amount < limit) year_amount = limit;
         }
-        if (year == 1 &&
-            (Checked(Ctl::chkBonus) || Checked(Ctl::chkBonus50) || Checked(Ctl::chkBonus100))) {
-            run([&] { first_limit = CDbl(limits[Checked(Ctl::chkBonus) ? 0 : 5]); });
+        if (year == 1 && (Checked(MainCtl::chkBonus) || Checked(MainCtl::chkBonus50) ||
+                          Checked(MainCtl::chkBonus100))) {
+            run([&] { first_limit = CDbl(limits[Checked(MainCtl::chkBonus) ? 0 : 5]); });
             double capped = bp * first_limit - special;
             if (capped < year_amount) year_amount = capped < 0 ? 0 : capped;
             accumulated = accumulated + special;
@@ -616,26 +620,26 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
         FillGrid(year, year_amount, life);
         if (sale_year) break;
     }
-    c(Ctl::stbMain).fore = kBlue;
-    c(Ctl::stbMain).bold = false;
+    c(MainCtl::stbMain).fore = kBlue;
+    c(MainCtl::stbMain).bold = false;
     state.method_caption.assign(caption::kLuxuryAuto);
     ShowStatus(state.method_caption);
 }
 
 std::int16_t Depr::AdjustSpecialAllowance(VehicleLimits& limits) {
-    double a = RoundEven(Val(c(Ctl::lblAllowance).caption));
+    double a = RoundEven(Val(c(MainCtl::lblAllowance).caption));
     double bp = state.business_percent;
     double l = 0;
-    if (Checked(Ctl::chkBonus)) {
+    if (Checked(MainCtl::chkBonus)) {
         l = CLng(CDbl(limits[0]));
         if (l == 0) l = CLng(CDbl(limits[1]));
     }
-    if (Checked(Ctl::chkBonus50) || Checked(Ctl::chkBonus100)) {
+    if (Checked(MainCtl::chkBonus50) || Checked(MainCtl::chkBonus100)) {
         l = CLng(CDbl(limits[5]));
         if (l == 0) l = CLng(CDbl(limits[1]));
     }
     if (l * bp < a) {
-        std::string& shown = c(Ctl::lblAllowance).caption;
+        std::string& shown = c(MainCtl::lblAllowance).caption;
         shown = CStr(l * bp);
         if (CDbl(shown) < 0) shown = "0";
         services_.messages->Show(
@@ -644,7 +648,7 @@ std::int16_t Depr::AdjustSpecialAllowance(VehicleLimits& limits) {
                 CStr(l * bp),
             kAppTitle, MsgButtons::Ok);
     }
-    return CInt(CDbl(c(Ctl::lblAllowance).caption));
+    return CInt(CDbl(c(MainCtl::lblAllowance).caption));
 }
 
 }  // namespace orvane

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "engine/fault.h"
-#include "engine/form.h"
+#include "engine/main_window_controls.h"
 #include "engine/rates.h"
 #include "platform/services.h"
 
@@ -88,9 +88,10 @@ inline constexpr std::string_view kLuxuryAuto = "Method: MACRS-200% DB Luxury Au
 
 class Depr {
   public:
-    Depr(ViewDeprForm& form, const Services& services) : form_(&form), services_(services) {}
+    Depr(MainWindowControls& controls, const Services& services)
+        : controls_(&controls), services_(services) {}
     // Points the module at another copy of the window (a copied window model).
-    void Rebind(ViewDeprForm& form) { form_ = &form; }
+    void Rebind(MainWindowControls& controls) { controls_ = &controls; }
 
     DeprState state;
     VehicleLimitSource* vehicle_limits = nullptr;
@@ -105,7 +106,7 @@ class Depr {
     // Class tables and class rules.
     void LoadMacrsClasses();
     void LoadAdsClasses();
-    void FitDropDownWidth(Ctl combo);
+    void FitDropDownWidth(MainCtl combo);
     void SetMidMonth(bool lock);
     void ApplyClassChoice();
 
@@ -134,9 +135,9 @@ class Depr {
     std::int16_t AdjustSpecialAllowance(VehicleLimits& limits);
 
   private:
-    Control& c(Ctl id) { return (*form_)[id]; }
-    const std::string& Text(Ctl id) { return (*form_)[id].text; }
-    bool Checked(Ctl id) { return (*form_)[id].value == 1; }
+    Control& c(MainCtl id) { return (*controls_)[id]; }
+    const std::string& Text(MainCtl id) { return (*controls_)[id].text; }
+    bool Checked(MainCtl id) { return (*controls_)[id].value == 1; }
     std::optional<double> TableAmount(int quarter, double basis, double life, std::int16_t year,
                                       std::string_view title);
     std::optional<double> RealPropertyAmount(RealProperty table, double basis, std::int16_t year);
@@ -144,7 +145,7 @@ class Depr {
     bool IsSaleYear(std::int16_t year_number);
     double CutSaleYear(double amount);
 
-    ViewDeprForm* form_;
+    MainWindowControls* controls_;
     Services services_;
 };
 

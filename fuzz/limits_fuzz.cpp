@@ -16,7 +16,7 @@
 
 #include "limits/ansi.h"
 #include "limits/data_file.h"
-#include "limits/frm_auto_max.h"
+#include "limits/limit_editor_model.h"
 #include "limits/vehicle_limit_files.h"
 
 namespace {
@@ -85,8 +85,9 @@ bool HasYear(const std::string& bytes, const std::string& year) {
     return false;
 }
 
-constexpr Ed kBoxes[] = {Ed::txtYear,  Ed::txtYear0, Ed::txtYear1, Ed::txtYear2,
-                         Ed::txtYear3, Ed::txtYear4, Ed::txtYear5};
+constexpr EditorCtl kBoxes[] = {EditorCtl::txtYear,  EditorCtl::txtYear0, EditorCtl::txtYear1,
+                                EditorCtl::txtYear2, EditorCtl::txtYear3, EditorCtl::txtYear4,
+                                EditorCtl::txtYear5};
 
 }  // namespace
 
@@ -116,33 +117,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Silent beeper;
     DataFile data(dir, boxes);
     data.OpenFile("AutoMax.DAT");
-    FrmAutoMax window(data, boxes, beeper, "AutoMax.DAT");
+    LimitEditorModel window(data, boxes, beeper, "AutoMax.DAT");
     window.Form_Load(15360, 11520);
     for (std::size_t i = 0; i + 2 < script.size() && window.loaded(); i += 3) {
         const std::uint8_t op = script[i], a = script[i + 1], b = script[i + 2];
-        const Ed box = kBoxes[a % 7];
+        const EditorCtl box = kBoxes[a % 7];
         boxes.answer = b;
         const std::string before = ReadAll(path);
         const std::int32_t current = data.CurrentRecord;
         const std::int32_t count = data.RecordCount;
         switch (op % 10) {
             case 0:
-                window.Click(Ed::cmdNext);
+                window.Click(EditorCtl::cmdNext);
                 break;
             case 1:
-                window.Click(Ed::cmdPrevious);
+                window.Click(EditorCtl::cmdPrevious);
                 break;
             case 2:
-                window.Click(Ed::cmdAdd);
+                window.Click(EditorCtl::cmdAdd);
                 break;
             case 3:
-                window.Click(Ed::cmdDelete);
+                window.Click(EditorCtl::cmdDelete);
                 break;
             case 4:
-                window.Click(Ed::cmdSave);
+                window.Click(EditorCtl::cmdSave);
                 break;
             case 5:
-                window.Click(Ed::cmdClose);
+                window.Click(EditorCtl::cmdClose);
                 break;
             case 6:
                 window.KeyPress(box, static_cast<char32_t>(b));
@@ -163,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (!window.loaded()) break;
         CHECK(data.RecordCount >= 1);
         CHECK(data.CurrentRecord >= 1 && data.CurrentRecord <= data.RecordCount);
-        const Control& status = window.form[Ed::stbAuto];
+        const Control& status = window.controls[EditorCtl::stbAuto];
         if (status.text == limit_text::kRecordUpdated && op % 10 == 4) {
             const std::size_t end = static_cast<std::size_t>(current) * kRecordLength;
             CHECK(after.size() == std::max(before.size(), end));

@@ -210,7 +210,7 @@ void DataFile::Rewrite(const std::string& target, const std::function<void(int t
 
 void DataFile::Notice(std::string_view text) {
     if (!editor) return;
-    Control& status = (*editor)[Ed::stbAuto];
+    Control& status = (*editor)[EditorCtl::stbAuto];
     status.fore = kBlue;
     status.bold = false;
     status.text = std::string(text);

@@ -18,8 +18,8 @@
 #include <string_view>
 
 #include "engine/fault.h"
-#include "limits/auto_max_form.h"
 #include "limits/file_system.h"
+#include "limits/limit_editor_controls.h"
 #include "platform/services.h"
 
 namespace orvane {
@@ -122,7 +122,7 @@ class DataFile {
 
     // The limit editor whose boxes and status line the module reads and writes; none while the
     // editor is not loaded.
-    AutoMaxForm* editor = nullptr;
+    LimitEditorControls* editor = nullptr;
 
   private:
     // Reads record `number` (from 1); a record past the end of the file reads blank.

@@ -23,8 +23,8 @@ Program::Program()
     : twips_(LayoutTwips()),
       services_(twips_),
       editors_([this] { return limits_.folder(); }, services_.messages, services_.beeper, twips_) {
-    window_ =
-        std::make_unique<frmViewDepr>(services_.services(), QtWindowCommands::PopupMenu(), twips_);
+    window_ = std::make_unique<MainWindowView>(services_.services(), QtWindowCommands::PopupMenu(),
+                                               twips_);
     services_.messages.set_parent(window_.get());
     editors_.set_parent(window_.get());
     window_->set_vehicle_limits(&limits_);

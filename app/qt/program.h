@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/qt/frm_auto_max_view.h"
-#include "app/qt/frm_view_depr.h"
+#include "app/qt/limit_editor_view.h"
+#include "app/qt/main_window_view.h"
 #include "app/qt/qt_services.h"
 
 namespace orvane::qt {
@@ -40,14 +40,14 @@ class LimitFilesOnDemand final : public VehicleLimitSource {
 class Program {
   public:
     Program();  // after the QApplication
-    frmViewDepr& window() { return *window_; }
+    MainWindowView& window() { return *window_; }
 
   private:
     Twips twips_;
     QtServices services_;
     LimitFilesOnDemand limits_{services_.messages};
     QtLimitEditors editors_;
-    std::unique_ptr<frmViewDepr> window_;
+    std::unique_ptr<MainWindowView> window_;
 };
 
 }  // namespace orvane::qt

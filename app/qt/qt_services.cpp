@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "engine/depr.h"
-#include "engine/form.h"
+#include "engine/main_window_controls.h"
 
 namespace orvane::qt {
 
@@ -75,9 +75,9 @@ Twips LayoutTwips() {
         if (twips > 0) scale = std::max(scale, pixels * 1440.0 / (twips * dpi));
     };
     for (int i = 0; i < kControlCount; ++i) {
-        const ControlDesign& d = Design(static_cast<Ctl>(i));
+        const MainControlDesign& d = Design(static_cast<MainCtl>(i));
         QString caption = QString::fromUtf8(d.caption.data(), std::ssize(d.caption));
-        const QFontMetricsF& fm = d.parent == Ctl::fraConvention ? serif : sans;
+        const QFontMetricsF& fm = d.parent == MainCtl::fraConvention ? serif : sans;
         switch (d.kind) {
             case Kind::Label:
                 fit(fm.horizontalAdvance(caption) + 1, d.width);
@@ -107,7 +107,7 @@ Twips LayoutTwips() {
         }
     }
     // The grid's header texts in their columns.
-    ViewDeprForm form;
+    MainWindowControls form;
     Depr depr(form, Services{});
     depr.SetGridHeaders();
     for (int col = 1; col < ScheduleGrid::kCols; ++col) {

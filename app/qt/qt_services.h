@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/form.h"
+#include "engine/main_window_controls.h"
 #include "platform/services.h"
 
 namespace orvane::qt {

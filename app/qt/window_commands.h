@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/model/main_window.h"
+#include "app/model/main_window_model.h"
 
 namespace orvane::qt {
 

@@ -68,20 +68,20 @@ class DataFileTest : public ::testing::Test {
     }
     std::vector<std::string> Boxes() const {
         std::vector<std::string> texts;
-        for (Ed box : kRecordBoxes)
+        for (EditorCtl box : kRecordBoxes)
             texts.push_back(form[box].text);
         return texts;
     }
     void ExpectNotice(std::string_view text) {
-        EXPECT_EQ(form[Ed::stbAuto].text, text);
-        EXPECT_EQ(form[Ed::stbAuto].fore, kBlue);
-        EXPECT_FALSE(form[Ed::stbAuto].bold);
+        EXPECT_EQ(form[EditorCtl::stbAuto].text, text);
+        EXPECT_EQ(form[EditorCtl::stbAuto].fore, kBlue);
+        EXPECT_FALSE(form[EditorCtl::stbAuto].bold);
     }
 
     ScratchFolder dir;
     ScriptedBoxes boxes;
     HookedFileSystem fs;
-    AutoMaxForm form;
+    LimitEditorControls form;
     DataFile data{dir.path(), boxes, fs};
 };
 
@@ -110,7 +110,7 @@ TEST_F(DataFileTest, ShowTrimsTheFieldsAndCutsABoxAtAZeroByte) {
     data.ShowCurrentRecord();
     EXPECT_EQ(Boxes(),
               (std::vector<std::string>{"2004", "75", "2960", "4800", "2850", "1675", ""}));
-    EXPECT_EQ(form[Ed::txtYear0].text, "75");
+    EXPECT_EQ(form[EditorCtl::txtYear0].text, "75");
     EXPECT_EQ(data.RecordBuffer.FirstYearBonus30Max, "75");
     data.CurrentRecord = 3;
     data.ShowCurrentRecord();
@@ -135,7 +135,7 @@ TEST_F(DataFileTest, SaveWritesTheBoxesAsTheCurrentRecord) {
 
     // The renamed file stays readable and writable under the same open.
     data.CurrentRecord = 1;
-    form[Ed::txtYear0].text = "0";
+    form[EditorCtl::txtYear0].text = "0";
     data.SaveCurrentRecord();
     EXPECT_EQ(Stored().substr(0, 9), "20040    ");
     EXPECT_TRUE(data.SearchFile("2004"));
@@ -145,12 +145,12 @@ TEST_F(DataFileTest, AMissingFileIsCreatedAndSavesPastTheEndLeaveZeroBytes) {
     Open();
     EXPECT_EQ(std::filesystem::file_size(dir / "AutoMax.DAT"), 0u);
     EXPECT_EQ(data.RecordCount, 1);
-    form[Ed::txtYear].text = "old";
+    form[EditorCtl::txtYear].text = "old";
     data.ShowCurrentRecord();
     EXPECT_EQ(Boxes(), std::vector<std::string>(7, ""));
     EXPECT_TRUE(boxes.shown.empty());
     data.CurrentRecord = 2;
-    form[Ed::txtYear].text = "2024";
+    form[EditorCtl::txtYear].text = "2024";
     data.SaveCurrentRecord();
     EXPECT_EQ(Stored(), std::string(34, '\0') + Rec("2024", "", "", "", "", "", ""));
     data.CurrentRecord = 3;
@@ -193,7 +193,7 @@ TEST_P(DeleteTest, RewritesTheSurvivorsThroughTempAndShowsTheRecordAtThePlace) {
     EXPECT_EQ(Stored(), after);
     EXPECT_EQ(data.RecordCount, std::max<int>(1, static_cast<int>(c.survivors.size())));
     EXPECT_EQ(data.CurrentRecord, c.shown);
-    EXPECT_EQ(form[Ed::txtYear].text,
+    EXPECT_EQ(form[EditorCtl::txtYear].text,
               c.survivors.empty() ? "" : std::to_string(2000 + c.survivors[c.shown - 1] - '0'));
     ExpectNotice("Record Deleted");
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Delete current record?"});
@@ -211,13 +211,13 @@ TEST_F(DataFileTest, AnsweringNoOrCancelChangesNothing) {
     Open();
     data.CurrentRecord = 2;
     data.ShowCurrentRecord();
-    form[Ed::stbAuto].text = "before";
+    form[EditorCtl::stbAuto].text = "before";
     boxes.answers = {MsgAnswer::No, MsgAnswer::Cancel};
     for (int i = 0; i < 2; ++i)
         data.Delete("AutoMax.DAT");
     EXPECT_EQ(Stored(), Records({1, 2, 3}));
-    EXPECT_EQ(form[Ed::txtYear].text, "2002");
-    EXPECT_EQ(form[Ed::stbAuto].text, "before");
+    EXPECT_EQ(form[EditorCtl::txtYear].text, "2002");
+    EXPECT_EQ(form[EditorCtl::stbAuto].text, "before");
     EXPECT_EQ(data.CurrentRecord, 2);
     EXPECT_EQ(data.RecordCount, 3);
 }
@@ -246,8 +246,8 @@ TEST_P(RewriteFaultTest, AFailedDeleteLeavesTheFileAndTheScreenAsTheyWere) {
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{"Delete current record?", fault + "Delete. " + text}));
     EXPECT_EQ(boxes.shown[1].buttons, MsgButtons::Ok);
-    EXPECT_EQ(form[Ed::txtYear].text, "2002");
-    EXPECT_EQ(form[Ed::stbAuto].text, "");
+    EXPECT_EQ(form[EditorCtl::txtYear].text, "2002");
+    EXPECT_EQ(form[EditorCtl::stbAuto].text, "");
 
     fs.before = nullptr;  // the file is still open and usable
     data.Delete("AutoMax.DAT");
@@ -276,7 +276,7 @@ TEST_P(CrashTest, AKilledDeleteLeavesTheOldFileOrTheNewOne) {
         if (pid == 0) {
             HookedFileSystem fs;
             ScriptedBoxes boxes;
-            AutoMaxForm form;
+            LimitEditorControls form;
             DataFile data(dir.path(), boxes, fs);
             data.editor = &form;
             data.OpenFile("AutoMax.DAT");

@@ -20,30 +20,32 @@ class RobustnessTest : public WindowTest {
             s += kChars[ch(rng)];
         return s;
     }
-    void RandomChoice(std::mt19937& rng, Ctl list) {
+    void RandomChoice(std::mt19937& rng, MainCtl list) {
         int n = static_cast<int>(c(list).items.size());
         if (n == 0) return;
-        if (list == Ctl::cboClass) window.OpenList(list);
+        if (list == MainCtl::cboClass) window.OpenList(list);
         window.ChooseItem(list, std::uniform_int_distribution<int>(0, n - 1)(rng));
     }
 };
 
 TEST_F(RobustnessTest, RandomEntriesEndInAMessageOrASchedule) {
     std::mt19937 rng(20261206);
-    const Ctl fields[] = {Ctl::txtCost,       Ctl::cboLife,        Ctl::txtBusinessPercent,
-                          Ctl::txtSalesPrice, Ctl::txtAdjTaxBasis, Ctl::txtInService,
-                          Ctl::mskSold,       Ctl::txtDescription};
-    const Ctl clicks[] = {Ctl::optAssetType0,  Ctl::optAssetType1,  Ctl::optAssetType2,
-                          Ctl::chkBonus,       Ctl::chkBonus50,     Ctl::chkBonus100,
-                          Ctl::optConvention0, Ctl::optConvention1, Ctl::optConvention2};
+    const MainCtl fields[] = {
+        MainCtl::txtCost,       MainCtl::cboLife,        MainCtl::txtBusinessPercent,
+        MainCtl::txtSalesPrice, MainCtl::txtAdjTaxBasis, MainCtl::txtInService,
+        MainCtl::mskSold,       MainCtl::txtDescription};
+    const MainCtl clicks[] = {
+        MainCtl::optAssetType0,  MainCtl::optAssetType1,  MainCtl::optAssetType2,
+        MainCtl::chkBonus,       MainCtl::chkBonus50,     MainCtl::chkBonus100,
+        MainCtl::optConvention0, MainCtl::optConvention1, MainCtl::optConvention2};
     for (int round = 0; round < 3000; ++round) {
-        if (round % 7 == 0) window.Click(Ctl::cmdClear);
-        RandomChoice(rng, Ctl::cboMethod);
-        if (rng() % 2) RandomChoice(rng, Ctl::cboClass);
-        if (rng() % 2) RandomChoice(rng, Ctl::cboLife);
+        if (round % 7 == 0) window.Click(MainCtl::cmdClear);
+        RandomChoice(rng, MainCtl::cboMethod);
+        if (rng() % 2) RandomChoice(rng, MainCtl::cboClass);
+        if (rng() % 2) RandomChoice(rng, MainCtl::cboLife);
         for (int k = 0; k < 4; ++k) {
             window.Click(clicks[rng() % std::size(clicks)]);
-            Ctl field = fields[rng() % std::size(fields)];
+            MainCtl field = fields[rng() % std::size(fields)];
             if (!window.Focus(field)) continue;
             std::string text = RandomText(rng);
             if (rng() % 3 == 0) {
@@ -53,17 +55,17 @@ TEST_F(RobustnessTest, RandomEntriesEndInAMessageOrASchedule) {
             }
         }
         platform.boxes.clear();
-        ASSERT_NO_THROW(window.Click(Ctl::cmdCalculate));
+        ASSERT_NO_THROW(window.Click(MainCtl::cmdCalculate));
         bool rows = !Cell(1, 1).empty() || !Cell(1, 4).empty();
         bool message = !Status().empty() || !platform.boxes.empty();
-        bool quiet_method =
-            c(Ctl::cboMethod).text == "Straight Line" || c(Ctl::cboMethod).text == "Amortize";
+        bool quiet_method = c(MainCtl::cboMethod).text == "Straight Line" ||
+                            c(MainCtl::cboMethod).text == "Amortize";
         EXPECT_TRUE(rows || message || quiet_method)
-            << "round " << round << " cost '" << c(Ctl::txtCost).text << "' life '"
-            << c(Ctl::cboLife).text << "' in service '" << c(Ctl::txtInService).text << "'";
-        EXPECT_LE(c(Ctl::txtCost).text.size(), 10u);
-        EXPECT_LE(c(Ctl::txtBusinessPercent).text.size(), 4u);
-        EXPECT_EQ(c(Ctl::txtInService).text.size(), 7u);
+            << "round " << round << " cost '" << c(MainCtl::txtCost).text << "' life '"
+            << c(MainCtl::cboLife).text << "' in service '" << c(MainCtl::txtInService).text << "'";
+        EXPECT_LE(c(MainCtl::txtCost).text.size(), 10u);
+        EXPECT_LE(c(MainCtl::txtBusinessPercent).text.size(), 4u);
+        EXPECT_EQ(c(MainCtl::txtInService).text.size(), 7u);
     }
 }
 

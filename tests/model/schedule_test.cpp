@@ -52,18 +52,18 @@ class ScheduleTest : public WindowTest {
     // The life is typed, or chosen from the list when `from_list`.
     void Asset(const std::string& method, const std::string& life, const std::string& cost,
                const std::string& in_service, bool from_list = false) {
-        Choose(Ctl::cboMethod, method);
+        Choose(MainCtl::cboMethod, method);
         if (from_list) {
-            Choose(Ctl::cboLife, life);
+            Choose(MainCtl::cboLife, life);
         } else if (!life.empty()) {
-            ASSERT_TRUE(window.Focus(Ctl::cboLife));
+            ASSERT_TRUE(window.Focus(MainCtl::cboLife));
             window.TypeText(life);
         }
-        Enter(Ctl::txtCost, cost);
+        Enter(MainCtl::txtCost, cost);
         InService(in_service);
     }
     void Sold(const std::string& digits) {
-        ASSERT_TRUE(window.Focus(Ctl::mskSold));
+        ASSERT_TRUE(window.Focus(MainCtl::mskSold));
         window.TypeText(digits);
     }
     static std::string Money(double v) { return Format(v, Pattern::Amount); }
@@ -80,7 +80,7 @@ TEST_P(MacrsTableTest, EveryYearIsTheTablePercentOfTheBasis) {
     const char* months[] = {"07", "02", "05", "08", "11"};
     Asset("MACRS", std::to_string(life), "123456.78", std::string(months[quarter]) + "2004");
     if (quarter) {
-        ASSERT_TRUE(window.Click(Ctl::optConvention1));
+        ASSERT_TRUE(window.Click(MainCtl::optConvention1));
     }
     Calculate();
     auto rates = MacrsRates(quarter, life);
@@ -108,10 +108,10 @@ INSTANTIATE_TEST_SUITE_P(AllTables, MacrsTableTest, ::testing::ValuesIn([] {
                          }()));
 
 TEST_F(ScheduleTest, FiveYearRatesCarryTheBusinessUse) {
-    Choose(Ctl::cboMethod, "MACRS");
-    Choose(Ctl::cboLife, "5");
-    Enter(Ctl::txtBusinessPercent, "60");
-    Enter(Ctl::txtCost, "10000");
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "5");
+    Enter(MainCtl::txtBusinessPercent, "60");
+    Enter(MainCtl::txtCost, "10000");
     InService("012004");
     Calculate();
     auto a = Amounts();
@@ -155,16 +155,16 @@ TEST_F(ScheduleTest, ClassLifeTwentyEightIsTwentySevenAndAHalf) {
     Asset("MACRS", "27.5", "100000", "032004");
     Calculate();
     auto typed = Amounts();
-    Choose(Ctl::cboClass, "Buildings residential 27.5)");
+    Choose(MainCtl::cboClass, "Buildings residential 27.5)");
     Calculate();
     EXPECT_EQ(Amounts(), typed);
     EXPECT_EQ(Cell(11, 9), "");  // year 33 would be here; the schedule has 29 years
 }
 
 TEST_F(ScheduleTest, ThirtyNineYearsFillFourGroups) {
-    Choose(Ctl::cboMethod, "MACRS");
-    Choose(Ctl::cboClass, "Buildings post 5/12/93 (39)");
-    Enter(Ctl::txtCost, "100000");
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboClass, "Buildings post 5/12/93 (39)");
+    Enter(MainCtl::txtCost, "100000");
     InService("012004");
     Calculate();
     EXPECT_EQ(Cell(1, 1), "2004");
@@ -179,7 +179,7 @@ TEST_F(ScheduleTest, ThirtyNineYearsFillFourGroups) {
 
 TEST_F(ScheduleTest, NoTableLifeReportsEveryYear) {
     Asset("MACRS", "39", "10000", "052004");
-    ASSERT_TRUE(window.Click(Ctl::optConvention1));  // a typed life does not lock Mid Month
+    ASSERT_TRUE(window.Click(MainCtl::optConvention1));  // a typed life does not lock Mid Month
     Calculate();
     ASSERT_EQ(platform.boxes.size(), 40u);
     for (const auto& box : platform.boxes) {
@@ -210,10 +210,10 @@ class SaleYearTest : public ScheduleTest, public ::testing::WithParamInterface<S
 
 TEST_P(SaleYearTest, TheSaleYearIsCutAndEndsTheSchedule) {
     const SaleCase& s = GetParam();
-    ASSERT_TRUE(window.Click(Ctl::optAssetType1));
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
     Asset("MACRS", s.life, "10000", s.in_service, true);
     if (std::string(s.convention) == "mid-quarter") {
-        ASSERT_TRUE(window.Click(Ctl::optConvention1));
+        ASSERT_TRUE(window.Click(MainCtl::optConvention1));
     }
     Calculate();
     auto full = Amounts();
@@ -239,7 +239,7 @@ TEST_F(ScheduleTest, StraightLineAndAdsFollowTheirFormulasForAnyLife) {
     const double basis = 86400;
     for (int life = 1; life <= 43; ++life) {
         for (std::string method : {"Amortize", "ADS"}) {
-            ASSERT_TRUE(window.Click(Ctl::cmdClear));
+            ASSERT_TRUE(window.Click(MainCtl::cmdClear));
             Asset(method, std::to_string(life), "86400", "052004");
             Calculate();
             auto a = Amounts();
@@ -265,16 +265,16 @@ TEST_F(ScheduleTest, HalfYearLivesGiveAnEmptyLastYear) {
 }
 
 TEST_F(ScheduleTest, AdsBusinessUseScalesEveryYear) {
-    Choose(Ctl::cboMethod, "ADS");
-    Choose(Ctl::cboLife, "5");
-    Enter(Ctl::txtBusinessPercent, "60");
-    Enter(Ctl::txtCost, "10000");
+    Choose(MainCtl::cboMethod, "ADS");
+    Choose(MainCtl::cboLife, "5");
+    Enter(MainCtl::txtBusinessPercent, "60");
+    Enter(MainCtl::txtCost, "10000");
     InService("012004");
     Calculate();
     EXPECT_EQ(Amounts(), (std::vector<std::string>{"600.00 ", "1,200.00 ", "1,200.00 ", "1,200.00 ",
                                                    "1,200.00 ", "600.00 "}));
     // "1" is 1% to the engine but 100% to the grid's basis.
-    ASSERT_TRUE(window.Focus(Ctl::txtBusinessPercent));
+    ASSERT_TRUE(window.Focus(MainCtl::txtBusinessPercent));
     window.TypeText("1");
     Calculate();
     EXPECT_EQ(Cell(1, 2), "10.00 ");
@@ -285,8 +285,8 @@ TEST_F(ScheduleTest, AdsBusinessUseScalesEveryYear) {
 
 TEST_F(ScheduleTest, AllowanceComesOffTheMacrsBasis) {
     Asset("MACRS", "5", "10000", "012004", true);
-    ASSERT_TRUE(window.Click(Ctl::chkBonus));
-    EXPECT_EQ(c(Ctl::lblAllowance).caption, "3000");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "3000");
     Calculate();
     EXPECT_EQ(Cell(1, 2), "1,400.00 ");
     EXPECT_EQ(Cell(1, 3), "5,600.00 ");
@@ -313,10 +313,10 @@ class VehicleTest : public ScheduleTest {
         window.depr().vehicle_limits = &limits;
     }
     void Car(const std::string& cls, const std::string& business, const std::string& cost) {
-        Choose(Ctl::cboMethod, "MACRS");
-        Choose(Ctl::cboClass, cls);
-        if (!business.empty()) Enter(Ctl::txtBusinessPercent, business);
-        Enter(Ctl::txtCost, cost);
+        Choose(MainCtl::cboMethod, "MACRS");
+        Choose(MainCtl::cboClass, cls);
+        if (!business.empty()) Enter(MainCtl::txtBusinessPercent, business);
+        Enter(MainCtl::txtCost, cost);
         InService("012004");
     }
     FakeLimits limits;
@@ -332,14 +332,14 @@ TEST_F(VehicleTest, CappedYearsRunUntilTheBasisIsUsed) {
     expected.push_back("1,387.00 ");
     EXPECT_EQ(Amounts(), expected);
     EXPECT_EQ(Status(), "Method: MACRS-200% DB Luxury Auto");
-    EXPECT_EQ(c(Ctl::stbMain).fore, kBlue);
+    EXPECT_EQ(c(MainCtl::stbMain).fore, kBlue);
     EXPECT_DOUBLE_EQ(state().last_adj_tax_basis, 0);
 }
 
 TEST_F(VehicleTest, AllowanceIsCutToTheFirstYearLimit) {
     Car("Automobiles (5)", "", "30000");
-    ASSERT_TRUE(window.Click(Ctl::chkBonus));
-    EXPECT_EQ(c(Ctl::lblAllowance).caption, "9000");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "9000");
     Calculate();
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(
@@ -347,7 +347,7 @@ TEST_F(VehicleTest, AllowanceIsCutToTheFirstYearLimit) {
         "The Special Depr Allowance was adjusted to be equal to the (max auto rate x Business "
         "%) of 7660");
     EXPECT_EQ(platform.boxes[0].title, "Orvane Asset Depreciation");
-    EXPECT_EQ(c(Ctl::lblAllowance).caption, "7660");
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "7660");
     EXPECT_EQ(Cell(1, 2), ".00 ");
     EXPECT_EQ(Cell(1, 3), "22,340.00 ");
     EXPECT_EQ(Cell(2, 2), "4,900.00 ");
@@ -355,22 +355,22 @@ TEST_F(VehicleTest, AllowanceIsCutToTheFirstYearLimit) {
 
 TEST_F(VehicleTest, ZeroThirtyPercentLimitFallsBackToTheFirstYear) {
     Car("Truck/Van (5)", "", "30000");
-    ASSERT_TRUE(window.Click(Ctl::chkBonus));
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
     Calculate();
-    EXPECT_EQ(c(Ctl::lblAllowance).caption, "3260");
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "3260");
     EXPECT_EQ(Cell(1, 2), ".00 ");
 }
 
 TEST_F(VehicleTest, HundredPercentUsesTheFiftyPercentLimit) {
     Car("Automobiles (5)", "", "30000");
-    ASSERT_TRUE(window.Click(Ctl::chkBonus100));
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus100));
     Calculate();
-    EXPECT_EQ(c(Ctl::lblAllowance).caption, "10610");
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "10610");
 }
 
 TEST_F(VehicleTest, BlankLimitIsAConversionFault) {
     Car("Automobiles, Clean Fuel (5)", "", "30000");
-    ASSERT_TRUE(window.Click(Ctl::chkBonus));
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
     Calculate();
     ASSERT_FALSE(platform.boxes.empty());
     EXPECT_EQ(platform.boxes[0].title, "MACRSauto Error");
@@ -384,9 +384,9 @@ TEST_F(VehicleTest, YearWithoutRecordAndSaleYear) {
     EXPECT_EQ(Status(),
               "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.");
     EXPECT_TRUE(Amounts().empty());
-    ASSERT_TRUE(window.Click(Ctl::optAssetType1));
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
     InService("012004");
-    ASSERT_TRUE(window.Focus(Ctl::mskSold));
+    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
     window.TypeText("062006");
     Calculate();
     EXPECT_EQ(Amounts(), (std::vector<std::string>{"3,060.00 ", "4,900.00 ", "1,475.00 "}));
@@ -405,7 +405,7 @@ TEST_F(VehicleTest, ZeroBusinessUseIsRequired) {
     Car("Automobiles (5)", "0", "30000");
     Calculate();
     EXPECT_EQ(Status(), "Business Percent is required.");
-    EXPECT_EQ(c(Ctl::lblAutoBusiness).fore, kRed);
+    EXPECT_EQ(c(MainCtl::lblAutoBusiness).fore, kRed);
 }
 
 }  // namespace

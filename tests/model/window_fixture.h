@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/model/main_window.h"
+#include "app/model/main_window_model.h"
 
 namespace orvane::testing {
 
@@ -39,15 +39,15 @@ class WindowTest : public ::testing::Test {
         window.Form_Load();
     }
 
-    ViewDeprForm& f() { return window.form(); }
-    Control& c(Ctl id) { return window.form()[id]; }
+    MainWindowControls& f() { return window.controls(); }
+    Control& c(MainCtl id) { return window.controls()[id]; }
     DeprState& state() { return window.depr().state; }
 
-    void Choose(Ctl list, const std::string& text) {
+    void Choose(MainCtl list, const std::string& text) {
         const auto& items = c(list).items;
         for (std::size_t i = 0; i < items.size(); ++i) {
             if (items[i] == text) {
-                if (list == Ctl::cboClass) {
+                if (list == MainCtl::cboClass) {
                     ASSERT_TRUE(window.OpenList(list));
                 }
                 ASSERT_TRUE(window.ChooseItem(list, static_cast<int>(i)));
@@ -57,19 +57,19 @@ class WindowTest : public ::testing::Test {
         FAIL() << text << " is not in " << Design(list).name;
     }
     // Focus the field, type the text key by key, and leave it with Tab.
-    void Enter(Ctl field, const std::string& text) {
+    void Enter(MainCtl field, const std::string& text) {
         if (f().focus() == field) window.Tab();
         ASSERT_TRUE(window.Focus(field)) << Design(field).name;
         window.TypeText(text);
         if (f().focus() == field) window.Tab();
     }
     void InService(const std::string& digits) {
-        if (f().focus() == Ctl::txtInService) window.Tab();
-        ASSERT_TRUE(window.Focus(Ctl::txtInService));
+        if (f().focus() == MainCtl::txtInService) window.Tab();
+        ASSERT_TRUE(window.Focus(MainCtl::txtInService));
         window.TypeText(digits);
     }
-    void Calculate() { ASSERT_TRUE(window.Click(Ctl::cmdCalculate)); }
-    std::string Status() { return c(Ctl::stbMain).caption; }
+    void Calculate() { ASSERT_TRUE(window.Click(MainCtl::cmdCalculate)); }
+    std::string Status() { return c(MainCtl::stbMain).caption; }
     std::string Cell(int row, int col) { return f().grid.Text(row, col); }
     // The depreciation texts of the rows that show a year, in year order.
     std::vector<std::string> Amounts() {

@@ -81,7 +81,7 @@ Desk::Desk(bool real_menus) {
             return menu_answer;
         };
     }
-    window = std::make_unique<frmViewDepr>(services, popup);
+    window = std::make_unique<MainWindowView>(services, popup);
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
@@ -97,13 +97,13 @@ void Desk::UseLimitFolder(const std::filesystem::path& folder) {
     window->set_limit_editors(limit_editors.get());
 }
 
-void Desk::WhenEditorShows(std::function<void(FrmAutoMaxView&)> script, bool* ran) {
+void Desk::WhenEditorShows(std::function<void(LimitEditorView&)> script, bool* ran) {
     if (ran != nullptr) *ran = false;
     auto* timer = new QTimer(window.get());
     timer->setInterval(10);
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, window.get(), [timer, tries, script, ran] {
-        auto* view = qobject_cast<FrmAutoMaxView*>(QApplication::activeModalWidget());
+        auto* view = qobject_cast<LimitEditorView*>(QApplication::activeModalWidget());
         if (view == nullptr || !view->isVisible()) {
             if (++*tries > 200) timer->deleteLater();
             return;
@@ -118,7 +118,7 @@ void Desk::WhenEditorShows(std::function<void(FrmAutoMaxView&)> script, bool* ra
     timer->start();
 }
 
-bool Desk::Choose(Ctl list, const QString& entry) {
+bool Desk::Choose(MainCtl list, const QString& entry) {
     auto* box = qobject_cast<QComboBox*>(w(list));
     if (box == nullptr || !box->isEnabled()) return false;
     Click(list);
@@ -136,13 +136,13 @@ bool Desk::Choose(Ctl list, const QString& entry) {
     return QTest::qWaitFor([&] { return !view->isVisible(); }, 2000);
 }
 
-void Desk::Fill(Ctl field, const QString& text) const {
+void Desk::Fill(MainCtl field, const QString& text) const {
     Click(field);
     Press(Qt::Key_Home);
     Type(text);
 }
 
-void EditorDesk::Fill(Ed box, const QString& text) const {
+void EditorDesk::Fill(EditorCtl box, const QString& text) const {
     Click(box);
     Press(Qt::Key_Home);
     Press(Qt::Key_End, Qt::ShiftModifier);

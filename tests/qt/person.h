@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/frm_auto_max_view.h"
-#include "app/qt/frm_view_depr.h"
+#include "app/qt/limit_editor_view.h"
+#include "app/qt/main_window_view.h"
 #include "limits/vehicle_limit_files.h"
 #include "tests/limits/limits_test_support.h"
 
@@ -62,7 +62,7 @@ class FixedClock final : public Clock {
 };
 
 // The main window with scripted services, shown and active.
-class Desk final : public Person<Ctl, kControlCount> {
+class Desk final : public Person<MainCtl, kControlCount> {
   public:
     // With `real_menus` the Tools and Help buttons pop up real QMenus; otherwise the menus are
     // recorded in `menus` and answered with `menu_answer`.
@@ -75,7 +75,7 @@ class Desk final : public Person<Ctl, kControlCount> {
     QtTextMetrics metrics;
     std::vector<std::vector<std::string>> menus;
     int menu_answer = -1;
-    std::unique_ptr<frmViewDepr> window;
+    std::unique_ptr<MainWindowView> window;
     std::unique_ptr<VehicleLimitFiles> limit_files;
     std::unique_ptr<QtLimitEditors> limit_editors;
 
@@ -84,31 +84,31 @@ class Desk final : public Person<Ctl, kControlCount> {
     // Runs `script` on the limit editor as soon as it shows (inside its modal loop) and closes
     // it afterwards with the window's close button if the script left it open. `ran` tells
     // whether it showed within two seconds.
-    void WhenEditorShows(std::function<void(FrmAutoMaxView&)> script, bool* ran = nullptr);
+    void WhenEditorShows(std::function<void(LimitEditorView&)> script, bool* ran = nullptr);
     // Opens the list with the mouse and picks `entry` with the arrow keys and Enter.
-    bool Choose(Ctl list, const QString& entry);
+    bool Choose(MainCtl list, const QString& entry);
     // Clicks into a field and types `text` from its first place.
-    void Fill(Ctl field, const QString& text) const;
+    void Fill(MainCtl field, const QString& text) const;
 
-    QWidget* w(Ctl id) const override { return window->control(id); }
+    QWidget* w(MainCtl id) const override { return window->control(id); }
     QWidget* root() const override { return window.get(); }
-    bool Checked(Ctl id) const { return w(id)->property("checked").toBool(); }
+    bool Checked(MainCtl id) const { return w(id)->property("checked").toBool(); }
     QString Cell(int row, int col) const {
         return window->grid()->model()->index(row, col).data().toString();
     }
 };
 
 // A person at the limit editor.
-class EditorDesk final : public Person<Ed, kEdCount> {
+class EditorDesk final : public Person<EditorCtl, kEditorControlCount> {
   public:
-    explicit EditorDesk(FrmAutoMaxView& view) : view(view) {}
-    FrmAutoMaxView& view;
+    explicit EditorDesk(LimitEditorView& view) : view(view) {}
+    LimitEditorView& view;
 
     // Clicks into a box, selects its whole text and types `text` over it.
-    void Fill(Ed box, const QString& text) const;
-    QWidget* w(Ed id) const override { return view.control(id); }
+    void Fill(EditorCtl box, const QString& text) const;
+    QWidget* w(EditorCtl id) const override { return view.control(id); }
     QWidget* root() const override { return &view; }
-    bool Bold(Ed id) const { return w(id)->font().bold(); }
+    bool Bold(EditorCtl id) const { return w(id)->font().bold(); }
 };
 
 }  // namespace orvane::qt::testing

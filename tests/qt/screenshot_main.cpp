@@ -38,17 +38,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     orvane::qt::UseProgramStyle();
-    using orvane::Ctl;
-    using orvane::Ed;
+    using orvane::EditorCtl;
+    using orvane::MainCtl;
     orvane::qt::testing::Desk d;
-    d.Fill(Ctl::txtCost, "25000");
-    bool chosen = d.Choose(Ctl::cboMethod, "MACRS");
-    chosen = chosen && d.Choose(Ctl::cboClass, "Computers & Peripheral(5)");
+    d.Fill(MainCtl::txtCost, "25000");
+    bool chosen = d.Choose(MainCtl::cboMethod, "MACRS");
+    chosen = chosen && d.Choose(MainCtl::cboClass, "Computers & Peripheral(5)");
     if (!chosen) std::fprintf(stderr, "orvane-screenshot: could not choose MACRS, 5 years\n");
-    d.Fill(Ctl::txtInService, "012024");
-    d.Fill(Ctl::txtDescription, "Office computers");
-    d.Click(Ctl::chkBonus50);
-    d.Click(Ctl::cmdCalculate);
+    d.Fill(MainCtl::txtInService, "012024");
+    d.Fill(MainCtl::txtDescription, "Office computers");
+    d.Click(MainCtl::chkBonus50);
+    d.Click(MainCtl::cmdCalculate);
     QTest::qWait(50);
     if (!Save(*d.window, argv[1])) return 1;
     if (argc == 2) return 0;
@@ -63,15 +63,15 @@ int main(int argc, char** argv) {
     d.UseLimitFolder(folder);
     d.menu_answer = 0;
     bool saved = false;
-    d.WhenEditorShows([&](orvane::qt::FrmAutoMaxView& view) {
+    d.WhenEditorShows([&](orvane::qt::LimitEditorView& view) {
         orvane::qt::testing::EditorDesk e(view);
-        e.Click(Ed::cmdNext);
-        e.Fill(Ed::txtYear2, "");
+        e.Click(EditorCtl::cmdNext);
+        e.Fill(EditorCtl::txtYear2, "");
         e.Press(Qt::Key_Backspace);
-        e.Click(Ed::cmdSave);
+        e.Click(EditorCtl::cmdSave);
         QTest::qWait(50);
         saved = Save(view, argv[2]);
     });
-    d.Click(Ctl::cmdTools);
+    d.Click(MainCtl::cmdTools);
     return saved ? 0 : 1;
 }

@@ -9,10 +9,10 @@
 #include "app/qt/program.h"
 #include "tests/qt/person.h"
 
-using orvane::Ctl;
-using orvane::Ed;
+using orvane::EditorCtl;
+using orvane::MainCtl;
 using orvane::MsgAnswer;
-using orvane::qt::FrmAutoMaxView;
+using orvane::qt::LimitEditorView;
 using orvane::qt::testing::Desk;
 using orvane::qt::testing::EditorDesk;
 using orvane::testing::ReadBytes;
@@ -71,11 +71,11 @@ class LimitEditorTest : public QObject {
             });
             bool shown = false;
             d.WhenEditorShows(
-                [&](FrmAutoMaxView& view) {
+                [&](LimitEditorView& view) {
                     EditorDesk e(view);
                     const bool modal = QApplication::activeModalWidget() == &view;
-                    opened << view.windowTitle() + "|" + e.Text(Ed::txtYear) + "|" +
-                                  e.Text(Ed::txtYear1) + (modal ? "" : "|modeless");
+                    opened << view.windowTitle() + "|" + e.Text(EditorCtl::txtYear) + "|" +
+                                  e.Text(EditorCtl::txtYear1) + (modal ? "" : "|modeless");
                     if (entry == 0) e.CheckFits();
                     if (entry < 2) {
                         e.Press(Qt::Key_Escape);
@@ -85,7 +85,7 @@ class LimitEditorTest : public QObject {
                     }
                 },
                 &shown);
-            d.Click(Ctl::cmdTools);
+            d.Click(MainCtl::cmdTools);
             QVERIFY2(shown, "the limit editor did not show");
         }
         QCOMPARE(entries, (QStringList{"Automobile Max Amount", "Clean Fuel Auto Max Amount",
@@ -107,8 +107,8 @@ class LimitEditorTest : public QObject {
         d.UseLimitFolder(folder.path());
         d.menu_answer = 0;
         bool shown = false;
-        d.WhenEditorShows([&](FrmAutoMaxView& view) { EditRecords(d, EditorDesk(view)); }, &shown);
-        d.Click(Ctl::cmdTools);
+        d.WhenEditorShows([&](LimitEditorView& view) { EditRecords(d, EditorDesk(view)); }, &shown);
+        d.Click(MainCtl::cmdTools);
         QVERIFY(shown);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
@@ -119,12 +119,12 @@ class LimitEditorTest : public QObject {
                                         Rec("2005", "0", "2345", "3456", "2100", "1200", ""));
 
         // A passenger automobile placed in service in 2005: the first year stops at 2,345.
-        d.Fill(Ctl::txtCost, "50000");
-        QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
-        QVERIFY(d.Choose(Ctl::cboClass, "Automobiles (5)"));
-        d.Fill(Ctl::txtInService, "012005");
-        d.Click(Ctl::cmdCalculate);
-        QCOMPARE(d.Text(Ctl::stbMain), QString("Method: MACRS-200% DB Luxury Auto"));
+        d.Fill(MainCtl::txtCost, "50000");
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(MainCtl::cboClass, "Automobiles (5)"));
+        d.Fill(MainCtl::txtInService, "012005");
+        d.Click(MainCtl::cmdCalculate);
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("Method: MACRS-200% DB Luxury Auto"));
         QCOMPARE(d.Cell(1, 1), QString("2005"));
         QCOMPARE(d.Cell(1, 2), QString("2,345.00 "));
         QCOMPARE(d.Cell(2, 2), QString("3,456.00 "));
@@ -133,57 +133,57 @@ class LimitEditorTest : public QObject {
   private:
     static void EditRecords(Desk& d, const EditorDesk& e) {
         // Record 1 with the year selected in the focused year box.
-        QCOMPARE(e.Focus(), Ed::txtYear);
-        QCOMPARE(static_cast<QLineEdit*>(e.w(Ed::txtYear))->selectedText(), QString("2003"));
-        QVERIFY(static_cast<QLineEdit*>(e.w(Ed::txtYear))->alignment() & Qt::AlignRight);
+        QCOMPARE(e.Focus(), EditorCtl::txtYear);
+        QCOMPARE(static_cast<QLineEdit*>(e.w(EditorCtl::txtYear))->selectedText(), QString("2003"));
+        QVERIFY(static_cast<QLineEdit*>(e.w(EditorCtl::txtYear))->alignment() & Qt::AlignRight);
 
         // A letter in the year is kept out with a beep, and marks the record as changed.
         e.Press(Qt::Key_End);
         e.Type("x");
-        QCOMPARE(e.Text(Ed::txtYear), QString("2003"));
+        QCOMPARE(e.Text(EditorCtl::txtYear), QString("2003"));
         QCOMPARE(d.beeper.beeps, 1);
-        QCOMPARE(e.Text(Ed::stbAuto), QString("Only numeric data is allowed."));
-        QCOMPARE(e.TextColour(Ed::stbAuto), kRed);
-        QVERIFY(e.Bold(Ed::stbAuto));
+        QCOMPARE(e.Text(EditorCtl::stbAuto), QString("Only numeric data is allowed."));
+        QCOMPARE(e.TextColour(EditorCtl::stbAuto), kRed);
+        QVERIFY(e.Bold(EditorCtl::stbAuto));
 
         // Next asks first: Cancel stays, No moves on without saving.
         d.messages.answers = {MsgAnswer::Cancel, MsgAnswer::No};
-        e.Click(Ed::cmdNext);
-        QCOMPARE(e.Text(Ed::txtYear), QString("2003"));
+        e.Click(EditorCtl::cmdNext);
+        QCOMPARE(e.Text(EditorCtl::txtYear), QString("2003"));
         e.Press(Qt::Key_N, Qt::AltModifier);
-        QCOMPARE(e.Text(Ed::txtYear), QString("2004"));
+        QCOMPARE(e.Text(EditorCtl::txtYear), QString("2004"));
         QCOMPARE(d.messages.Texts(), std::vector<std::string>(2, "Save Changes?"));
-        e.Click(Ed::cmdNext);
-        QCOMPARE(e.Text(Ed::stbAuto), QString("No more records."));
-        QCOMPARE(e.TextColour(Ed::stbAuto), kBlue);
-        QVERIFY(!e.Bold(Ed::stbAuto));
+        e.Click(EditorCtl::cmdNext);
+        QCOMPARE(e.Text(EditorCtl::stbAuto), QString("No more records."));
+        QCOMPARE(e.TextColour(EditorCtl::stbAuto), kBlue);
+        QVERIFY(!e.Bold(EditorCtl::stbAuto));
 
         // A new record: saving without the 30% amount turns its label red.
-        e.Click(Ed::cmdAdd);
-        QCOMPARE(e.Focus(), Ed::txtYear);
-        QCOMPARE(e.Text(Ed::txtYear), QString());
+        e.Click(EditorCtl::cmdAdd);
+        QCOMPARE(e.Focus(), EditorCtl::txtYear);
+        QCOMPARE(e.Text(EditorCtl::txtYear), QString());
         e.Type("2005");
-        e.Click(Ed::cmdSave);
-        QCOMPARE(e.Text(Ed::stbAuto), QString("Enter zero if rate doesn't apply."));
-        QCOMPARE(e.TextColour(Ed::lblYear0), kRed);
-        QCOMPARE(e.Focus(), Ed::txtYear0);
+        e.Click(EditorCtl::cmdSave);
+        QCOMPARE(e.Text(EditorCtl::stbAuto), QString("Enter zero if rate doesn't apply."));
+        QCOMPARE(e.TextColour(EditorCtl::lblYear0), kRed);
+        QCOMPARE(e.Focus(), EditorCtl::txtYear0);
         // The tab order runs from the 30% box to the first to fourth years, the 50% box last.
-        e.Fill(Ed::txtYear0, "0");
+        e.Fill(EditorCtl::txtYear0, "0");
         for (const char* amount : {"2345", "3456", "2100", "1200"}) {
             e.Press(Qt::Key_Tab);
             e.Type(amount);
         }
-        QCOMPARE(e.Text(Ed::txtYear4), QString("1200"));
+        QCOMPARE(e.Text(EditorCtl::txtYear4), QString("1200"));
         e.Press(Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(e.Text(Ed::stbAuto), QString("Record Updated."));
-        QCOMPARE(e.TextColour(Ed::stbAuto), kBlue);
-        QCOMPARE(e.TextColour(Ed::lblYear0), kBlack);
+        QCOMPARE(e.Text(EditorCtl::stbAuto), QString("Record Updated."));
+        QCOMPARE(e.TextColour(EditorCtl::stbAuto), kBlue);
+        QCOMPARE(e.TextColour(EditorCtl::lblYear0), kBlack);
 
         // Back to 2004 without a question; change it and close, saving on Yes.
-        e.Click(Ed::cmdPrevious);
-        QCOMPARE(e.Text(Ed::txtYear), QString("2004"));
+        e.Click(EditorCtl::cmdPrevious);
+        QCOMPARE(e.Text(EditorCtl::txtYear), QString("2004"));
         QCOMPARE(d.messages.shown.size(), std::size_t{2});
-        e.Fill(Ed::txtYear1, "2961");
+        e.Fill(EditorCtl::txtYear1, "2961");
         d.messages.answers = {MsgAnswer::Yes};
         e.Press(Qt::Key_Escape);
         QCOMPARE(d.messages.shown.size(), std::size_t{3});
@@ -192,4 +192,4 @@ class LimitEditorTest : public QObject {
 };
 
 QTEST_MAIN(LimitEditorTest)
-#include "limit_editor_test.moc"
+#include "limit_editor_view_test.moc"

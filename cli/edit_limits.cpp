@@ -1,4 +1,4 @@
-#include "limits/edit_limits_cli.h"
+#include "cli/edit_limits.h"
 
 #include <nlohmann/json.hpp>
 
@@ -8,7 +8,7 @@
 #include "limits/ansi.h"
 #include "limits/data_file.h"
 #include "limits/data_folder.h"
-#include "limits/frm_auto_max.h"
+#include "limits/limit_editor_model.h"
 #include "limits/vehicle_limit_files.h"
 
 namespace orvane {
@@ -37,7 +37,7 @@ struct Action {
     Act act;
     std::string option;  // as given, for the "ignored" notes
     std::string value;
-    Ed field = Ed::None;
+    EditorCtl field = EditorCtl::None;
     std::string text;
     MsgAnswer answer = MsgAnswer::Yes;
 };
@@ -64,8 +64,8 @@ std::string_view AnswerName(MsgAnswer a) {
     return "";
 }
 
-bool IsRecordBox(Ed id) {
-    for (Ed box : kRecordBoxes) {
+bool IsRecordBox(EditorCtl id) {
+    for (EditorCtl box : kRecordBoxes) {
         if (box == id) return true;
     }
     return false;
@@ -91,7 +91,7 @@ Options Parse(const std::vector<std::string>& args) {
         };
         auto flag = [&](Act act) {
             if (inline_value) throw UsageError{"option '" + arg + "' takes no value"};
-            o.actions.push_back({act, arg, "", Ed::None, "", MsgAnswer::Yes});
+            o.actions.push_back({act, arg, "", EditorCtl::None, "", MsgAnswer::Yes});
         };
         if (arg == "--file") {
             o.file = value();
@@ -120,7 +120,7 @@ Options Parse(const std::vector<std::string>& args) {
             if (eq == std::string::npos) {
                 throw UsageError{"option '--set' needs FIELD=TEXT, got '" + v + "'"};
             }
-            Ed field = FindEditorControl(std::string_view(v).substr(0, eq));
+            EditorCtl field = FindEditorControl(std::string_view(v).substr(0, eq));
             if (!IsRecordBox(field)) {
                 throw UsageError{"unknown field '" + v.substr(0, eq) +
                                  "' (txtYear, txtYear0 ... txtYear5)"};
@@ -138,7 +138,7 @@ Options Parse(const std::vector<std::string>& args) {
             } else {
                 throw UsageError{"option '--answer' takes yes, no or cancel, got '" + v + "'"};
             }
-            o.actions.push_back({Act::Answer, arg, v, Ed::None, "", a});
+            o.actions.push_back({Act::Answer, arg, v, EditorCtl::None, "", a});
         } else {
             throw UsageError{"unknown option '" + args[i] + "'"};
         }
@@ -182,7 +182,7 @@ class CountingBeeper : public Beeper {
     int count = 0;
 };
 
-void Perform(FrmAutoMax& w, RecordingBoxes& boxes, const Action& a) {
+void Perform(LimitEditorModel& w, RecordingBoxes& boxes, const Action& a) {
     if (a.act == Act::Answer) {
         boxes.answer = a.answer;
         return;
@@ -195,26 +195,26 @@ void Perform(FrmAutoMax& w, RecordingBoxes& boxes, const Action& a) {
     }
     switch (a.act) {
         case Act::Next:
-            w.Click(Ed::cmdNext);
+            w.Click(EditorCtl::cmdNext);
             break;
         case Act::Previous:
-            w.Click(Ed::cmdPrevious);
+            w.Click(EditorCtl::cmdPrevious);
             break;
         case Act::Add:
-            w.Click(Ed::cmdAdd);
+            w.Click(EditorCtl::cmdAdd);
             break;
         case Act::Delete:
-            w.Click(Ed::cmdDelete);
+            w.Click(EditorCtl::cmdDelete);
             break;
         case Act::Save:
-            w.Click(Ed::cmdSave);
+            w.Click(EditorCtl::cmdSave);
             break;
         case Act::Close:
-            w.Click(Ed::cmdClose);
+            w.Click(EditorCtl::cmdClose);
             break;
         case Act::Set: {
             w.SetFocus(a.field);
-            w.Select(a.field, 0, CharCount(w.form[a.field].text));
+            w.Select(a.field, 0, CharCount(w.controls[a.field].text));
             if (a.text.empty()) {
                 w.PressDelete(a.field);
             } else {
@@ -227,29 +227,30 @@ void Perform(FrmAutoMax& w, RecordingBoxes& boxes, const Action& a) {
     }
 }
 
-std::vector<std::string> RedLabels(const AutoMaxForm& f) {
+std::vector<std::string> RedLabels(const LimitEditorControls& f) {
     std::vector<std::string> red;
-    for (Ed label : kRecordLabels) {
+    for (EditorCtl label : kRecordLabels) {
         if (f[label].fore == kRed) red.emplace_back(Design(label).name);
     }
     return red;
 }
 
-void PrintJson(std::ostream& out, const std::string& path, const FrmAutoMax& w,
+void PrintJson(std::ostream& out, const std::string& path, const LimitEditorModel& w,
                const DataFile& data, const RecordingBoxes& boxes, int beeps) {
     using nlohmann::ordered_json;
-    const AutoMaxForm& f = w.form;
+    const LimitEditorControls& f = w.controls;
     ordered_json j;
     j["file"] = path;
     j["caption"] = f.caption;
     j["closed"] = !w.loaded();
     ordered_json fields = ordered_json::object();
-    for (Ed box : {Ed::txtYear, Ed::txtYear0, Ed::txtYear1, Ed::txtYear2, Ed::txtYear3,
-                   Ed::txtYear4, Ed::txtYear5}) {
+    for (EditorCtl box :
+         {EditorCtl::txtYear, EditorCtl::txtYear0, EditorCtl::txtYear1, EditorCtl::txtYear2,
+          EditorCtl::txtYear3, EditorCtl::txtYear4, EditorCtl::txtYear5}) {
         fields[std::string(Design(box).name)] = f[box].text;
     }
     j["fields"] = fields;
-    const Control& status = f[Ed::stbAuto];
+    const Control& status = f[EditorCtl::stbAuto];
     j["status"] = {{"text", status.text},
                    {"color", status.fore.Hex()},
                    {"weight", status.bold ? "bold" : "regular"}};
@@ -257,7 +258,7 @@ void PrintJson(std::ostream& out, const std::string& path, const FrmAutoMax& w,
     j["current_record"] = data.CurrentRecord;
     j["record_count"] = data.RecordCount;
     j["dirty"] = w.IsDirty;
-    j["focus"] = f.focus == Ed::None ? std::string() : std::string(Design(f.focus).name);
+    j["focus"] = f.focus == EditorCtl::None ? std::string() : std::string(Design(f.focus).name);
     j["beeps"] = beeps;
     ordered_json messages = ordered_json::array();
     for (const Message& m : boxes.messages) {
@@ -269,22 +270,23 @@ void PrintJson(std::ostream& out, const std::string& path, const FrmAutoMax& w,
     out << j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
-void PrintText(std::ostream& out, const std::string& path, const FrmAutoMax& w,
+void PrintText(std::ostream& out, const std::string& path, const LimitEditorModel& w,
                const DataFile& data, const RecordingBoxes& boxes, int beeps) {
-    const AutoMaxForm& f = w.form;
+    const LimitEditorControls& f = w.controls;
     out << "File: " << path << '\n';
     out << "Window: " << f.caption << (w.loaded() ? "" : " (closed)") << '\n';
     out << "Record " << data.CurrentRecord << " of " << data.RecordCount
         << (w.IsDirty ? " (changed)" : "") << '\n';
     // The boxes as the window shows them, top to bottom.
-    for (Ed box : {Ed::txtYear, Ed::txtYear0, Ed::txtYear5, Ed::txtYear1, Ed::txtYear2,
-                   Ed::txtYear3, Ed::txtYear4}) {
-        Ed label = static_cast<Ed>(static_cast<int>(box) - 1);
+    for (EditorCtl box :
+         {EditorCtl::txtYear, EditorCtl::txtYear0, EditorCtl::txtYear5, EditorCtl::txtYear1,
+          EditorCtl::txtYear2, EditorCtl::txtYear3, EditorCtl::txtYear4}) {
+        EditorCtl label = static_cast<EditorCtl>(static_cast<int>(box) - 1);
         std::string caption(Design(label).caption);
         caption.resize(std::max<std::size_t>(caption.size(), 15), ' ');
         out << "  " << caption << f[box].text << (f[label].fore == kRed ? "   <- red" : "") << '\n';
     }
-    const Control& status = f[Ed::stbAuto];
+    const Control& status = f[EditorCtl::stbAuto];
     out << "Status: \"" << status.text << "\" (" << status.fore.Hex() << ", "
         << (status.bold ? "bold" : "regular") << ")\n";
     if (beeps > 0) out << "Beeps: " << beeps << '\n';
@@ -319,8 +321,8 @@ int RunEditLimitsCli(const std::vector<std::string>& args, std::ostream& out, st
     DataFile data(folder, boxes);
     // As the Tools menu does: open the file, then show the window on it.
     data.OpenFile(o.file);
-    FrmAutoMax window(data, boxes, beeper, o.file);
-    window.form.caption = std::string(EditorCaptionFor(o.file));
+    LimitEditorModel window(data, boxes, beeper, o.file);
+    window.controls.caption = std::string(EditorCaptionFor(o.file));
     window.Form_Load(kScreenWidth, kScreenHeight);
     for (const Action& a : o.actions)
         Perform(window, boxes, a);

@@ -1,4 +1,4 @@
-#include "limits/frm_auto_max.h"
+#include "limits/limit_editor_model.h"
 
 #include <algorithm>
 #include <limits>
@@ -12,16 +12,16 @@ namespace {
 constexpr char32_t kBackspace = 8;
 
 // The boxes that keep to digits and points and mark the record as changed.
-bool IsNumericBox(Ed id) {
-    return id == Ed::txtYear || id == Ed::txtYear1 || id == Ed::txtYear2 || id == Ed::txtYear3 ||
-           id == Ed::txtYear4;
+bool IsNumericBox(EditorCtl id) {
+    return id == EditorCtl::txtYear || id == EditorCtl::txtYear1 || id == EditorCtl::txtYear2 ||
+           id == EditorCtl::txtYear3 || id == EditorCtl::txtYear4;
 }
 
-bool IsBox(Ed id) {
-    return id < Ed::kCount && Design(id).kind == Kind::TextBox;
+bool IsBox(EditorCtl id) {
+    return id < EditorCtl::kCount && Design(id).kind == Kind::TextBox;
 }
-bool IsButton(Ed id) {
-    return id < Ed::kCount && Design(id).kind == Kind::Button;
+bool IsButton(EditorCtl id) {
+    return id < EditorCtl::kCount && Design(id).kind == Kind::Button;
 }
 
 std::int32_t Step(std::int32_t value, int by) {
@@ -39,59 +39,60 @@ std::string_view EditorCaptionFor(std::string_view file_name) {
     return file_name == "Electric.DAT" ? kCleanFuelCaption : kAutoMaxCaption;
 }
 
-FrmAutoMax::FrmAutoMax(DataFile& data, MessageBoxes& boxes, Beeper& beeper, std::string edited_file)
+LimitEditorModel::LimitEditorModel(DataFile& data, MessageBoxes& boxes, Beeper& beeper,
+                                   std::string edited_file)
     : data_(data), boxes_(boxes), beeper_(beeper), edited_file_(std::move(edited_file)) {}
 
-FrmAutoMax::~FrmAutoMax() {
+LimitEditorModel::~LimitEditorModel() {
     Unload();
 }
 
-void FrmAutoMax::Unload() {
-    if (data_.editor == &form) data_.editor = nullptr;
+void LimitEditorModel::Unload() {
+    if (data_.editor == &controls) data_.editor = nullptr;
     loaded_ = false;
 }
 
-void FrmAutoMax::Form_Load(int screen_width, int screen_height) {
+void LimitEditorModel::Form_Load(int screen_width, int screen_height) {
     loaded_ = true;
-    data_.editor = &form;
-    form.left = (screen_width - form.width) / 2;
-    form.top = (screen_height - form.height) / 2;
+    data_.editor = &controls;
+    controls.left = (screen_width - controls.width) / 2;
+    controls.top = (screen_height - controls.height) / 2;
     data_.ShowCurrentRecord();
     // The first box in the tab order takes the focus when the window shows.
-    SetFocus(Ed::txtYear);
+    SetFocus(EditorCtl::txtYear);
 }
 
-void FrmAutoMax::ResetStatus() {
-    Control& status = form[Ed::stbAuto];
+void LimitEditorModel::ResetStatus() {
+    Control& status = controls[EditorCtl::stbAuto];
     status.text.clear();
     status.fore = kRed;
     status.bold = true;
-    for (Ed label : kRecordLabels)
-        form[label].fore = kBlack;
+    for (EditorCtl label : kRecordLabels)
+        controls[label].fore = kBlack;
 }
 
-void FrmAutoMax::ErrorStatus(std::string_view text) {
-    Control& status = form[Ed::stbAuto];
+void LimitEditorModel::ErrorStatus(std::string_view text) {
+    Control& status = controls[EditorCtl::stbAuto];
     status.fore = kRed;
     status.bold = true;
     status.text = std::string(text);
 }
 
-void FrmAutoMax::NoticeStatus(std::string_view text) {
-    Control& status = form[Ed::stbAuto];
+void LimitEditorModel::NoticeStatus(std::string_view text) {
+    Control& status = controls[EditorCtl::stbAuto];
     status.fore = kBlue;
     status.bold = false;
     status.text = std::string(text);
 }
 
-void FrmAutoMax::CheckNumericKey(char32_t& key) {
+void LimitEditorModel::CheckNumericKey(char32_t& key) {
     if (key == kBackspace || key == U'.' || (key >= U'0' && key <= U'9')) return;
     key = 0;
     beeper_.Beep();
     ErrorStatus(limit_text::kOnlyNumeric);
 }
 
-bool FrmAutoMax::SavePrompt() {
+bool LimitEditorModel::SavePrompt() {
     if (!IsDirty) return true;
     switch (boxes_.Show(limit_text::kSaveQuestion, "", MsgButtons::YesNoCancel)) {
         case MsgAnswer::Yes:
@@ -107,41 +108,41 @@ bool FrmAutoMax::SavePrompt() {
     }
 }
 
-bool FrmAutoMax::Validate() {
+bool LimitEditorModel::Validate() {
     struct Rule {
-        Ed box;
-        Ed label;
+        EditorCtl box;
+        EditorCtl label;
         std::string_view message;
     };
     auto fail = [&](const Rule& rule) {
-        form[rule.label].fore = kRed;
+        controls[rule.label].fore = kRed;
         ErrorStatus(rule.message);
         SaveSucceeded = false;
         SetFocus(rule.box);
         return false;
     };
-    if (form[Ed::txtYear].text.empty()) {
-        return fail({Ed::txtYear, Ed::lblYear, limit_text::kYearRequired});
+    if (controls[EditorCtl::txtYear].text.empty()) {
+        return fail({EditorCtl::txtYear, EditorCtl::lblYear, limit_text::kYearRequired});
     }
-    if (CharCount(form[Ed::txtYear].text) != 4) {
-        return fail({Ed::txtYear, Ed::lblYear, limit_text::kYearFourDigits});
+    if (CharCount(controls[EditorCtl::txtYear].text) != 4) {
+        return fail({EditorCtl::txtYear, EditorCtl::lblYear, limit_text::kYearFourDigits});
     }
     const Rule amounts[] = {
-        {Ed::txtYear0, Ed::lblYear0, limit_text::kEnterZero},
-        {Ed::txtYear1, Ed::lblYear1, limit_text::kAmountRequired},
-        {Ed::txtYear2, Ed::lblYear2, limit_text::kAmountRequired},
-        {Ed::txtYear3, Ed::lblYear3, limit_text::kAmountRequired},
-        {Ed::txtYear4, Ed::lblYear4, limit_text::kAmountRequired},
+        {EditorCtl::txtYear0, EditorCtl::lblYear0, limit_text::kEnterZero},
+        {EditorCtl::txtYear1, EditorCtl::lblYear1, limit_text::kAmountRequired},
+        {EditorCtl::txtYear2, EditorCtl::lblYear2, limit_text::kAmountRequired},
+        {EditorCtl::txtYear3, EditorCtl::lblYear3, limit_text::kAmountRequired},
+        {EditorCtl::txtYear4, EditorCtl::lblYear4, limit_text::kAmountRequired},
     };
     for (const Rule& rule : amounts) {
-        if (form[rule.box].text.empty()) return fail(rule);
+        if (controls[rule.box].text.empty()) return fail(rule);
     }
     return true;
 }
 
-void FrmAutoMax::cmdNext_Click() {
+void LimitEditorModel::cmdNext_Click() {
     auto trap = ErrorTrap::Numbered(boxes_, limit_text::kNextError);
-    form[Ed::stbAuto].text.clear();
+    controls[EditorCtl::stbAuto].text.clear();
     if (!SavePrompt()) return;
     ResetStatus();
     if (data_.CurrentRecord != data_.RecordCount) {
@@ -153,9 +154,9 @@ void FrmAutoMax::cmdNext_Click() {
     }
 }
 
-void FrmAutoMax::cmdPrevious_Click() {
+void LimitEditorModel::cmdPrevious_Click() {
     auto trap = ErrorTrap::Numbered(boxes_, limit_text::kPreviousError);
-    form[Ed::stbAuto].text.clear();
+    controls[EditorCtl::stbAuto].text.clear();
     if (!SavePrompt()) return;
     ResetStatus();
     if (data_.CurrentRecord != 1) {
@@ -167,7 +168,7 @@ void FrmAutoMax::cmdPrevious_Click() {
     }
 }
 
-void FrmAutoMax::cmdSave_Click() {
+void LimitEditorModel::cmdSave_Click() {
     auto trap = ErrorTrap::Numbered(boxes_, limit_text::kSaveError);
     SaveSucceeded = true;
     ResetStatus();
@@ -176,7 +177,7 @@ void FrmAutoMax::cmdSave_Click() {
     IsDirty = false;
 }
 
-void FrmAutoMax::cmdAdd_Click() {
+void LimitEditorModel::cmdAdd_Click() {
     auto trap = ErrorTrap::Numbered(boxes_, limit_text::kAddError);
     ResetStatus();
     trap.Run([&] { data_.RecordCount = Step(data_.RecordCount, 1); });
@@ -184,43 +185,43 @@ void FrmAutoMax::cmdAdd_Click() {
     data_.RecordBuffer.FirstYearBonus30Max.assign(1, '0');
     data_.CurrentRecord = data_.RecordCount;
     trap.Run([&] { data_.ShowCurrentRecord(); });
-    SetFocus(Ed::txtYear);
+    SetFocus(EditorCtl::txtYear);
 }
 
-void FrmAutoMax::cmdDelete_Click() {
+void LimitEditorModel::cmdDelete_Click() {
     auto trap = ErrorTrap::Numbered(boxes_, limit_text::kDeleteCmdError);
-    form[Ed::stbAuto].text.clear();
+    controls[EditorCtl::stbAuto].text.clear();
     trap.Run([&] { data_.Delete(edited_file_); });
 }
 
-void FrmAutoMax::cmdClose_Click() {
+void LimitEditorModel::cmdClose_Click() {
     auto trap = ErrorTrap::Numbered(boxes_, limit_text::kCloseError);
-    form[Ed::stbAuto].text.clear();
+    controls[EditorCtl::stbAuto].text.clear();
     if (!SavePrompt()) return;
     trap.Run([&] { data_.CloseFile(); });
     Unload();
 }
 
-void FrmAutoMax::Click(Ed button) {
-    if (!loaded_ || !IsButton(button) || !form[button].enabled) return;
+void LimitEditorModel::Click(EditorCtl button) {
+    if (!loaded_ || !IsButton(button) || !controls[button].enabled) return;
     SetFocus(button);
     switch (button) {
-        case Ed::cmdNext:
+        case EditorCtl::cmdNext:
             cmdNext_Click();
             break;
-        case Ed::cmdPrevious:
+        case EditorCtl::cmdPrevious:
             cmdPrevious_Click();
             break;
-        case Ed::cmdDelete:
+        case EditorCtl::cmdDelete:
             cmdDelete_Click();
             break;
-        case Ed::cmdAdd:
+        case EditorCtl::cmdAdd:
             cmdAdd_Click();
             break;
-        case Ed::cmdSave:
+        case EditorCtl::cmdSave:
             cmdSave_Click();
             break;
-        case Ed::cmdClose:
+        case EditorCtl::cmdClose:
             cmdClose_Click();
             break;
         default:
@@ -228,35 +229,35 @@ void FrmAutoMax::Click(Ed button) {
     }
 }
 
-void FrmAutoMax::PressEscape() {
+void LimitEditorModel::PressEscape() {
     if (!loaded_) return;
     cmdClose_Click();
 }
 
-void FrmAutoMax::SetFocus(Ed id) {
-    if (!loaded_ || id >= Ed::kCount || Design(id).tab_index < 0) return;
-    if (form.focus == id) return;
-    form.focus = id;
+void LimitEditorModel::SetFocus(EditorCtl id) {
+    if (!loaded_ || id >= EditorCtl::kCount || Design(id).tab_index < 0) return;
+    if (controls.focus == id) return;
+    controls.focus = id;
     GotFocus(id);
 }
 
-void FrmAutoMax::GotFocus(Ed id) {
+void LimitEditorModel::GotFocus(EditorCtl id) {
     if (!IsNumericBox(id)) return;
-    Control& box = form[id];
+    Control& box = controls[id];
     box.sel_start = 0;
     box.sel_length = CharCount(box.text);
 }
 
-void FrmAutoMax::Select(Ed box, int start, int length) {
+void LimitEditorModel::Select(EditorCtl box, int start, int length) {
     if (!loaded_ || !IsBox(box)) return;
     SetFocus(box);
-    Control& c = form[box];
+    Control& c = controls[box];
     const int size = CharCount(c.text);
     c.sel_start = std::clamp(start, 0, size);
     c.sel_length = std::clamp(length, 0, size - c.sel_start);
 }
 
-bool FrmAutoMax::KeyPress(Ed box, char32_t key) {
+bool LimitEditorModel::KeyPress(EditorCtl box, char32_t key) {
     if (!loaded_ || !IsBox(box)) return false;
     SetFocus(box);
     if (IsNumericBox(box)) {
@@ -268,13 +269,13 @@ bool FrmAutoMax::KeyPress(Ed box, char32_t key) {
     return EditBox(box, key);
 }
 
-void FrmAutoMax::Type(Ed box, std::string_view text) {
+void LimitEditorModel::Type(EditorCtl box, std::string_view text) {
     for (char32_t key : Utf8ToCodePoints(text))
         KeyPress(box, key);
 }
 
-bool FrmAutoMax::EditBox(Ed box, char32_t key) {
-    Control& c = form[box];
+bool LimitEditorModel::EditBox(EditorCtl box, char32_t key) {
+    Control& c = controls[box];
     std::u32string text = Utf8ToCodePoints(c.text);
     const int size = static_cast<int>(text.size());
     int start = std::clamp(c.sel_start, 0, size);
@@ -302,10 +303,10 @@ bool FrmAutoMax::EditBox(Ed box, char32_t key) {
     return true;
 }
 
-void FrmAutoMax::PressDelete(Ed box) {
+void LimitEditorModel::PressDelete(EditorCtl box) {
     if (!loaded_ || !IsBox(box)) return;
     SetFocus(box);
-    Control& c = form[box];
+    Control& c = controls[box];
     std::u32string text = Utf8ToCodePoints(c.text);
     const int size = static_cast<int>(text.size());
     int start = std::clamp(c.sel_start, 0, size);

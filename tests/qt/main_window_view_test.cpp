@@ -14,7 +14,7 @@
 #include "app/qt/program.h"
 #include "tests/qt/person.h"
 
-using orvane::Ctl;
+using orvane::MainCtl;
 using orvane::qt::testing::Desk;
 
 namespace {
@@ -27,10 +27,10 @@ const QColor kGrey(224, 224, 224);
 
 // Cost 10000, MACRS with life 5, in service 01/2004.
 void EnterMacrsFiveYear(Desk& d) {
-    d.Fill(Ctl::txtCost, "10000");
-    QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
-    QVERIFY(d.Choose(Ctl::cboLife, "5"));
-    d.Fill(Ctl::txtInService, "012004");
+    d.Fill(MainCtl::txtCost, "10000");
+    QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+    QVERIFY(d.Choose(MainCtl::cboLife, "5"));
+    d.Fill(MainCtl::txtInService, "012004");
 }
 
 }  // namespace
@@ -45,21 +45,22 @@ class ViewDeprTest : public QObject {
         Desk d;
         QCOMPARE(d.window->windowTitle(), QString("Orvane Asset Depreciation"));
         QCOMPARE(d.window->minimumSize(), d.window->maximumSize());
-        QCOMPARE(d.Text(Ctl::txtInService), QString("03/2024"));
-        QCOMPARE(d.Text(Ctl::mskSold), QString("__/____"));
-        QVERIFY(d.Checked(Ctl::optAssetType0));
-        QVERIFY(!d.Enabled(Ctl::cboClass));
-        QVERIFY(!d.Enabled(Ctl::cmdPrint));
-        QVERIFY(!d.Enabled(Ctl::txtSalesPrice));
-        QCOMPARE(d.w(Ctl::cboClass)->palette().color(QPalette::Disabled, QPalette::Base), kGrey);
-        QCOMPARE(d.w(Ctl::txtCost)->palette().color(QPalette::Active, QPalette::Base), kWhite);
-        QCOMPARE(d.TextColour(Ctl::txtCost), kBlue);
-        QCOMPARE(d.w(Ctl::cmdExport)->toolTip(), QString("Export to Excel"));
-        QVERIFY(static_cast<QPushButton*>(d.w(Ctl::cmdCalculate))->isDefault());
+        QCOMPARE(d.Text(MainCtl::txtInService), QString("03/2024"));
+        QCOMPARE(d.Text(MainCtl::mskSold), QString("__/____"));
+        QVERIFY(d.Checked(MainCtl::optAssetType0));
+        QVERIFY(!d.Enabled(MainCtl::cboClass));
+        QVERIFY(!d.Enabled(MainCtl::cmdPrint));
+        QVERIFY(!d.Enabled(MainCtl::txtSalesPrice));
+        QCOMPARE(d.w(MainCtl::cboClass)->palette().color(QPalette::Disabled, QPalette::Base),
+                 kGrey);
+        QCOMPARE(d.w(MainCtl::txtCost)->palette().color(QPalette::Active, QPalette::Base), kWhite);
+        QCOMPARE(d.TextColour(MainCtl::txtCost), kBlue);
+        QCOMPARE(d.w(MainCtl::cmdExport)->toolTip(), QString("Export to Excel"));
+        QVERIFY(static_cast<QPushButton*>(d.w(MainCtl::cmdCalculate))->isDefault());
         QCOMPARE(d.Cell(0, 1), QString(" Year "));
         QCOMPARE(d.Cell(0, 2), QString("  Depreciation  "));
         QVERIFY(d.window->grid()->isColumnHidden(0));
-        QCOMPARE(d.Focus(), Ctl::optAssetType0);
+        QCOMPARE(d.Focus(), MainCtl::optAssetType0);
         d.CheckFits();
         // The three shown years of a group fit side by side in the grid.
         QTableView* grid = d.window->grid();
@@ -73,42 +74,44 @@ class ViewDeprTest : public QObject {
     // back into the field selects it all.
     void costTakesDigitsEchoesThemAndIsSelectedOnTab() {
         Desk d;
-        d.Click(Ctl::txtCost);
+        d.Click(MainCtl::txtCost);
         d.Type("1a2");
-        QCOMPARE(d.Text(Ctl::txtCost), QString("12"));
+        QCOMPARE(d.Text(MainCtl::txtCost), QString("12"));
         QCOMPARE(d.beeper.beeps, 1);
         d.Type("34567");
-        QCOMPARE(d.Text(Ctl::stbMain), QString("1,234,567"));
-        QCOMPARE(d.TextColour(Ctl::stbMain), kBlue);
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("1,234,567"));
+        QCOMPARE(d.TextColour(MainCtl::stbMain), kBlue);
         d.Type("890123");  // the eleventh character is refused
-        QCOMPARE(d.Text(Ctl::txtCost), QString("1234567890"));
+        QCOMPARE(d.Text(MainCtl::txtCost), QString("1234567890"));
         d.Press(Qt::Key_Tab);
-        QCOMPARE(d.Text(Ctl::stbMain), QString());
-        QCOMPARE(d.Focus(), Ctl::cboMethod);
+        QCOMPARE(d.Text(MainCtl::stbMain), QString());
+        QCOMPARE(d.Focus(), MainCtl::cboMethod);
         d.Press(Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(d.Focus(), Ctl::txtCost);
-        QCOMPARE(static_cast<QLineEdit*>(d.w(Ctl::txtCost))->selectedText(), QString("1234567890"));
+        QCOMPARE(d.Focus(), MainCtl::txtCost);
+        QCOMPARE(static_cast<QLineEdit*>(d.w(MainCtl::txtCost))->selectedText(),
+                 QString("1234567890"));
         d.Type("7");
-        QCOMPARE(d.Text(Ctl::txtCost), QString("7"));
+        QCOMPARE(d.Text(MainCtl::txtCost), QString("7"));
     }
 
     void macrsAutomobileOpensBusinessUseAndAllowances() {
         Desk d;
-        QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
-        QVERIFY(d.Enabled(Ctl::cboClass));
-        QVERIFY(!d.Enabled(Ctl::chkBonus));
-        QVERIFY(d.Choose(Ctl::cboClass, "Automobiles (5)"));
-        QCOMPARE(d.Text(Ctl::cboClass), QString("Automobiles (5)"));
-        QVERIFY(d.Enabled(Ctl::txtBusinessPercent));
-        QCOMPARE(d.Text(Ctl::txtBusinessPercent), QString("100"));
-        QCOMPARE(d.w(Ctl::txtBusinessPercent)->palette().color(QPalette::Active, QPalette::Base),
-                 kWhite);
-        for (Ctl box : {Ctl::chkBonus, Ctl::chkBonus50, Ctl::chkBonus100})
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        QVERIFY(d.Enabled(MainCtl::cboClass));
+        QVERIFY(!d.Enabled(MainCtl::chkBonus));
+        QVERIFY(d.Choose(MainCtl::cboClass, "Automobiles (5)"));
+        QCOMPARE(d.Text(MainCtl::cboClass), QString("Automobiles (5)"));
+        QVERIFY(d.Enabled(MainCtl::txtBusinessPercent));
+        QCOMPARE(d.Text(MainCtl::txtBusinessPercent), QString("100"));
+        QCOMPARE(
+            d.w(MainCtl::txtBusinessPercent)->palette().color(QPalette::Active, QPalette::Base),
+            kWhite);
+        for (MainCtl box : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100})
             QVERIFY(d.Enabled(box));
-        QVERIFY(d.Checked(Ctl::optConvention0));
-        QVERIFY(!d.Enabled(Ctl::optConvention2));
+        QVERIFY(d.Checked(MainCtl::optConvention0));
+        QVERIFY(!d.Enabled(MainCtl::optConvention2));
         // The class list drops down wide enough for its longest entry.
-        auto* classes = static_cast<QComboBox*>(d.w(Ctl::cboClass));
+        auto* classes = static_cast<QComboBox*>(d.w(MainCtl::cboClass));
         const int longest =
             classes->fontMetrics().horizontalAdvance("Personel Property/no life(7)");
         QVERIFY(std::max(classes->view()->minimumWidth(), classes->width()) > longest);
@@ -118,51 +121,51 @@ class ViewDeprTest : public QObject {
     // closes the allowances.
     void allowancesExcludeEachOtherAndLife27_5LocksMidMonth() {
         Desk d;
-        d.Fill(Ctl::txtCost, "10000");
-        QVERIFY(d.Choose(Ctl::cboMethod, "MACRS"));
-        QVERIFY(d.Choose(Ctl::cboLife, "7"));
-        d.Click(Ctl::chkBonus);
-        QVERIFY(d.Checked(Ctl::chkBonus));
-        QCOMPARE(d.Text(Ctl::lblAllowance), QString("3000"));
-        QCOMPARE(d.TextColour(Ctl::lblAllowance), kGreen);
-        d.Click(Ctl::chkBonus50);
-        QVERIFY(!d.Checked(Ctl::chkBonus));
-        QVERIFY(d.Checked(Ctl::chkBonus50));
-        QCOMPARE(d.Text(Ctl::lblAllowance), QString("5000"));
+        d.Fill(MainCtl::txtCost, "10000");
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(MainCtl::cboLife, "7"));
+        d.Click(MainCtl::chkBonus);
+        QVERIFY(d.Checked(MainCtl::chkBonus));
+        QCOMPARE(d.Text(MainCtl::lblAllowance), QString("3000"));
+        QCOMPARE(d.TextColour(MainCtl::lblAllowance), kGreen);
+        d.Click(MainCtl::chkBonus50);
+        QVERIFY(!d.Checked(MainCtl::chkBonus));
+        QVERIFY(d.Checked(MainCtl::chkBonus50));
+        QCOMPARE(d.Text(MainCtl::lblAllowance), QString("5000"));
         d.Press(Qt::Key_Space);  // the focused box unchecks from the keyboard too
-        QVERIFY(!d.Checked(Ctl::chkBonus50));
-        QCOMPARE(d.Text(Ctl::lblAllowance), QString());
+        QVERIFY(!d.Checked(MainCtl::chkBonus50));
+        QCOMPARE(d.Text(MainCtl::lblAllowance), QString());
 
-        QVERIFY(d.Choose(Ctl::cboLife, "20"));
-        QVERIFY(d.Enabled(Ctl::chkBonus));
-        QVERIFY(d.Choose(Ctl::cboLife, "27.5"));
-        QVERIFY(d.Checked(Ctl::optConvention2));
-        QVERIFY(d.Enabled(Ctl::optConvention2));
-        QVERIFY(!d.Enabled(Ctl::optConvention0));
-        QVERIFY(!d.Enabled(Ctl::optConvention1));
-        QVERIFY(!d.Checked(Ctl::optConvention0));
-        QVERIFY(!d.Enabled(Ctl::chkBonus));
-        d.Click(Ctl::optConvention0);  // a disabled choice cannot be clicked
-        QVERIFY(d.Checked(Ctl::optConvention2));
+        QVERIFY(d.Choose(MainCtl::cboLife, "20"));
+        QVERIFY(d.Enabled(MainCtl::chkBonus));
+        QVERIFY(d.Choose(MainCtl::cboLife, "27.5"));
+        QVERIFY(d.Checked(MainCtl::optConvention2));
+        QVERIFY(d.Enabled(MainCtl::optConvention2));
+        QVERIFY(!d.Enabled(MainCtl::optConvention0));
+        QVERIFY(!d.Enabled(MainCtl::optConvention1));
+        QVERIFY(!d.Checked(MainCtl::optConvention0));
+        QVERIFY(!d.Enabled(MainCtl::chkBonus));
+        d.Click(MainCtl::optConvention0);  // a disabled choice cannot be clicked
+        QVERIFY(d.Checked(MainCtl::optConvention2));
     }
 
     void replacementAssetStartsFromTheRelinquishedBasis() {
         Desk d;
-        d.Click(Ctl::optAssetType1);
-        QVERIFY(d.Enabled(Ctl::mskSold));
+        d.Click(MainCtl::optAssetType1);
+        QVERIFY(d.Enabled(MainCtl::mskSold));
         EnterMacrsFiveYear(d);
-        d.Fill(Ctl::mskSold, "062006");
-        QCOMPARE(d.Text(Ctl::mskSold), QString("06/2006"));
+        d.Fill(MainCtl::mskSold, "062006");
+        QCOMPARE(d.Text(MainCtl::mskSold), QString("06/2006"));
         d.Press(Qt::Key_Return);
         QCOMPARE(d.Cell(3, 1), QString("2006"));
         QCOMPARE(d.Cell(4, 1), QString());
         const double left = d.Cell(3, 3).remove(QChar(',')).toDouble();
         QVERIFY(left > 0);
-        d.Click(Ctl::optAssetType2);
-        QVERIFY(d.Enabled(Ctl::txtAdjTaxBasis));
-        QVERIFY(!d.Enabled(Ctl::mskSold));
-        QCOMPARE(d.Text(Ctl::txtAdjTaxBasis).toDouble(), left);
-        QVERIFY(!d.Text(Ctl::txtAdjTaxBasis).contains(','));
+        d.Click(MainCtl::optAssetType2);
+        QVERIFY(d.Enabled(MainCtl::txtAdjTaxBasis));
+        QVERIFY(!d.Enabled(MainCtl::mskSold));
+        QCOMPARE(d.Text(MainCtl::txtAdjTaxBasis).toDouble(), left);
+        QVERIFY(!d.Text(MainCtl::txtAdjTaxBasis).contains(','));
     }
 
     // Alt+C with nothing typed marks the cost; Enter calculates and the grid shows the schedule;
@@ -170,13 +173,13 @@ class ViewDeprTest : public QObject {
     void enterCalculatesTheScheduleAndClearEmptiesTheWindow() {
         Desk d;
         d.Press(Qt::Key_C, Qt::AltModifier);
-        QCOMPARE(d.Text(Ctl::stbMain), QString("Cost Missing! "));
-        QCOMPARE(d.TextColour(Ctl::stbMain), kRed);
-        QCOMPARE(d.TextColour(Ctl::lblCost), kRed);
-        QCOMPARE(d.Focus(), Ctl::txtCost);
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("Cost Missing! "));
+        QCOMPARE(d.TextColour(MainCtl::stbMain), kRed);
+        QCOMPARE(d.TextColour(MainCtl::lblCost), kRed);
+        QCOMPARE(d.Focus(), MainCtl::txtCost);
 
         EnterMacrsFiveYear(d);
-        QCOMPARE(d.Focus(), Ctl::txtInService);
+        QCOMPARE(d.Focus(), MainCtl::txtInService);
         d.Press(Qt::Key_Return);
         const QStringList years = {"2004", "2005", "2006", "2007", "2008", "2009"};
         const QStringList amounts = {"2,000.00 ", "3,200.00 ", "1,920.00 ",
@@ -191,16 +194,16 @@ class ViewDeprTest : public QObject {
         QCOMPARE(d.Cell(1, 4), QString());
         QCOMPARE(d.window->grid()->model()->index(1, 2).data(Qt::TextAlignmentRole).toInt(),
                  static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
-        QCOMPARE(d.Text(Ctl::stbMain), QString("Method: MACRS 200% DB"));
-        QCOMPARE(d.TextColour(Ctl::stbMain), kBlue);
-        QVERIFY(d.Enabled(Ctl::cmdPrint));
-        QVERIFY(d.Enabled(Ctl::cmdExport));
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("Method: MACRS 200% DB"));
+        QCOMPARE(d.TextColour(MainCtl::stbMain), kBlue);
+        QVERIFY(d.Enabled(MainCtl::cmdPrint));
+        QVERIFY(d.Enabled(MainCtl::cmdExport));
 
-        d.Click(Ctl::cmdPrint);
+        d.Click(MainCtl::cmdPrint);
         d.menu_answer = 0;
         d.Press(Qt::Key_T, Qt::AltModifier);
         d.menu_answer = 2;
-        d.Click(Ctl::cmdHelp);
+        d.Click(MainCtl::cmdHelp);
         QCOMPARE(d.messages.Texts(),
                  (std::vector<std::string>{"Printing is not available yet.",
                                            "The limit editor is not available yet.",
@@ -210,16 +213,16 @@ class ViewDeprTest : public QObject {
         QCOMPARE(d.menus[1], (std::vector<std::string>{"About", "Contents", "Search"}));
 
         d.Press(Qt::Key_L, Qt::AltModifier);
-        QCOMPARE(d.Text(Ctl::txtCost), QString());
-        QCOMPARE(d.Text(Ctl::cboMethod), QString());
-        QCOMPARE(d.Text(Ctl::txtInService), QString("03/2024"));
+        QCOMPARE(d.Text(MainCtl::txtCost), QString());
+        QCOMPARE(d.Text(MainCtl::cboMethod), QString());
+        QCOMPARE(d.Text(MainCtl::txtInService), QString("03/2024"));
         QCOMPARE(d.Cell(1, 1), QString());
         QCOMPARE(d.Cell(1, 2), QString());
         QCOMPARE(d.Cell(0, 3), QString(" Adj. Tax Basis "));
-        QVERIFY(!d.Enabled(Ctl::cmdPrint));
-        QVERIFY(!d.Enabled(Ctl::cmdExport));
-        QVERIFY(!d.Enabled(Ctl::cboClass));
-        QCOMPARE(d.Focus(), Ctl::txtCost);
+        QVERIFY(!d.Enabled(MainCtl::cmdPrint));
+        QVERIFY(!d.Enabled(MainCtl::cmdExport));
+        QVERIFY(!d.Enabled(MainCtl::cboClass));
+        QCOMPARE(d.Focus(), MainCtl::txtCost);
     }
 
     // The Qt message box behind the window's questions.
@@ -253,4 +256,4 @@ class ViewDeprTest : public QObject {
 };
 
 QTEST_MAIN(ViewDeprTest)
-#include "view_depr_test.moc"
+#include "main_window_view_test.moc"

@@ -1,4 +1,4 @@
-#include "app/qt/frm_auto_max_view.h"
+#include "app/qt/limit_editor_view.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -59,12 +59,12 @@ bool MovesCaret(const QKeyEvent* e) {
 
 // ------------------------------------------------------------------ the dialog
 
-FrmAutoMaxView::FrmAutoMaxView(FrmAutoMax& editor, Twips twips, QWidget* parent)
+LimitEditorView::LimitEditorView(LimitEditorModel& editor, Twips twips, QWidget* parent)
     : QDialog(parent), editor_(editor), twips_(twips) {
     Build();
 }
 
-FrmAutoMaxView::~FrmAutoMaxView() {
+LimitEditorView::~LimitEditorView() {
     // The widgets go quietly: nothing they do on the way reaches the editor.
     busy_ = true;
     for (QWidget* w : widgets_) {
@@ -73,7 +73,7 @@ FrmAutoMaxView::~FrmAutoMaxView() {
     }
 }
 
-void FrmAutoMaxView::Build() {
+void LimitEditorView::Build() {
     setObjectName(QStringLiteral("frmAutoMax"));
     setModal(true);
     setFont(WindowFont());
@@ -82,9 +82,9 @@ void FrmAutoMaxView::Build() {
     setAutoFillBackground(true);
 
     std::map<int, QWidget*> tab_order;
-    for (int i = 0; i < kEdCount; ++i) {
-        const auto id = static_cast<Ed>(i);
-        const EdDesign& d = Design(id);
+    for (int i = 0; i < kEditorControlCount; ++i) {
+        const auto id = static_cast<EditorCtl>(i);
+        const EditorControlDesign& d = Design(id);
         QWidget* w = nullptr;
         switch (d.kind) {
             case Kind::TextBox: {
@@ -153,34 +153,34 @@ void FrmAutoMaxView::Build() {
     }
 }
 
-void FrmAutoMaxView::Load() {
+void LimitEditorView::Load() {
     // The editor centres the window on the screen, in twips.
     const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     const QRect area = s != nullptr ? s->geometry() : QRect(0, 0, 1024, 768);
     auto to_twips = [&](int pixels) {
         return static_cast<int>(std::lround(pixels * twips_.PerPixel()));
     };
-    editor_.form.width = to_twips(width());
-    editor_.form.height = to_twips(height());
+    editor_.controls.width = to_twips(width());
+    editor_.controls.height = to_twips(height());
     busy_ = true;
     editor_.Form_Load(to_twips(area.width()), to_twips(area.height()));
     busy_ = false;
-    move(area.x() + twips_.ToPixels(editor_.form.left),
-         area.y() + twips_.ToPixels(editor_.form.top));
+    move(area.x() + twips_.ToPixels(editor_.controls.left),
+         area.y() + twips_.ToPixels(editor_.controls.top));
     Render();
 }
 
-Ed FrmAutoMaxView::Find(const QObject* object) const {
-    for (int i = 0; i < kEdCount; ++i) {
-        if (widgets_[static_cast<std::size_t>(i)] == object) return static_cast<Ed>(i);
+EditorCtl LimitEditorView::Find(const QObject* object) const {
+    for (int i = 0; i < kEditorControlCount; ++i) {
+        if (widgets_[static_cast<std::size_t>(i)] == object) return static_cast<EditorCtl>(i);
     }
-    return Ed::None;
+    return EditorCtl::None;
 }
 
 // ------------------------------------------------------------------ what a person does
 
 template <class F>
-void FrmAutoMaxView::Act(F&& action) {
+void LimitEditorView::Act(F&& action) {
     if (busy_ || rendering_) return;
     busy_ = true;
     struct Idle {
@@ -193,13 +193,13 @@ void FrmAutoMaxView::Act(F&& action) {
     if (!editor_.loaded() && isVisible()) done(QDialog::Accepted);
 }
 
-bool FrmAutoMaxView::eventFilter(QObject* watched, QEvent* event) {
-    const Ed id = Find(watched);
-    if (id == Ed::None) return QDialog::eventFilter(watched, event);
+bool LimitEditorView::eventFilter(QObject* watched, QEvent* event) {
+    const EditorCtl id = Find(watched);
+    if (id == EditorCtl::None) return QDialog::eventFilter(watched, event);
     const bool quiet = busy_ || rendering_;
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (!quiet && editor_.form.focus != id) Act([&] { editor_.SetFocus(id); });
+            if (!quiet && editor_.controls.focus != id) Act([&] { editor_.SetFocus(id); });
             return false;
         case QEvent::KeyPress:
             return quiet || OnKeyPress(id, static_cast<QKeyEvent*>(event));
@@ -220,7 +220,7 @@ bool FrmAutoMaxView::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool FrmAutoMaxView::OnKeyPress(Ed id, QKeyEvent* e) {
+bool LimitEditorView::OnKeyPress(EditorCtl id, QKeyEvent* e) {
     const int k = e->key();
     const auto mods = e->modifiers();
     if (k == Qt::Key_Escape) {
@@ -268,8 +268,8 @@ bool FrmAutoMaxView::OnKeyPress(Ed id, QKeyEvent* e) {
     return true;
 }
 
-void FrmAutoMaxView::OnCursorMoved(Ed id, QLineEdit* edit) {
-    if (busy_ || rendering_ || editor_.form.focus != id) return;
+void LimitEditorView::OnCursorMoved(EditorCtl id, QLineEdit* edit) {
+    if (busy_ || rendering_ || editor_.controls.focus != id) return;
     const QString text = edit->text();
     int start = edit->cursorPosition();
     int length = 0;
@@ -279,12 +279,12 @@ void FrmAutoMaxView::OnCursorMoved(Ed id, QLineEdit* edit) {
     }
     const int first = CharsBefore(text, start);
     const int count = CharsBefore(text, start + length) - first;
-    const Control& c = editor_.form[id];
+    const Control& c = editor_.controls[id];
     if (c.sel_start == first && c.sel_length == count) return;
     Act([&] { editor_.Select(id, first, count); });
 }
 
-void FrmAutoMaxView::keyPressEvent(QKeyEvent* event) {
+void LimitEditorView::keyPressEvent(QKeyEvent* event) {
     // Esc presses Close, the window's cancel button; there is no default button for Enter.
     if (event->key() == Qt::Key_Escape) {
         Act([&] { editor_.PressEscape(); });
@@ -293,7 +293,7 @@ void FrmAutoMaxView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void FrmAutoMaxView::closeEvent(QCloseEvent* event) {
+void LimitEditorView::closeEvent(QCloseEvent* event) {
     // The window's close button closes the window alone: no question, and the limit file is
     // let go with the editor.
     if (busy_ || rendering_) {
@@ -305,24 +305,24 @@ void FrmAutoMaxView::closeEvent(QCloseEvent* event) {
 
 // ------------------------------------------------------------------ showing the editor
 
-void FrmAutoMaxView::Render() {
+void LimitEditorView::Render() {
     if (rendering_) return;
     rendering_ = true;
-    const QString caption = ToQString(editor_.form.caption);
+    const QString caption = ToQString(editor_.controls.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
-    for (int i = 0; i < kEdCount; ++i)
-        RenderControl(static_cast<Ed>(i));
-    const Ed focus = editor_.form.focus;
-    if (focus != Ed::None) {
+    for (int i = 0; i < kEditorControlCount; ++i)
+        RenderControl(static_cast<EditorCtl>(i));
+    const EditorCtl focus = editor_.controls.focus;
+    if (focus != EditorCtl::None) {
         QWidget* want = control(focus);
         if (focusWidget() != want && want->isEnabled()) want->setFocus(Qt::OtherFocusReason);
     }
     rendering_ = false;
 }
 
-void FrmAutoMaxView::RenderControl(Ed id) {
+void LimitEditorView::RenderControl(EditorCtl id) {
     QWidget* w = control(id);
-    const Control& c = editor_.form[id];
+    const Control& c = editor_.controls[id];
     const QSignalBlocker block(w);
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     SetBold(w, c.bold);
@@ -377,9 +377,9 @@ QtLimitEditors::QtLimitEditors(std::function<std::filesystem::path()> folder, Me
 void QtLimitEditors::ShowEditor(std::string_view file, std::string_view caption) {
     DataFile data(folder_ ? folder_() : std::filesystem::path(), boxes_);
     data.OpenFile(file);
-    FrmAutoMax editor(data, boxes_, beeper_, std::string(file));
-    if (!caption.empty()) editor.form.caption = std::string(caption);
-    FrmAutoMaxView view(editor, twips_, parent_.data());
+    LimitEditorModel editor(data, boxes_, beeper_, std::string(file));
+    if (!caption.empty()) editor.controls.caption = std::string(caption);
+    LimitEditorView view(editor, twips_, parent_.data());
     view.Load();
     view.exec();
     // The window that opened the editor takes the keyboard back, even without a window manager.

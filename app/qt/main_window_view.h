@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "app/model/main_window.h"
+#include "app/model/main_window_model.h"
 #include "app/qt/qt_services.h"
 #include "app/qt/window_commands.h"
 
@@ -18,18 +18,18 @@ class QTableView;
 
 namespace orvane::qt {
 
-class frmViewDepr final : public QWidget {
+class MainWindowView final : public QWidget {
     Q_OBJECT
 
   public:
     // `services` outlive the window. `popup` answers the Tools and Help menus (a QMenu at the
     // mouse pointer when not given).
-    explicit frmViewDepr(const Services& services, QtWindowCommands::PopupMenu popup = {},
-                         Twips twips = LayoutTwips(), QWidget* parent = nullptr);
-    ~frmViewDepr() override;
+    explicit MainWindowView(const Services& services, QtWindowCommands::PopupMenu popup = {},
+                            Twips twips = LayoutTwips(), QWidget* parent = nullptr);
+    ~MainWindowView() override;
 
     // The widget that shows a control.
-    QWidget* control(Ctl id) const { return widgets_[static_cast<int>(id)]; }
+    QWidget* control(MainCtl id) const { return widgets_[static_cast<int>(id)]; }
     QTableView* grid() const;
     const MainWindowModel& model() const { return model_; }
     // Where the vehicle schedules find their yearly limits.
@@ -45,19 +45,19 @@ class frmViewDepr final : public QWidget {
 
   private:
     void Build();
-    void Place(Ctl id, QWidget* w);
-    void Connect(Ctl id, QWidget* w);
-    Ctl Find(const QObject* object) const;
-    bool OnKeyPress(Ctl id, QKeyEvent* event);
+    void Place(MainCtl id, QWidget* w);
+    void Connect(MainCtl id, QWidget* w);
+    MainCtl Find(const QObject* object) const;
+    bool OnKeyPress(MainCtl id, QKeyEvent* event);
     bool OnKeyRelease(QKeyEvent* event);
-    void OnFocusIn(Ctl id);
-    void OnCursorMoved(Ctl id, QLineEdit* edit);
+    void OnFocusIn(MainCtl id);
+    void OnCursorMoved(MainCtl id, QLineEdit* edit);
     // Runs a person's action on the model, then shows the result.
     template <class F>
     void Act(F&& action);
 
-    void RenderControl(Ctl id);
-    void RenderList(Ctl id, QComboBox* box);
+    void RenderControl(MainCtl id);
+    void RenderList(MainCtl id, QComboBox* box);
     void RenderGrid();
     void RenderFocus();
 
@@ -65,9 +65,9 @@ class frmViewDepr final : public QWidget {
     MainWindowModel model_;
     QtWindowCommands commands_;
     std::array<QWidget*, kControlCount> widgets_{};
-    bool rendering_ = false;   // Render() is copying the model into the widgets
-    bool busy_ = false;        // the model is running an action (perhaps in a modal loop)
-    std::map<int, Ctl> down_;  // keys held down, with the control they went down in
+    bool rendering_ = false;       // Render() is copying the model into the widgets
+    bool busy_ = false;            // the model is running an action (perhaps in a modal loop)
+    std::map<int, MainCtl> down_;  // keys held down, with the control they went down in
 };
 
 }  // namespace orvane::qt

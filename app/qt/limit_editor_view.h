@@ -1,7 +1,7 @@
 #pragma once
-// frmAutoMax, the limit editor, as a modal Qt dialog over FrmAutoMax. As with the main window,
-// the widgets only show the editor: clicks, keys and focus changes go to FrmAutoMax, and
-// Render() then copies its controls back into the widgets. The dialog closes when the editor
+// frmAutoMax, the limit editor, as a modal Qt dialog over LimitEditorModel. As with the main
+// window, the widgets only show the editor: clicks, keys and focus changes go to LimitEditorModel,
+// and Render() then copies its controls back into the widgets. The dialog closes when the editor
 // unloads itself (Close, or Esc, which presses Close).
 
 #include <QDialog>
@@ -11,28 +11,28 @@
 #include <functional>
 #include <string_view>
 
-#include "app/model/main_window.h"
+#include "app/model/main_window_model.h"
 #include "app/qt/qt_services.h"
-#include "limits/frm_auto_max.h"
+#include "limits/limit_editor_model.h"
 
 class QLineEdit;
 
 namespace orvane::qt {
 
-class FrmAutoMaxView final : public QDialog {
+class LimitEditorView final : public QDialog {
     Q_OBJECT
 
   public:
     // `editor` is constructed on its open limit file and not loaded yet; it outlives the dialog.
-    explicit FrmAutoMaxView(FrmAutoMax& editor, Twips twips = LayoutTwips(),
-                            QWidget* parent = nullptr);
-    ~FrmAutoMaxView() override;
+    explicit LimitEditorView(LimitEditorModel& editor, Twips twips = LayoutTwips(),
+                             QWidget* parent = nullptr);
+    ~LimitEditorView() override;
 
     // Loads the editor, centred on the screen, and shows its state.
     void Load();
 
-    QWidget* control(Ed id) const { return widgets_[static_cast<int>(id)]; }
-    const FrmAutoMax& editor() const { return editor_; }
+    QWidget* control(EditorCtl id) const { return widgets_[static_cast<int>(id)]; }
+    const LimitEditorModel& editor() const { return editor_; }
 
     // Copies the editor's state into the widgets, with their signals blocked.
     void Render();
@@ -44,17 +44,17 @@ class FrmAutoMaxView final : public QDialog {
 
   private:
     void Build();
-    Ed Find(const QObject* object) const;
-    bool OnKeyPress(Ed id, QKeyEvent* event);
-    void OnCursorMoved(Ed id, QLineEdit* edit);
+    EditorCtl Find(const QObject* object) const;
+    bool OnKeyPress(EditorCtl id, QKeyEvent* event);
+    void OnCursorMoved(EditorCtl id, QLineEdit* edit);
     // Runs a person's action on the editor, then shows the result or closes the dialog.
     template <class F>
     void Act(F&& action);
-    void RenderControl(Ed id);
+    void RenderControl(EditorCtl id);
 
-    FrmAutoMax& editor_;
+    LimitEditorModel& editor_;
     Twips twips_;
-    std::array<QWidget*, kEdCount> widgets_{};
+    std::array<QWidget*, kEditorControlCount> widgets_{};
     bool rendering_ = false;  // Render() is copying the editor into the widgets
     bool busy_ = false;       // the editor is running an action (perhaps in a message box)
 };

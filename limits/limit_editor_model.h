@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "limits/auto_max_form.h"
 #include "limits/data_file.h"
+#include "limits/limit_editor_controls.h"
 #include "platform/services.h"
 
 namespace orvane {
@@ -29,14 +29,14 @@ inline constexpr std::string_view kNextError = " Error in cmdNext. ";
 inline constexpr std::string_view kPreviousError = " Error in cmdPrevious. ";
 }  // namespace limit_text
 
-class FrmAutoMax {
+class LimitEditorModel {
   public:
     // `edited_file` is the bare name the opener gave to OpenFile ("TruckMax.DAT"). The window
     // uses the opener's DataFile, its message boxes and the system beep.
-    FrmAutoMax(DataFile& data, MessageBoxes& boxes, Beeper& beeper, std::string edited_file);
-    ~FrmAutoMax();
-    FrmAutoMax(const FrmAutoMax&) = delete;
-    FrmAutoMax& operator=(const FrmAutoMax&) = delete;
+    LimitEditorModel(DataFile& data, MessageBoxes& boxes, Beeper& beeper, std::string edited_file);
+    ~LimitEditorModel();
+    LimitEditorModel(const LimitEditorModel&) = delete;
+    LimitEditorModel& operator=(const LimitEditorModel&) = delete;
 
     // Loads the window: centres it on a screen of the given size (twips), shows record 1 and
     // gives the focus to the first box.
@@ -51,28 +51,28 @@ class FrmAutoMax {
 
     // What a person does. Nothing happens while the window is not loaded.
     // A click on a button: the focus moves to it, then its handler runs.
-    void Click(Ed button);
+    void Click(EditorCtl button);
     // Esc presses the cancel button.
     void PressEscape();
     // Moves the focus; the box's GotFocus handler runs when the focus arrives.
-    void SetFocus(Ed id);
+    void SetFocus(EditorCtl id);
     // Selects part of a box's text (as with the mouse), in characters.
-    void Select(Ed box, int start, int length);
+    void Select(EditorCtl box, int start, int length);
     // A character key typed in a box (which takes the focus first): the box's KeyPress handler
     // runs, then the box takes the character unless the handler swallowed it. Backspace is 8.
     // Returns whether the box took the key.
-    bool KeyPress(Ed box, char32_t key);
+    bool KeyPress(EditorCtl box, char32_t key);
     // Types each character of a UTF-8 text with KeyPress.
-    void Type(Ed box, std::string_view text);
+    void Type(EditorCtl box, std::string_view text);
     // The Delete key: removes the selection or the character after the caret. It is not a
     // character key, so no KeyPress handler runs.
-    void PressDelete(Ed box);
+    void PressDelete(EditorCtl box);
 
     bool loaded() const { return loaded_; }
     const std::string& edited_file() const { return edited_file_; }
     DataFile& data() { return data_; }
 
-    AutoMaxForm form;
+    LimitEditorControls controls;
     bool IsDirty = false;
     bool SaveSucceeded = false;
 
@@ -86,9 +86,9 @@ class FrmAutoMax {
     bool SavePrompt();
     // The first failing rule turns its label red and shows its message; false when one failed.
     bool Validate();
-    void GotFocus(Ed id);
+    void GotFocus(EditorCtl id);
     // The box's own handling of a character it receives.
-    bool EditBox(Ed box, char32_t key);
+    bool EditBox(EditorCtl box, char32_t key);
     void Unload();
 
     DataFile& data_;

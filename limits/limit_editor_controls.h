@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/form.h"
+#include "engine/controls.h"
 
 namespace orvane {
 
 // Every control of frmAutoMax.
-enum class Ed : std::uint8_t {
+enum class EditorCtl : std::uint8_t {
     lblYear,
     txtYear,
     lblYear0,
@@ -36,11 +36,11 @@ enum class Ed : std::uint8_t {
     kCount,
     None = kCount,
 };
-inline constexpr int kEdCount = static_cast<int>(Ed::kCount);
+inline constexpr int kEditorControlCount = static_cast<int>(EditorCtl::kCount);
 
 // Fixed design of one control: place and size in twips within the client area, tab order (-1:
 // no tab stop), length limit in characters (0: none) and whether the text is right-aligned.
-struct EdDesign {
+struct EditorControlDesign {
     std::string_view name;
     Kind kind;
     std::string_view caption;
@@ -49,9 +49,9 @@ struct EdDesign {
     int max_length;
     bool align_right;
 };
-const EdDesign& Design(Ed id);
-// Looks a control up by its name ("txtYear3"); Ed::None when unknown.
-Ed FindEditorControl(std::string_view name);
+const EditorControlDesign& Design(EditorCtl id);
+// Looks a control up by its name ("txtYear3"); EditorCtl::None when unknown.
+EditorCtl FindEditorControl(std::string_view name);
 
 inline constexpr int kAutoMaxClientWidth = 4680;
 inline constexpr int kAutoMaxClientHeight = 3375;
@@ -60,30 +60,30 @@ inline constexpr std::string_view kCleanFuelCaption = "Clean Fuel Auto Max Amoun
 
 // The seven boxes of a record in the order of the record's fields: year, then the six amounts
 // as the file stores them (the 50% amount last).
-inline constexpr std::array<Ed, 7> kRecordBoxes = {Ed::txtYear,  Ed::txtYear0, Ed::txtYear1,
-                                                   Ed::txtYear2, Ed::txtYear3, Ed::txtYear4,
-                                                   Ed::txtYear5};
+inline constexpr std::array<EditorCtl, 7> kRecordBoxes = {
+    EditorCtl::txtYear,  EditorCtl::txtYear0, EditorCtl::txtYear1, EditorCtl::txtYear2,
+    EditorCtl::txtYear3, EditorCtl::txtYear4, EditorCtl::txtYear5};
 // The label beside each of kRecordBoxes.
-inline constexpr std::array<Ed, 7> kRecordLabels = {Ed::lblYear,  Ed::lblYear0, Ed::lblYear1,
-                                                    Ed::lblYear2, Ed::lblYear3, Ed::lblYear4,
-                                                    Ed::lblYear5};
+inline constexpr std::array<EditorCtl, 7> kRecordLabels = {
+    EditorCtl::lblYear,  EditorCtl::lblYear0, EditorCtl::lblYear1, EditorCtl::lblYear2,
+    EditorCtl::lblYear3, EditorCtl::lblYear4, EditorCtl::lblYear5};
 
-struct AutoMaxForm {
-    AutoMaxForm();
+struct LimitEditorControls {
+    LimitEditorControls();
 
-    Control& operator[](Ed id) { return controls[static_cast<int>(id)]; }
-    const Control& operator[](Ed id) const { return controls[static_cast<int>(id)]; }
+    Control& operator[](EditorCtl id) { return controls[static_cast<int>(id)]; }
+    const Control& operator[](EditorCtl id) const { return controls[static_cast<int>(id)]; }
 
     // A text box shows its text up to the first NUL character, as the edit control does.
-    void SetBoxText(Ed id, std::string_view text);
+    void SetBoxText(EditorCtl id, std::string_view text);
 
-    std::array<Control, kEdCount> controls;
+    std::array<Control, kEditorControlCount> controls;
     std::string caption{kAutoMaxCaption};
     int left = 0, top = 0;  // twips on the screen
     // The window's size for centring it; a view with borders and a title bar sets its outer size.
     int width = kAutoMaxClientWidth, height = kAutoMaxClientHeight;
-    Ed focus = Ed::None;
-    Ed cancel_button = Ed::cmdClose;  // Esc presses it; there is no default button
+    EditorCtl focus = EditorCtl::None;
+    EditorCtl cancel_button = EditorCtl::cmdClose;  // Esc presses it; there is no default button
 };
 
 }  // namespace orvane

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/depr.h"
-#include "engine/form.h"
+#include "engine/main_window_controls.h"
 #include "platform/services.h"
 
 namespace orvane {
@@ -48,15 +48,15 @@ class LimitEditors {
     virtual void ShowEditor(std::string_view file, std::string_view caption) = 0;
 };
 
-class MainWindowModel final : public FormEvents {
+class MainWindowModel final : public MainWindowEvents {
   public:
     explicit MainWindowModel(const Services& services);
     MainWindowModel(const MainWindowModel& other);
     MainWindowModel& operator=(const MainWindowModel& other);
     ~MainWindowModel() override = default;
 
-    const ViewDeprForm& form() const { return form_; }
-    ViewDeprForm& form() { return form_; }
+    const MainWindowControls& controls() const { return controls_; }
+    MainWindowControls& controls() { return controls_; }
     Depr& depr() { return depr_; }
     const Depr& depr() const { return depr_; }
     void set_commands(WindowCommands* commands) { commands_ = commands; }
@@ -64,12 +64,12 @@ class MainWindowModel final : public FormEvents {
 
     // ---- What a person does. Each returns false, changing nothing, when the control cannot be
     // used at that moment (it or its container is disabled).
-    bool Click(Ctl id);                    // a button, check box or option button
-    bool OpenList(Ctl list);               // the drop-down of a list opens
-    bool ChooseItem(Ctl list, int index);  // an entry of an open list is chosen
-    bool Focus(Ctl id);                    // the focus moves there (mouse or access key)
-    void Tab(bool backwards = false);      // the focus moves to the next tab stop
-    void PressEnter();                     // Enter presses the default button
+    bool Click(MainCtl id);                    // a button, check box or option button
+    bool OpenList(MainCtl list);               // the drop-down of a list opens
+    bool ChooseItem(MainCtl list, int index);  // an entry of an open list is chosen
+    bool Focus(MainCtl id);                    // the focus moves there (mouse or access key)
+    void Tab(bool backwards = false);          // the focus moves to the next tab stop
+    void PressEnter();                         // Enter presses the default button
     // Keys go to the control that has the focus.
     void KeyDown(int code);
     void KeyPress(char ch);  // the character filter, then the text changes
@@ -78,7 +78,7 @@ class MainWindowModel final : public FormEvents {
     void TypeText(std::string_view text);
     // Ctrl+V: the text arrives unfiltered (only the length limit holds).
     void Paste(std::string_view text);
-    void Select(Ctl id, int start, int length);
+    void Select(MainCtl id, int start, int length);
 
     // ---- The window's handlers.
     void Form_Load();
@@ -88,8 +88,8 @@ class MainWindowModel final : public FormEvents {
     void cboClass_Click();
     void cboLife_Click();
     void cboLife_KeyUp();
-    void List_DropDown(Ctl list);
-    void Bonus_Click(Ctl box);
+    void List_DropDown(MainCtl list);
+    void Bonus_Click(MainCtl box);
     void optAssetType_Click(int index);
     void EnableConventions(bool enabled);
     void SetSelected();
@@ -98,9 +98,9 @@ class MainWindowModel final : public FormEvents {
     void munElectricAuto_Click();
     void mnuTruckVan_Click();
 
-    // FormEvents: code that sets a check, option or selection runs the handler as a click.
-    void OnClick(Ctl id) override;
-    void OnFocusChange(Ctl from, Ctl to) override;
+    // MainWindowEvents: code that sets a check, option or selection runs the handler as a click.
+    void OnClick(MainCtl id) override;
+    void OnFocusChange(MainCtl from, MainCtl to) override;
 
     static std::string MonthText(const Date& d);
 
@@ -117,27 +117,27 @@ class MainWindowModel final : public FormEvents {
         ErrorTrap(*services_.messages, "").Run([&] { result = action(); });
         return result;
     }
-    bool ClickNow(Ctl id);
-    bool OpenListNow(Ctl list);
-    bool ChooseItemNow(Ctl list, int index);
-    bool FocusNow(Ctl id);
+    bool ClickNow(MainCtl id);
+    bool OpenListNow(MainCtl list);
+    bool ChooseItemNow(MainCtl list, int index);
+    bool FocusNow(MainCtl id);
     void TabNow(bool backwards);
     void PressEnterNow();
     void KeyDownNow(int code);
     void KeyPressNow(char ch);
     void KeyUpNow(int code);
     void PasteNow(std::string_view text);
-    bool KeyFiltered(Ctl id) const;
+    bool KeyFiltered(MainCtl id) const;
     // The business-use field after a life is chosen or typed: open with "100" for a life of
     // exactly "5" under MACRS or ADS, closed otherwise.
     void BusinessUseFollowsLife();
     void CloseBusinessUse();
-    void InsertText(Ctl id, std::string_view text);
+    void InsertText(MainCtl id, std::string_view text);
     void NotAvailable(std::string_view what);
     void ShowLimitEditor(std::string_view file, std::string_view caption);
 
     Services services_;
-    ViewDeprForm form_;
+    MainWindowControls controls_;
     Depr depr_;
     WindowCommands* commands_ = nullptr;
     LimitEditors* editors_ = nullptr;

@@ -1,4 +1,4 @@
-#include "engine/form.h"
+#include "engine/main_window_controls.h"
 
 #include <cstdio>
 #include <utility>
@@ -7,10 +7,10 @@ namespace orvane {
 namespace {
 
 using K = Kind;
-using C = Ctl;
+using C = MainCtl;
 
-// The window's design, in the order of Ctl. Places are relative to the container, in twips.
-constexpr std::array<ControlDesign, kControlCount> kDesign = {{
+// The window's design, in the order of MainCtl. Places are relative to the container, in twips.
+constexpr std::array<MainControlDesign, kControlCount> kDesign = {{
     {"Frame2", K::Frame, C::None, "", 170, 0, 6975, 400, -1, 0, 0},
     {"optAssetType(0)", K::Option, C::Frame2, "Regular Asset", 360, 145, 1455, 195, 0, 0, 0},
     {"optAssetType(1)", K::Option, C::Frame2, "Relinquished Asset", 2400, 145, 1935, 195, 1, 0, 0},
@@ -67,26 +67,20 @@ bool IsEntry(Kind k) {
 
 }  // namespace
 
-std::string Rgb::Hex() const {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", r, g, b);
-    return buf;
-}
-
-const ControlDesign& Design(Ctl id) {
+const MainControlDesign& Design(MainCtl id) {
     return kDesign[static_cast<int>(id)];
 }
 
-Ctl FindControl(std::string_view name) {
+MainCtl FindControl(std::string_view name) {
     for (int i = 0; i < kControlCount; ++i) {
-        if (kDesign[i].name == name) return static_cast<Ctl>(i);
+        if (kDesign[i].name == name) return static_cast<MainCtl>(i);
     }
-    return Ctl::None;
+    return MainCtl::None;
 }
 
-ViewDeprForm::ViewDeprForm() {
+MainWindowControls::MainWindowControls() {
     for (int i = 0; i < kControlCount; ++i) {
-        const ControlDesign& d = kDesign[i];
+        const MainControlDesign& d = kDesign[i];
         Control& c = controls_[i];
         c.caption = std::string(d.caption);
         if (IsEntry(d.kind)) {
@@ -112,22 +106,22 @@ ViewDeprForm::ViewDeprForm() {
     (*this)[C::cmdExport].tool_tip = "Export to Excel";
 }
 
-void ViewDeprForm::SetCheck(Ctl id, int value) {
+void MainWindowControls::SetCheck(MainCtl id, int value) {
     Control& c = (*this)[id];
     if (c.value == value) return;
     c.value = value;
     if (events) events->OnClick(id);
 }
 
-void ViewDeprForm::SetOption(Ctl id, bool value) {
+void MainWindowControls::SetOption(MainCtl id, bool value) {
     Control& c = (*this)[id];
     int v = value ? 1 : 0;
     if (c.value == v) return;
     c.value = v;
     if (!value) return;
-    Ctl group = Design(id).parent;
+    MainCtl group = Design(id).parent;
     for (int i = 0; i < kControlCount; ++i) {
-        auto other = static_cast<Ctl>(i);
+        auto other = static_cast<MainCtl>(i);
         if (other != id && kDesign[i].kind == K::Option && kDesign[i].parent == group) {
             controls_[i].value = 0;
         }
@@ -135,7 +129,7 @@ void ViewDeprForm::SetOption(Ctl id, bool value) {
     if (events) events->OnClick(id);
 }
 
-void ViewDeprForm::SetListIndex(Ctl id, int index) {
+void MainWindowControls::SetListIndex(MainCtl id, int index) {
     Control& c = (*this)[id];
     if (index < -1 || index >= static_cast<int>(c.items.size())) return;
     if (c.list_index == index) return;
@@ -144,14 +138,14 @@ void ViewDeprForm::SetListIndex(Ctl id, int index) {
     if (events) events->OnClick(id);
 }
 
-void ViewDeprForm::SetFocus(Ctl id) {
+void MainWindowControls::SetFocus(MainCtl id) {
     if (focus_ == id) return;
-    Ctl from = focus_;
+    MainCtl from = focus_;
     focus_ = id;
     if (events) events->OnFocusChange(from, id);
 }
 
-void ViewDeprForm::ClearList(Ctl id) {
+void MainWindowControls::ClearList(MainCtl id) {
     Control& c = (*this)[id];
     c.items.clear();
     c.item_data.clear();
@@ -159,22 +153,22 @@ void ViewDeprForm::ClearList(Ctl id) {
     c.text.clear();
 }
 
-void ViewDeprForm::AddItem(Ctl id, std::string text, std::int32_t data) {
+void MainWindowControls::AddItem(MainCtl id, std::string text, std::int32_t data) {
     Control& c = (*this)[id];
     c.items.push_back(std::move(text));
     c.item_data.push_back(data);
 }
 
-bool ViewDeprForm::Usable(Ctl id) const {
-    for (Ctl c = id; c != Ctl::None; c = Design(c).parent) {
+bool MainWindowControls::Usable(MainCtl id) const {
+    for (MainCtl c = id; c != MainCtl::None; c = Design(c).parent) {
         if (!(*this)[c].enabled) return false;
     }
     return true;
 }
 
-int ViewDeprForm::SelectedOption(Ctl first, int count) const {
+int MainWindowControls::SelectedOption(MainCtl first, int count) const {
     for (int i = 0; i < count; ++i) {
-        if ((*this)[static_cast<Ctl>(static_cast<int>(first) + i)].value) return i;
+        if ((*this)[static_cast<MainCtl>(static_cast<int>(first) + i)].value) return i;
     }
     return -1;
 }

@@ -1,4 +1,4 @@
-#include "app/qt/frm_view_depr.h"
+#include "app/qt/main_window_view.h"
 
 #include "app/qt/frame_box.h"
 
@@ -186,8 +186,8 @@ int KeyCode(const QKeyEvent* e) {
 
 }  // namespace
 
-frmViewDepr::frmViewDepr(const Services& services, QtWindowCommands::PopupMenu popup, Twips twips,
-                         QWidget* parent)
+MainWindowView::MainWindowView(const Services& services, QtWindowCommands::PopupMenu popup,
+                               Twips twips, QWidget* parent)
     : QWidget(parent),
       twips_(twips),
       model_(services),
@@ -205,7 +205,7 @@ frmViewDepr::frmViewDepr(const Services& services, QtWindowCommands::PopupMenu p
     Render();
 }
 
-frmViewDepr::~frmViewDepr() {
+MainWindowView::~MainWindowView() {
     // The widgets go while the model still exists, and nothing they do on the way reaches it.
     busy_ = true;
     for (QWidget* w : widgets_) {
@@ -220,13 +220,13 @@ frmViewDepr::~frmViewDepr() {
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
-QTableView* frmViewDepr::grid() const {
-    return static_cast<QTableView*>(control(Ctl::grdDepr));
+QTableView* MainWindowView::grid() const {
+    return static_cast<QTableView*>(control(MainCtl::grdDepr));
 }
 
 // ------------------------------------------------------------------ building the widgets
 
-void frmViewDepr::Build() {
+void MainWindowView::Build() {
     setObjectName(QStringLiteral("frmViewDepr"));
     setWindowTitle(ToQString(std::string(kAppTitle)));
     setFont(WindowFont());
@@ -235,9 +235,9 @@ void frmViewDepr::Build() {
     setAutoFillBackground(true);
 
     for (int i = 0; i < kControlCount; ++i) {
-        const auto id = static_cast<Ctl>(i);
-        const ControlDesign& d = Design(id);
-        QWidget* parent = d.parent == Ctl::None ? this : control(d.parent);
+        const auto id = static_cast<MainCtl>(i);
+        const MainControlDesign& d = Design(id);
+        QWidget* parent = d.parent == MainCtl::None ? this : control(d.parent);
         QString caption = ToQString(std::string(d.caption));
         QWidget* w = nullptr;
         switch (d.kind) {
@@ -285,7 +285,7 @@ void frmViewDepr::Build() {
                 box->before_popup = [this, id, box] {
                     Act([&] { model_.OpenList(id); });
                     // The drop-down may be wider than the box, to show the longest entry.
-                    const int wide = model_.form()[id].dropped_width;
+                    const int wide = model_.controls()[id].dropped_width;
                     box->view()->setMinimumWidth(wide > box->width() ? wide : 0);
                 };
                 w = box;
@@ -297,14 +297,14 @@ void frmViewDepr::Build() {
             case Kind::Option: {
                 auto* option = new QRadioButton(caption, parent);
                 option->setAutoExclusive(false);  // the model keeps each group to one choice
-                if (d.parent == Ctl::fraConvention) option->setFont(ConventionFont());
+                if (d.parent == MainCtl::fraConvention) option->setFont(ConventionFont());
                 w = option;
                 break;
             }
             case Kind::Button: {
                 auto* button = new QPushButton(caption, parent);
                 button->setAutoDefault(false);
-                button->setDefault(id == Ctl::cmdCalculate);
+                button->setDefault(id == MainCtl::cmdCalculate);
                 w = button;
                 break;
             }
@@ -333,7 +333,8 @@ void frmViewDepr::Build() {
         Place(id, w);
         Connect(id, w);
     }
-    control(Ctl::cmdExport)->setToolTip(ToQString(model_.form()[Ctl::cmdExport].tool_tip));
+    control(MainCtl::cmdExport)
+        ->setToolTip(ToQString(model_.controls()[MainCtl::cmdExport].tool_tip));
     // The twelve rows share the height of the grid above its scroll bar.
     QTableView* table = grid();
     const int inner = table->height() - 2 * table->frameWidth() -
@@ -342,14 +343,14 @@ void frmViewDepr::Build() {
         std::max(twips_.ToPixels(240), inner / ScheduleGrid::kRows));
 }
 
-void frmViewDepr::Place(Ctl id, QWidget* w) {
-    const ControlDesign& d = Design(id);
+void MainWindowView::Place(MainCtl id, QWidget* w) {
+    const MainControlDesign& d = Design(id);
     w->setGeometry(twips_.ToPixels(d.left), twips_.ToPixels(d.top), twips_.ToPixels(d.width),
                    twips_.ToPixels(d.height));
     widgets_[static_cast<int>(id)] = w;
 }
 
-void frmViewDepr::Connect(Ctl id, QWidget* w) {
+void MainWindowView::Connect(MainCtl id, QWidget* w) {
     const Kind kind = Design(id).kind;
     if (!TakesKeys(kind)) {
         w->setFocusPolicy(Qt::NoFocus);
@@ -379,22 +380,22 @@ void frmViewDepr::Connect(Ctl id, QWidget* w) {
     }
 }
 
-Ctl frmViewDepr::Find(const QObject* object) const {
+MainCtl MainWindowView::Find(const QObject* object) const {
     for (int i = 0; i < kControlCount; ++i) {
         const QWidget* w = widgets_[i];
         if (w == nullptr) continue;
-        if (w == object) return static_cast<Ctl>(i);
+        if (w == object) return static_cast<MainCtl>(i);
         if (auto* box = qobject_cast<const QComboBox*>(w); box && box->lineEdit() == object) {
-            return static_cast<Ctl>(i);
+            return static_cast<MainCtl>(i);
         }
     }
-    return Ctl::None;
+    return MainCtl::None;
 }
 
 // ------------------------------------------------------------------ what a person does
 
 template <class F>
-void frmViewDepr::Act(F&& action) {
+void MainWindowView::Act(F&& action) {
     if (busy_ || rendering_) return;
     busy_ = true;
     struct Done {
@@ -406,9 +407,9 @@ void frmViewDepr::Act(F&& action) {
     Render();
 }
 
-bool frmViewDepr::eventFilter(QObject* watched, QEvent* event) {
-    const Ctl id = Find(watched);
-    if (id == Ctl::None) return QWidget::eventFilter(watched, event);
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    const MainCtl id = Find(watched);
+    if (id == MainCtl::None) return QWidget::eventFilter(watched, event);
     const bool quiet = busy_ || rendering_;
     switch (event->type()) {
         case QEvent::FocusIn:
@@ -438,12 +439,12 @@ bool frmViewDepr::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void frmViewDepr::OnFocusIn(Ctl id) {
-    if (model_.form().focus() == id) return;
+void MainWindowView::OnFocusIn(MainCtl id) {
+    if (model_.controls().focus() == id) return;
     Act([&] { model_.Focus(id); });
 }
 
-bool frmViewDepr::OnKeyPress(Ctl id, QKeyEvent* e) {
+bool MainWindowView::OnKeyPress(MainCtl id, QKeyEvent* e) {
     const int k = e->key();
     const auto mods = e->modifiers();
     const bool ctrl = mods.testFlag(Qt::ControlModifier);
@@ -460,7 +461,7 @@ bool frmViewDepr::OnKeyPress(Ctl id, QKeyEvent* e) {
 
     Act([&] {
         // A key goes to the control that shows the focus.
-        if (model_.form().focus() != id) model_.Focus(id);
+        if (model_.controls().focus() != id) model_.Focus(id);
         if ((k == Qt::Key_Tab || k == Qt::Key_Backtab) && !ctrl && !alt) {
             model_.Tab(k == Qt::Key_Backtab || mods.testFlag(Qt::ShiftModifier));
             return;
@@ -483,7 +484,7 @@ bool frmViewDepr::OnKeyPress(Ctl id, QKeyEvent* e) {
         down_[k] = id;
         if (list && !alt && (k == Qt::Key_Up || k == Qt::Key_Down)) {
             // The arrows step through a closed list, as choosing the entry would.
-            const Control& c = model_.form()[id];
+            const Control& c = model_.controls()[id];
             int next = c.list_index + (k == Qt::Key_Down ? 1 : -1);
             if (c.list_index < 0 && k == Qt::Key_Down) next = 0;
             model_.ChooseItem(id, next);
@@ -501,49 +502,49 @@ bool frmViewDepr::OnKeyPress(Ctl id, QKeyEvent* e) {
     return true;
 }
 
-bool frmViewDepr::OnKeyRelease(QKeyEvent* e) {
+bool MainWindowView::OnKeyRelease(QKeyEvent* e) {
     if (e->isAutoRepeat()) return true;
     // Only a key that went down in this same control comes up in it: Tab, Enter and the access
     // keys were taken by the window, and a key whose press moved the focus on (Alt before an
     // access key) is not released into the next control.
     const auto it = down_.find(e->key());
     if (it == down_.end()) return true;
-    const Ctl pressed_in = it->second;
+    const MainCtl pressed_in = it->second;
     down_.erase(it);
-    if (model_.form().focus() != pressed_in) return true;
+    if (model_.controls().focus() != pressed_in) return true;
     const int code = KeyCode(e);
     Act([&] { model_.KeyUp(code); });
     return true;
 }
 
-void frmViewDepr::OnCursorMoved(Ctl id, QLineEdit* edit) {
-    if (busy_ || rendering_ || model_.form().focus() != id) return;
+void MainWindowView::OnCursorMoved(MainCtl id, QLineEdit* edit) {
+    if (busy_ || rendering_ || model_.controls().focus() != id) return;
     int start = edit->cursorPosition();
     int length = 0;
     if (edit->hasSelectedText()) {
         start = edit->selectionStart();
         length = static_cast<int>(edit->selectedText().size());
     }
-    const Control& c = model_.form()[id];
+    const Control& c = model_.controls()[id];
     if (c.sel_start == start && c.sel_length == length) return;
     model_.Select(id, start, length);
 }
 
 // ------------------------------------------------------------------ showing the model
 
-void frmViewDepr::Render() {
+void MainWindowView::Render() {
     if (rendering_) return;
     rendering_ = true;
     for (int i = 0; i < kControlCount; ++i)
-        RenderControl(static_cast<Ctl>(i));
+        RenderControl(static_cast<MainCtl>(i));
     RenderGrid();
     RenderFocus();
     rendering_ = false;
 }
 
-void frmViewDepr::RenderControl(Ctl id) {
+void MainWindowView::RenderControl(MainCtl id) {
     QWidget* w = control(id);
-    const Control& c = model_.form()[id];
+    const Control& c = model_.controls()[id];
     const Kind kind = Design(id).kind;
     const QSignalBlocker block(w);
     if (w->isEnabledTo(w->parentWidget()) != c.enabled) w->setEnabled(c.enabled);
@@ -598,8 +599,8 @@ void frmViewDepr::RenderControl(Ctl id) {
     }
 }
 
-void frmViewDepr::RenderList(Ctl id, QComboBox* box) {
-    const Control& c = model_.form()[id];
+void MainWindowView::RenderList(MainCtl id, QComboBox* box) {
+    const Control& c = model_.controls()[id];
     bool same = box->count() == static_cast<int>(c.items.size());
     for (int i = 0; same && i < box->count(); ++i)
         same = box->itemText(i) == ToQString(c.items[i]);
@@ -626,9 +627,9 @@ void frmViewDepr::RenderList(Ctl id, QComboBox* box) {
     SetRole(box, QPalette::Button, c.back, true);
 }
 
-void frmViewDepr::RenderGrid() {
+void MainWindowView::RenderGrid() {
     QTableView* table = grid();
-    const ScheduleGrid& g = model_.form().grid;
+    const ScheduleGrid& g = model_.controls().grid;
     for (int col = 0; col < ScheduleGrid::kCols; ++col) {
         const int width = twips_.ToPixels(g.ColWidth(col));
         const bool hidden = width == 0;
@@ -638,9 +639,9 @@ void frmViewDepr::RenderGrid() {
     static_cast<GridTable*>(table->model())->Show(g);
 }
 
-void frmViewDepr::RenderFocus() {
-    const Ctl id = model_.form().focus();
-    if (id == Ctl::None) return;
+void MainWindowView::RenderFocus() {
+    const MainCtl id = model_.controls().focus();
+    if (id == MainCtl::None) return;
     QWidget* want = control(id);
     if (focusWidget() != want && want->isEnabled()) want->setFocus(Qt::OtherFocusReason);
 }

@@ -1,11 +1,11 @@
-#include "limits/edit_limits_cli.h"
+#include "cli/edit_limits.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <sstream>
 
-#include "limits_test_support.h"
+#include "tests/limits/limits_test_support.h"
 
 namespace orvane {
 namespace {

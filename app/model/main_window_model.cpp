@@ -1,4 +1,4 @@
-#include "app/model/main_window.h"
+#include "app/model/main_window_model.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "engine/numtext.h"
-#include "limits/auto_max_form.h"
+#include "limits/limit_editor_controls.h"
 #include "limits/vehicle_limit_files.h"
 
 namespace orvane {
@@ -18,7 +18,8 @@ constexpr std::array<std::string_view, 4> kMethods = {"ADS", "Amortize", "MACRS"
 constexpr std::array<std::string_view, 9> kMacrsLives = {"3",  "5",    "7",    "10", "15",
                                                          "20", "27.5", "31.5", "39"};
 constexpr std::array<std::string_view, 8> kAdsLives = {"5", "6", "9", "10", "12", "18", "20", "40"};
-constexpr std::array<Ctl, 3> kBonusBoxes = {Ctl::chkBonus, Ctl::chkBonus50, Ctl::chkBonus100};
+constexpr std::array<MainCtl, 3> kBonusBoxes = {MainCtl::chkBonus, MainCtl::chkBonus50,
+                                                MainCtl::chkBonus100};
 
 bool IsTextEntry(Kind k) {
     return k == Kind::TextBox || k == Kind::ComboEdit || k == Kind::MaskBox;
@@ -42,29 +43,29 @@ int key::CodeOf(char ch) {
 }
 
 MainWindowModel::MainWindowModel(const Services& services)
-    : services_(services), depr_(form_, services) {
-    form_.events = this;
+    : services_(services), depr_(controls_, services) {
+    controls_.events = this;
 }
 
 MainWindowModel::MainWindowModel(const MainWindowModel& other)
     : services_(other.services_),
-      form_(other.form_),
+      controls_(other.controls_),
       depr_(other.depr_),
       commands_(other.commands_),
       editors_(other.editors_) {
-    form_.events = this;
-    depr_.Rebind(form_);
+    controls_.events = this;
+    depr_.Rebind(controls_);
 }
 
 MainWindowModel& MainWindowModel::operator=(const MainWindowModel& other) {
     if (this == &other) return *this;
     services_ = other.services_;
-    form_ = other.form_;
+    controls_ = other.controls_;
     depr_ = other.depr_;
     commands_ = other.commands_;
     editors_ = other.editors_;
-    form_.events = this;
-    depr_.Rebind(form_);
+    controls_.events = this;
+    depr_.Rebind(controls_);
     return *this;
 }
 
@@ -78,45 +79,45 @@ std::string MainWindowModel::MonthText(const Date& d) {
 
 void MainWindowModel::Form_Load() {
     ErrorTrap trap(*services_.messages, "Load Error");
-    auto& f = form_;
+    auto& f = controls_;
     trap.Run([&] { depr_.SetGridHeaders(); });
     trap.Run([&] {
-        f.ClearList(Ctl::cboMethod);
+        f.ClearList(MainCtl::cboMethod);
         for (auto m : kMethods)
-            f.AddItem(Ctl::cboMethod, std::string(m));
+            f.AddItem(MainCtl::cboMethod, std::string(m));
     });
     CloseBusinessUse();
-    f[Ctl::cboClass].enabled = false;
-    f[Ctl::cboClass].back = kEntryGrey;
+    f[MainCtl::cboClass].enabled = false;
+    f[MainCtl::cboClass].back = kEntryGrey;
     EnableConventions(false);
-    trap.Run([&] { f[Ctl::txtInService].text = MonthText(services_.clock->Today()); });
-    f[Ctl::cmdPrint].enabled = false;
-    f[Ctl::cmdExport].enabled = false;
-    for (Ctl box : kBonusBoxes)
+    trap.Run([&] { f[MainCtl::txtInService].text = MonthText(services_.clock->Today()); });
+    f[MainCtl::cmdPrint].enabled = false;
+    f[MainCtl::cmdExport].enabled = false;
+    for (MainCtl box : kBonusBoxes)
         f[box].enabled = false;
-    f[Ctl::optConvention2].enabled = false;
-    f.SetOption(Ctl::optAssetType0, true);
+    f[MainCtl::optConvention2].enabled = false;
+    f.SetOption(MainCtl::optAssetType0, true);
     // The window opens with the focus on its first tab stop.
-    f.set_focus_silently(Ctl::optAssetType0);
+    f.set_focus_silently(MainCtl::optAssetType0);
 }
 
 void MainWindowModel::EnableConventions(bool enabled) {
-    form_[Ctl::fraConvention].enabled = enabled;
-    for (Ctl id : {Ctl::optConvention0, Ctl::optConvention1}) {
-        form_.SetOption(id, false);
-        form_[id].enabled = enabled;
+    controls_[MainCtl::fraConvention].enabled = enabled;
+    for (MainCtl id : {MainCtl::optConvention0, MainCtl::optConvention1}) {
+        controls_.SetOption(id, false);
+        controls_[id].enabled = enabled;
     }
-    form_.SetOption(Ctl::optConvention0, true);
+    controls_.SetOption(MainCtl::optConvention0, true);
 }
 
 void MainWindowModel::cmdCalculate_Click() {
     ErrorTrap trap(*services_.messages, "Calculation Error");
     DeprState& s = depr_.state;
     s.new_schedule = true;
-    form_[Ctl::stbMain].fore = kRed;
+    controls_[MainCtl::stbMain].fore = kRed;
     depr_.ShowStatus("");
     s.method_caption.clear();
-    form_.grid.Clear();
+    controls_.grid.Clear();
     trap.Run([&] { depr_.SetGridHeaders(); });
     trap.Run([&] { depr_.ValidateInputs(); });
     if (s.input_error) return;
@@ -124,59 +125,59 @@ void MainWindowModel::cmdCalculate_Click() {
 }
 
 void MainWindowModel::cmdClear_Click() {
-    auto& f = form_;
+    auto& f = controls_;
     depr_.ShowStatus("");
-    for (Ctl id : {Ctl::lblCost, Ctl::lblMethod, Ctl::lblLife})
+    for (MainCtl id : {MainCtl::lblCost, MainCtl::lblMethod, MainCtl::lblLife})
         f[id].fore = kWindowText;
-    f[Ctl::cboLife].text.clear();
-    f[Ctl::cboLife].list_index = -1;
-    f.SetListIndex(Ctl::cboMethod, -1);
-    for (Ctl id : {Ctl::txtCost, Ctl::txtBusinessPercent, Ctl::txtDescription})
+    f[MainCtl::cboLife].text.clear();
+    f[MainCtl::cboLife].list_index = -1;
+    f.SetListIndex(MainCtl::cboMethod, -1);
+    for (MainCtl id : {MainCtl::txtCost, MainCtl::txtBusinessPercent, MainCtl::txtDescription})
         f[id].text.clear();
-    f[Ctl::txtInService].text = MonthText(services_.clock->Today());
-    f[Ctl::mskSold].text = std::string(kBlankMonth);
-    f[Ctl::txtSalesPrice].text.clear();
-    f[Ctl::txtAdjTaxBasis].text.clear();
-    f[Ctl::lblAdjCost].caption.clear();
+    f[MainCtl::txtInService].text = MonthText(services_.clock->Today());
+    f[MainCtl::mskSold].text = std::string(kBlankMonth);
+    f[MainCtl::txtSalesPrice].text.clear();
+    f[MainCtl::txtAdjTaxBasis].text.clear();
+    f[MainCtl::lblAdjCost].caption.clear();
     f.grid.Clear();
     depr_.SetGridHeaders();
     CloseBusinessUse();
     EnableConventions(false);
-    f.SetOption(Ctl::optConvention2, false);
-    f[Ctl::optConvention2].enabled = false;
-    f[Ctl::cmdPrint].enabled = false;
-    f[Ctl::cmdExport].enabled = false;
-    f.SetFocus(Ctl::txtCost);
+    f.SetOption(MainCtl::optConvention2, false);
+    f[MainCtl::optConvention2].enabled = false;
+    f[MainCtl::cmdPrint].enabled = false;
+    f[MainCtl::cmdExport].enabled = false;
+    f.SetFocus(MainCtl::txtCost);
 }
 
 // ------------------------------------------------------------------ selection logic
 
 void MainWindowModel::cboMethod_Click() {
-    auto& f = form_;
-    f.ClearList(Ctl::cboLife);
-    f[Ctl::txtBusinessPercent].text.clear();
+    auto& f = controls_;
+    f.ClearList(MainCtl::cboLife);
+    f[MainCtl::txtBusinessPercent].text.clear();
     EnableConventions(false);
     CloseBusinessUse();
-    f.SetListIndex(Ctl::cboClass, -1);
-    f[Ctl::cboClass].enabled = false;
-    f[Ctl::cboClass].back = kEntryGrey;
-    const std::string method = f[Ctl::cboMethod].text;
+    f.SetListIndex(MainCtl::cboClass, -1);
+    f[MainCtl::cboClass].enabled = false;
+    f[MainCtl::cboClass].back = kEntryGrey;
+    const std::string method = f[MainCtl::cboMethod].text;
     if (method == kMacrs) {
         for (auto life : kMacrsLives)
-            f.AddItem(Ctl::cboLife, std::string(life));
+            f.AddItem(MainCtl::cboLife, std::string(life));
         EnableConventions(true);
         depr_.LoadMacrsClasses();
-        f[Ctl::cboClass].enabled = true;
-        f[Ctl::cboClass].back = kWhite;
+        f[MainCtl::cboClass].enabled = true;
+        f[MainCtl::cboClass].back = kWhite;
     } else if (method == kAds) {
         for (auto life : kAdsLives)
-            f.AddItem(Ctl::cboLife, std::string(life));
+            f.AddItem(MainCtl::cboLife, std::string(life));
         depr_.LoadAdsClasses();
         EnableConventions(true);
-        f[Ctl::cboClass].enabled = true;
-        f[Ctl::cboClass].back = kWhite;
+        f[MainCtl::cboClass].enabled = true;
+        f[MainCtl::cboClass].back = kWhite;
     }
-    for (Ctl box : kBonusBoxes) {
+    for (MainCtl box : kBonusBoxes) {
         f.SetCheck(box, 0);
         f[box].enabled = false;
     }
@@ -187,33 +188,33 @@ void MainWindowModel::cboClass_Click() {
 }
 
 void MainWindowModel::CloseBusinessUse() {
-    form_[Ctl::txtBusinessPercent].enabled = false;
-    form_[Ctl::txtBusinessPercent].text.clear();
-    form_[Ctl::lblAutoBusiness].enabled = false;
-    form_[Ctl::txtBusinessPercent].back = kEntryGrey;
+    controls_[MainCtl::txtBusinessPercent].enabled = false;
+    controls_[MainCtl::txtBusinessPercent].text.clear();
+    controls_[MainCtl::lblAutoBusiness].enabled = false;
+    controls_[MainCtl::txtBusinessPercent].back = kEntryGrey;
 }
 
 void MainWindowModel::BusinessUseFollowsLife() {
-    auto& f = form_;
-    const std::string& method = f[Ctl::cboMethod].text;
+    auto& f = controls_;
+    const std::string& method = f[MainCtl::cboMethod].text;
     if (method != kMacrs && method != kAds) return CloseBusinessUse();
     // A life and a class exclude each other.
-    f.SetListIndex(Ctl::cboClass, -1);
-    if (f[Ctl::cboLife].text != "5") return CloseBusinessUse();
-    f[Ctl::txtBusinessPercent].enabled = true;
-    f[Ctl::txtBusinessPercent].text = "100";
-    f[Ctl::lblAutoBusiness].enabled = true;
-    f.SetFocus(Ctl::txtBusinessPercent);
-    f[Ctl::txtBusinessPercent].back = kWhite;
+    f.SetListIndex(MainCtl::cboClass, -1);
+    if (f[MainCtl::cboLife].text != "5") return CloseBusinessUse();
+    f[MainCtl::txtBusinessPercent].enabled = true;
+    f[MainCtl::txtBusinessPercent].text = "100";
+    f[MainCtl::lblAutoBusiness].enabled = true;
+    f.SetFocus(MainCtl::txtBusinessPercent);
+    f[MainCtl::txtBusinessPercent].back = kWhite;
 }
 
 void MainWindowModel::cboLife_Click() {
-    auto& f = form_;
+    auto& f = controls_;
     BusinessUseFollowsLife();
-    const std::string& method = f[Ctl::cboMethod].text;
-    double life = Val(f[Ctl::cboLife].text);
+    const std::string& method = f[MainCtl::cboMethod].text;
+    double life = Val(f[MainCtl::cboLife].text);
     depr_.SetMidMonth((method == kMacrs || method == kAds) && life > 27);
-    for (Ctl box : kBonusBoxes) {
+    for (MainCtl box : kBonusBoxes) {
         if (life < 21 && method == kMacrs) {
             f[box].enabled = true;
         } else {
@@ -228,23 +229,23 @@ void MainWindowModel::cboLife_KeyUp() {
     BusinessUseFollowsLife();
 }
 
-void MainWindowModel::List_DropDown(Ctl list) {
+void MainWindowModel::List_DropDown(MainCtl list) {
     depr_.ShowStatus("");
-    const std::string& method = form_[Ctl::cboMethod].text;
-    if (list == Ctl::cboClass && (method == kMacrs || method == kAds)) {
-        form_[Ctl::cboLife].text.clear();
-        form_[Ctl::cboLife].list_index = -1;
+    const std::string& method = controls_[MainCtl::cboMethod].text;
+    if (list == MainCtl::cboClass && (method == kMacrs || method == kAds)) {
+        controls_[MainCtl::cboLife].text.clear();
+        controls_[MainCtl::cboLife].list_index = -1;
     }
 }
 
-void MainWindowModel::Bonus_Click(Ctl box) {
-    if (form_[box].value == 1) {
-        for (Ctl other : kBonusBoxes) {
-            if (other != box) form_.SetCheck(other, 0);
+void MainWindowModel::Bonus_Click(MainCtl box) {
+    if (controls_[box].value == 1) {
+        for (MainCtl other : kBonusBoxes) {
+            if (other != box) controls_.SetCheck(other, 0);
         }
         depr_.UpdateAllowance();
     } else {
-        form_[Ctl::lblAllowance].caption.clear();
+        controls_[MainCtl::lblAllowance].caption.clear();
     }
 }
 
@@ -253,71 +254,72 @@ void MainWindowModel::optAssetType_Click(int index) {
 }
 
 void MainWindowModel::SetSelected() {
-    Ctl id = form_.focus();
-    if (id == Ctl::None || !IsTextEntry(Design(id).kind)) return;  // no such property: left alone
-    Control& c = form_[id];
+    MainCtl id = controls_.focus();
+    if (id == MainCtl::None || !IsTextEntry(Design(id).kind))
+        return;  // no such property: left alone
+    Control& c = controls_[id];
     c.sel_start = 0;
     c.sel_length = static_cast<int>(c.text.size());
 }
 
-void MainWindowModel::OnClick(Ctl id) {
+void MainWindowModel::OnClick(MainCtl id) {
     switch (id) {
-        case Ctl::optAssetType0:
+        case MainCtl::optAssetType0:
             return optAssetType_Click(0);
-        case Ctl::optAssetType1:
+        case MainCtl::optAssetType1:
             return optAssetType_Click(1);
-        case Ctl::optAssetType2:
+        case MainCtl::optAssetType2:
             return optAssetType_Click(2);
-        case Ctl::chkBonus:
-        case Ctl::chkBonus50:
-        case Ctl::chkBonus100:
+        case MainCtl::chkBonus:
+        case MainCtl::chkBonus50:
+        case MainCtl::chkBonus100:
             return Bonus_Click(id);
-        case Ctl::cboMethod:
+        case MainCtl::cboMethod:
             return cboMethod_Click();
-        case Ctl::cboClass:
+        case MainCtl::cboClass:
             return cboClass_Click();
-        case Ctl::cboLife:
+        case MainCtl::cboLife:
             return cboLife_Click();
         default:
             return;
     }
 }
 
-void MainWindowModel::OnFocusChange(Ctl from, Ctl to) {
+void MainWindowModel::OnFocusChange(MainCtl from, MainCtl to) {
     // Leaving: Validate, then LostFocus.
     switch (from) {
-        case Ctl::txtCost:
+        case MainCtl::txtCost:
             depr_.UpdateAllowance();
             depr_.ShowStatus("");
             break;
-        case Ctl::txtBusinessPercent:
+        case MainCtl::txtBusinessPercent:
             depr_.UpdateAllowance();
             depr_.ShowStatus("");
             break;
-        case Ctl::txtSalesPrice:
+        case MainCtl::txtSalesPrice:
             depr_.ShowStatus("");
             break;
         default:
             break;
     }
-    if (form_.focus() != to) return;  // a handler moved the focus on
+    if (controls_.focus() != to) return;  // a handler moved the focus on
     switch (to) {
-        case Ctl::txtCost:
-        case Ctl::txtSalesPrice:
-        case Ctl::txtAdjTaxBasis:
-        case Ctl::txtBusinessPercent:
-        case Ctl::txtDescription:
-        case Ctl::txtInService:
+        case MainCtl::txtCost:
+        case MainCtl::txtSalesPrice:
+        case MainCtl::txtAdjTaxBasis:
+        case MainCtl::txtBusinessPercent:
+        case MainCtl::txtDescription:
+        case MainCtl::txtInService:
             SetSelected();
             break;
-        case Ctl::mskSold:
-            form_[to].sel_start = 0;
-            form_[to].sel_length = 0;
+        case MainCtl::mskSold:
+            controls_[to].sel_start = 0;
+            controls_[to].sel_length = 0;
             break;
         default:
-            if (to != Ctl::None && IsTextEntry(Design(to).kind)) {
-                form_[to].sel_start = static_cast<int>(form_[to].text.size());
-                form_[to].sel_length = 0;
+            if (to != MainCtl::None && IsTextEntry(Design(to).kind)) {
+                controls_[to].sel_start = static_cast<int>(controls_[to].text.size());
+                controls_[to].sel_length = 0;
             }
             break;
     }
@@ -325,40 +327,40 @@ void MainWindowModel::OnFocusChange(Ctl from, Ctl to) {
 
 // ------------------------------------------------------------------ what a person does
 
-bool MainWindowModel::Click(Ctl id) {
+bool MainWindowModel::Click(MainCtl id) {
     return Guarded([&] { return ClickNow(id); }, false);
 }
 
-bool MainWindowModel::ClickNow(Ctl id) {
-    if (id == Ctl::None || !form_.Usable(id)) return false;
+bool MainWindowModel::ClickNow(MainCtl id) {
+    if (id == MainCtl::None || !controls_.Usable(id)) return false;
     Kind kind = Design(id).kind;
     if (kind != Kind::Button && kind != Kind::CheckBox && kind != Kind::Option) return false;
-    form_.SetFocus(id);
+    controls_.SetFocus(id);
     if (kind == Kind::CheckBox) {
-        form_.SetCheck(id, form_[id].value ? 0 : 1);
+        controls_.SetCheck(id, controls_[id].value ? 0 : 1);
         return true;
     }
     if (kind == Kind::Option) {
-        form_.SetOption(id, true);
+        controls_.SetOption(id, true);
         return true;
     }
     switch (id) {
-        case Ctl::cmdCalculate:
+        case MainCtl::cmdCalculate:
             cmdCalculate_Click();
             break;
-        case Ctl::cmdClear:
+        case MainCtl::cmdClear:
             cmdClear_Click();
             break;
-        case Ctl::cmdPrint:
+        case MainCtl::cmdPrint:
             commands_ ? commands_->Print() : NotAvailable("Printing");
             break;
-        case Ctl::cmdExport:
+        case MainCtl::cmdExport:
             commands_ ? commands_->Export() : NotAvailable("Export");
             break;
-        case Ctl::cmdTools:
+        case MainCtl::cmdTools:
             commands_ ? commands_->Tools() : NotAvailable("The Tools menu");
             break;
-        case Ctl::cmdHelp:
+        case MainCtl::cmdHelp:
             commands_ ? commands_->Help() : NotAvailable("Help");
             break;
         default:
@@ -393,39 +395,40 @@ void MainWindowModel::ShowLimitEditor(std::string_view file, std::string_view ca
     editors_->ShowEditor(file, caption);
 }
 
-bool MainWindowModel::OpenList(Ctl list) {
+bool MainWindowModel::OpenList(MainCtl list) {
     return Guarded([&] { return OpenListNow(list); }, false);
 }
 
-bool MainWindowModel::OpenListNow(Ctl list) {
-    if (list == Ctl::None || !form_.Usable(list)) return false;
+bool MainWindowModel::OpenListNow(MainCtl list) {
+    if (list == MainCtl::None || !controls_.Usable(list)) return false;
     Kind kind = Design(list).kind;
     if (kind != Kind::ComboList && kind != Kind::ComboEdit) return false;
-    form_.SetFocus(list);
+    controls_.SetFocus(list);
     List_DropDown(list);
     return true;
 }
 
-bool MainWindowModel::ChooseItem(Ctl list, int index) {
+bool MainWindowModel::ChooseItem(MainCtl list, int index) {
     return Guarded([&] { return ChooseItemNow(list, index); }, false);
 }
 
-bool MainWindowModel::ChooseItemNow(Ctl list, int index) {
-    if (list == Ctl::None || !form_.Usable(list)) return false;
-    const Control& c = form_[list];
+bool MainWindowModel::ChooseItemNow(MainCtl list, int index) {
+    if (list == MainCtl::None || !controls_.Usable(list)) return false;
+    const Control& c = controls_[list];
     if (index < 0 || index >= static_cast<int>(c.items.size())) return false;
-    if (form_.focus() != list) form_.SetFocus(list);
-    form_.SetListIndex(list, index);
+    if (controls_.focus() != list) controls_.SetFocus(list);
+    controls_.SetListIndex(list, index);
     return true;
 }
 
-bool MainWindowModel::Focus(Ctl id) {
+bool MainWindowModel::Focus(MainCtl id) {
     return Guarded([&] { return FocusNow(id); }, false);
 }
 
-bool MainWindowModel::FocusNow(Ctl id) {
-    if (id == Ctl::None || !form_.Usable(id) || !CanTakeFocus(Design(id).kind)) return false;
-    form_.SetFocus(id);
+bool MainWindowModel::FocusNow(MainCtl id) {
+    if (id == MainCtl::None || !controls_.Usable(id) || !CanTakeFocus(Design(id).kind))
+        return false;
+    controls_.SetFocus(id);
     return true;
 }
 
@@ -436,26 +439,26 @@ void MainWindowModel::Tab(bool backwards) {
 void MainWindowModel::TabNow(bool backwards) {
     // The tab stops that can take the focus now, in tab order; of an option group only the
     // selected button.
-    std::array<Ctl, kControlCount> stops{};
+    std::array<MainCtl, kControlCount> stops{};
     int n = 0;
     for (int i = 0; i < kControlCount; ++i) {
-        auto id = static_cast<Ctl>(i);
-        const ControlDesign& d = Design(id);
-        if (d.tab_index < 0 || !CanTakeFocus(d.kind) || !form_.Usable(id)) continue;
-        if (d.kind == Kind::Option && form_[id].value == 0) continue;
+        auto id = static_cast<MainCtl>(i);
+        const MainControlDesign& d = Design(id);
+        if (d.tab_index < 0 || !CanTakeFocus(d.kind) || !controls_.Usable(id)) continue;
+        if (d.kind == Kind::Option && controls_[id].value == 0) continue;
         stops[n++] = id;
     }
     std::sort(stops.begin(), stops.begin() + n,
-              [](Ctl a, Ctl b) { return Design(a).tab_index < Design(b).tab_index; });
+              [](MainCtl a, MainCtl b) { return Design(a).tab_index < Design(b).tab_index; });
     if (n == 0) return;
     int at = -1;
     for (int i = 0; i < n; ++i) {
-        if (stops[i] == form_.focus()) at = i;
+        if (stops[i] == controls_.focus()) at = i;
     }
     int next;
     if (at < 0) {
         // From a control that is not a tab stop: the next one by tab order.
-        int from = form_.focus() == Ctl::None ? -1 : Design(form_.focus()).tab_index;
+        int from = controls_.focus() == MainCtl::None ? -1 : Design(controls_.focus()).tab_index;
         next = 0;
         for (int i = 0; i < n; ++i) {
             if (Design(stops[i]).tab_index > from) {
@@ -467,7 +470,7 @@ void MainWindowModel::TabNow(bool backwards) {
     } else {
         next = backwards ? (at + n - 1) % n : (at + 1) % n;
     }
-    form_.SetFocus(stops[next]);
+    controls_.SetFocus(stops[next]);
 }
 
 void MainWindowModel::PressEnter() {
@@ -475,12 +478,13 @@ void MainWindowModel::PressEnter() {
 }
 
 void MainWindowModel::PressEnterNow() {
-    if (form_.Usable(Ctl::cmdCalculate)) cmdCalculate_Click();
+    if (controls_.Usable(MainCtl::cmdCalculate)) cmdCalculate_Click();
 }
 
-bool MainWindowModel::KeyFiltered(Ctl id) const {
-    return id == Ctl::txtCost || id == Ctl::txtSalesPrice || id == Ctl::txtAdjTaxBasis ||
-           id == Ctl::txtBusinessPercent || id == Ctl::cboLife;
+bool MainWindowModel::KeyFiltered(MainCtl id) const {
+    return id == MainCtl::txtCost || id == MainCtl::txtSalesPrice ||
+           id == MainCtl::txtAdjTaxBasis || id == MainCtl::txtBusinessPercent ||
+           id == MainCtl::cboLife;
 }
 
 void MainWindowModel::KeyDown(int code) {
@@ -488,12 +492,13 @@ void MainWindowModel::KeyDown(int code) {
 }
 
 void MainWindowModel::KeyDownNow(int code) {
-    Ctl id = form_.focus();
-    if (id == Ctl::None) return;
-    if (id == Ctl::txtCost || id == Ctl::txtBusinessPercent || id == Ctl::txtInService) {
+    MainCtl id = controls_.focus();
+    if (id == MainCtl::None) return;
+    if (id == MainCtl::txtCost || id == MainCtl::txtBusinessPercent ||
+        id == MainCtl::txtInService) {
         depr_.ShowStatus("");
     }
-    Control& c = form_[id];
+    Control& c = controls_[id];
     if (!IsTextEntry(Design(id).kind)) return;
     int len = static_cast<int>(c.text.size());
     switch (code) {
@@ -534,8 +539,8 @@ void MainWindowModel::KeyPress(char ch) {
 }
 
 void MainWindowModel::KeyPressNow(char ch) {
-    Ctl id = form_.focus();
-    if (id == Ctl::None) return;
+    MainCtl id = controls_.focus();
+    if (id == MainCtl::None) return;
     Kind kind = Design(id).kind;
     auto code = static_cast<unsigned char>(ch);
     if (KeyFiltered(id)) {
@@ -545,7 +550,7 @@ void MainWindowModel::KeyPressNow(char ch) {
             return;
         }
     }
-    Control& c = form_[id];
+    Control& c = controls_[id];
     if (kind == Kind::ComboList) {
         // A typed letter selects the next entry that starts with it.
         int n = static_cast<int>(c.items.size());
@@ -553,7 +558,7 @@ void MainWindowModel::KeyPressNow(char ch) {
             int i = (c.list_index + k + n) % n;
             if (!c.items[i].empty() &&
                 std::toupper(static_cast<unsigned char>(c.items[i][0])) == std::toupper(code)) {
-                form_.SetListIndex(id, i);
+                controls_.SetListIndex(id, i);
                 break;
             }
         }
@@ -609,8 +614,8 @@ void MainWindowModel::KeyPressNow(char ch) {
     InsertText(id, std::string_view(&ch, 1));
 }
 
-void MainWindowModel::InsertText(Ctl id, std::string_view text) {
-    Control& c = form_[id];
+void MainWindowModel::InsertText(MainCtl id, std::string_view text) {
+    Control& c = controls_[id];
     int max = Design(id).max_length;
     int len = static_cast<int>(c.text.size());
     c.sel_start = std::clamp(c.sel_start, 0, len);
@@ -630,15 +635,15 @@ void MainWindowModel::KeyUp(int code) {
 
 void MainWindowModel::KeyUpNow(int code) {
     (void)code;
-    Ctl id = form_.focus();
+    MainCtl id = controls_.focus();
     switch (id) {
-        case Ctl::txtCost:
-        case Ctl::txtSalesPrice:
-        case Ctl::txtAdjTaxBasis:
-            form_[Ctl::stbMain].fore = kBlue;
-            depr_.ShowStatus(FormatText(form_[id].text, Pattern::Whole));
+        case MainCtl::txtCost:
+        case MainCtl::txtSalesPrice:
+        case MainCtl::txtAdjTaxBasis:
+            controls_[MainCtl::stbMain].fore = kBlue;
+            depr_.ShowStatus(FormatText(controls_[id].text, Pattern::Whole));
             break;
-        case Ctl::cboLife:
+        case MainCtl::cboLife:
             cboLife_KeyUp();
             break;
         default:
@@ -665,8 +670,8 @@ void MainWindowModel::Paste(std::string_view text) {
 }
 
 void MainWindowModel::PasteNow(std::string_view text) {
-    Ctl id = form_.focus();
-    if (id == Ctl::None) return;
+    MainCtl id = controls_.focus();
+    if (id == MainCtl::None) return;
     Kind kind = Design(id).kind;
     if (kind == Kind::MaskBox) {
         for (char ch : text) {
@@ -681,8 +686,8 @@ void MainWindowModel::PasteNow(std::string_view text) {
     KeyUp('V');
 }
 
-void MainWindowModel::Select(Ctl id, int start, int length) {
-    Control& c = form_[id];
+void MainWindowModel::Select(MainCtl id, int start, int length) {
+    Control& c = controls_[id];
     int len = static_cast<int>(c.text.size());
     c.sel_start = std::clamp(start, 0, len);
     c.sel_length = std::clamp(length, 0, len - c.sel_start);

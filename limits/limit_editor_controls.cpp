@@ -1,4 +1,4 @@
-#include "limits/auto_max_form.h"
+#include "limits/limit_editor_controls.h"
 
 namespace orvane {
 namespace {
@@ -6,7 +6,7 @@ namespace {
 using K = Kind;
 
 // Text boxes 1215 x 285 at left 1440, labels 255 high, buttons 975 x 285 at left 3240.
-constexpr std::array<EdDesign, kEdCount> kDesign = {{
+constexpr std::array<EditorControlDesign, kEditorControlCount> kDesign = {{
     {"lblYear", K::Label, "Year:", 960, 280, 375, 255, -1, 0, false},
     {"txtYear", K::TextBox, "", 1440, 240, 1215, 285, 0, 4, true},
     {"lblYear0", K::Label, " 1st Yr + 30%:", 260, 645, 1095, 255, -1, 0, false},
@@ -32,20 +32,20 @@ constexpr std::array<EdDesign, kEdCount> kDesign = {{
 
 }  // namespace
 
-const EdDesign& Design(Ed id) {
+const EditorControlDesign& Design(EditorCtl id) {
     return kDesign[static_cast<int>(id)];
 }
 
-Ed FindEditorControl(std::string_view name) {
-    for (int i = 0; i < kEdCount; ++i) {
-        if (kDesign[i].name == name) return static_cast<Ed>(i);
+EditorCtl FindEditorControl(std::string_view name) {
+    for (int i = 0; i < kEditorControlCount; ++i) {
+        if (kDesign[i].name == name) return static_cast<EditorCtl>(i);
     }
-    return Ed::None;
+    return EditorCtl::None;
 }
 
-AutoMaxForm::AutoMaxForm() {
-    for (int i = 0; i < kEdCount; ++i) {
-        const EdDesign& d = kDesign[i];
+LimitEditorControls::LimitEditorControls() {
+    for (int i = 0; i < kEditorControlCount; ++i) {
+        const EditorControlDesign& d = kDesign[i];
         Control& c = controls[i];
         c.caption = std::string(d.caption);
         c.fore = kBlack;
@@ -53,7 +53,7 @@ AutoMaxForm::AutoMaxForm() {
     }
 }
 
-void AutoMaxForm::SetBoxText(Ed id, std::string_view text) {
+void LimitEditorControls::SetBoxText(EditorCtl id, std::string_view text) {
     (*this)[id].text = std::string(text.substr(0, text.find('\0')));
     (*this)[id].sel_start = 0;
     (*this)[id].sel_length = 0;

@@ -1,0 +1,342 @@
+// The main window's selection logic, field behaviour, validation and Calculate, driven through
+// the model as a person would use the window.
+
+#include "app/model/main_window_model.h"
+
+#include "tests/model/window_fixture.h"
+
+namespace orvane::testing {
+namespace {
+
+using LoadTest = WindowTest;
+
+TEST_F(LoadTest, OpensWithTheInitialStates) {
+    EXPECT_EQ(c(MainCtl::cboMethod).items.size(), 4u);
+    EXPECT_EQ(c(MainCtl::cboMethod).list_index, -1);
+    EXPECT_TRUE(c(MainCtl::cboLife).items.empty());
+    EXPECT_FALSE(f().Usable(MainCtl::cboClass));
+    EXPECT_EQ(c(MainCtl::cboClass).back, kEntryGrey);
+    EXPECT_FALSE(f().Usable(MainCtl::optConvention0));
+    EXPECT_EQ(c(MainCtl::optConvention0).value, 1);
+    EXPECT_FALSE(f().Usable(MainCtl::optConvention2));
+    for (MainCtl id : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100,
+                       MainCtl::txtBusinessPercent, MainCtl::cmdPrint, MainCtl::cmdExport,
+                       MainCtl::txtSalesPrice, MainCtl::txtAdjTaxBasis, MainCtl::mskSold}) {
+        EXPECT_FALSE(f().Usable(id)) << Design(id).name;
+    }
+    EXPECT_EQ(c(MainCtl::optAssetType0).value, 1);
+    EXPECT_EQ(c(MainCtl::txtInService).text, "06/2024");
+    EXPECT_EQ(c(MainCtl::mskSold).text, "__/____");
+    EXPECT_EQ(Cell(0, 2), "  Depreciation  ");
+    EXPECT_EQ(f().grid.ColWidth(0), 0);
+    EXPECT_EQ(f().grid.ColWidth(12), 1280);
+}
+
+using SelectionTest = WindowTest;
+
+TEST_F(SelectionTest, StraightLineAfterMacrsClosesTheTableChoices) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "5");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    Enter(MainCtl::txtCost, "1000");
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "300");
+    Choose(MainCtl::cboMethod, "Straight Line");
+    EXPECT_TRUE(c(MainCtl::cboLife).items.empty());
+    EXPECT_EQ(c(MainCtl::cboClass).list_index, -1);
+    EXPECT_FALSE(f().Usable(MainCtl::cboClass));
+    EXPECT_FALSE(f().Usable(MainCtl::optConvention1));
+    EXPECT_EQ(c(MainCtl::chkBonus).value, 0);
+    EXPECT_FALSE(f().Usable(MainCtl::chkBonus));
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "");
+}
+
+TEST_F(SelectionTest, ListedPropertyClassOpensBusinessUse) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboClass, "Automobiles (5)");
+    EXPECT_TRUE(f().Usable(MainCtl::txtBusinessPercent));
+    EXPECT_EQ(c(MainCtl::txtBusinessPercent).text, "100");
+    EXPECT_TRUE(f().Usable(MainCtl::chkBonus100));
+    EXPECT_EQ(c(MainCtl::optConvention0).value, 1);
+    EXPECT_FALSE(f().Usable(MainCtl::optConvention2));
+    // A 5-year class that is not listed property empties the field and leaves it as it was.
+    Choose(MainCtl::cboClass, "Buses (5)");
+    EXPECT_EQ(c(MainCtl::txtBusinessPercent).text, "");
+    EXPECT_TRUE(f().Usable(MainCtl::txtBusinessPercent));
+    Choose(MainCtl::cboClass, "Desks (7)");
+    EXPECT_FALSE(f().Usable(MainCtl::txtBusinessPercent));
+    Choose(MainCtl::cboClass, "Truck/Van (5)");
+    EXPECT_FALSE(f().Usable(MainCtl::txtBusinessPercent));
+}
+
+TEST_F(SelectionTest, RealPropertyLocksMidMonth) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "5");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus50));
+    Choose(MainCtl::cboLife, "27.5");
+    EXPECT_EQ(c(MainCtl::optConvention2).value, 1);
+    EXPECT_TRUE(f().Usable(MainCtl::optConvention2));
+    EXPECT_FALSE(f().Usable(MainCtl::optConvention0));
+    EXPECT_FALSE(f().Usable(MainCtl::optConvention1));
+    EXPECT_EQ(c(MainCtl::chkBonus50).value, 0);
+    EXPECT_FALSE(f().Usable(MainCtl::chkBonus50));
+    // A class below 28 years unlocks it again.
+    Choose(MainCtl::cboClass, "Mobile Homes (27.5)");
+    EXPECT_EQ(c(MainCtl::cboClass).item_data[c(MainCtl::cboClass).list_index], 28);
+    EXPECT_EQ(c(MainCtl::optConvention2).value, 1);
+    Choose(MainCtl::cboClass, "Desks (7)");
+    EXPECT_EQ(c(MainCtl::optConvention0).value, 1);
+    EXPECT_FALSE(f().Usable(MainCtl::optConvention2));
+}
+
+TEST_F(SelectionTest, AllowancesFollowLifeAndMethod) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "20");
+    EXPECT_TRUE(f().Usable(MainCtl::chkBonus));
+    Choose(MainCtl::cboMethod, "ADS");
+    Choose(MainCtl::cboLife, "20");
+    EXPECT_FALSE(f().Usable(MainCtl::chkBonus));
+    Choose(MainCtl::cboClass, "Copier (6)");
+    EXPECT_TRUE(f().Usable(MainCtl::chkBonus));
+    Choose(MainCtl::cboClass, "Real Property, no life (40)");
+    EXPECT_FALSE(f().Usable(MainCtl::chkBonus));
+    EXPECT_EQ(c(MainCtl::optConvention2).value, 1);
+    Choose(MainCtl::cboClass, "Land Improvements (20)");
+    EXPECT_TRUE(f().Usable(MainCtl::chkBonus));
+}
+
+TEST_F(SelectionTest, TypingFiveIntoLifeMovesToBusinessUse) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboClass, "Desks (7)");
+    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    window.TypeText("5");
+    EXPECT_EQ(c(MainCtl::cboClass).list_index, -1);
+    EXPECT_EQ(c(MainCtl::txtBusinessPercent).text, "100");
+    EXPECT_EQ(f().focus(), MainCtl::txtBusinessPercent);
+    EXPECT_EQ(c(MainCtl::txtBusinessPercent).sel_length, 3);  // selected on the way in
+    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    window.KeyDown(key::kHome);
+    window.TypeText("1");
+    EXPECT_EQ(c(MainCtl::cboLife).text, "15");
+    EXPECT_FALSE(f().Usable(MainCtl::txtBusinessPercent));
+    EXPECT_EQ(f().focus(), MainCtl::cboLife);
+}
+
+TEST_F(SelectionTest, ClassListsLoadOnceAndWidenTheirDropDown) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboMethod, "ADS");
+    Choose(MainCtl::cboMethod, "MACRS");
+    EXPECT_EQ(c(MainCtl::cboClass).items.size(), 28u);
+    EXPECT_EQ(c(MainCtl::cboClass).item_data[3], 32);  // "Buildings pre 5/13/93 (31.5)"
+    // 28 characters of 90 twips, less 320, plus a scroll bar of 17 + 8 pixels of 15 twips.
+    EXPECT_EQ(c(MainCtl::cboClass).dropped_width, (28 * 90 - 320 + 25 * 15) / 15);
+    // Short texts in a box already wide enough leave the drop-down as it is.
+    c(MainCtl::cboClass).dropped_width = 0;
+    f().ClearList(MainCtl::cboClass);
+    f().AddItem(MainCtl::cboClass, "Desks (7)", 7);
+    window.depr().FitDropDownWidth(MainCtl::cboClass);
+    EXPECT_EQ(c(MainCtl::cboClass).dropped_width, 0);
+}
+
+TEST_F(SelectionTest, OpeningTheClassListEmptiesTheLife) {
+    Choose(MainCtl::cboMethod, "ADS");
+    Choose(MainCtl::cboLife, "9");
+    c(MainCtl::stbMain).caption = "x";
+    ASSERT_TRUE(window.OpenList(MainCtl::cboClass));
+    EXPECT_EQ(c(MainCtl::cboLife).text, "");
+    EXPECT_EQ(Status(), "");
+}
+
+TEST_F(SelectionTest, OneAllowanceAtATime) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "7");
+    Enter(MainCtl::txtCost, "10000");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "3000");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus50));
+    EXPECT_EQ(c(MainCtl::chkBonus).value, 0);
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "5000");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus50));
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "");
+}
+
+TEST_F(SelectionTest, ReplacementAssetTakesTheLastBasisLeft) {
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    EXPECT_EQ(c(MainCtl::txtAdjTaxBasis).text, "");
+    EXPECT_TRUE(f().Usable(MainCtl::txtSalesPrice));
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    EXPECT_FALSE(f().Usable(MainCtl::txtSalesPrice));
+    EXPECT_TRUE(f().Usable(MainCtl::mskSold));
+    // A relinquished asset sold in its third year.
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "7");
+    Enter(MainCtl::txtCost, "10000");
+    InService("012004");
+    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+    window.TypeText("062006");
+    Calculate();
+    ASSERT_EQ(Amounts().size(), 3u);
+    EXPECT_EQ(Amounts()[2], "874.50 ");  // half of 17.49%
+    EXPECT_DOUBLE_EQ(state().last_adj_tax_basis, 10000 - 1429 - 2449 - 874.5);
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    EXPECT_EQ(c(MainCtl::txtAdjTaxBasis).text, "5247.5");
+    EXPECT_EQ(c(MainCtl::mskSold).text, "__/____");
+    EXPECT_FALSE(f().Usable(MainCtl::mskSold));
+}
+
+TEST_F(SelectionTest, ClearKeepsTheAssetType) {
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "27.5");
+    Enter(MainCtl::txtCost, "5000");
+    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+    window.TypeText("012010");
+    Calculate();
+    EXPECT_TRUE(f().Usable(MainCtl::cmdPrint));
+    ASSERT_TRUE(window.Click(MainCtl::cmdClear));
+    EXPECT_EQ(c(MainCtl::optAssetType1).value, 1);
+    EXPECT_TRUE(f().Usable(MainCtl::mskSold));
+    EXPECT_EQ(c(MainCtl::mskSold).text, "__/____");
+    EXPECT_EQ(c(MainCtl::txtCost).text, "");
+    EXPECT_EQ(c(MainCtl::cboMethod).list_index, -1);
+    EXPECT_EQ(c(MainCtl::optConvention2).value, 0);
+    EXPECT_FALSE(f().Usable(MainCtl::optConvention2));
+    EXPECT_FALSE(f().Usable(MainCtl::cmdPrint));
+    EXPECT_EQ(Cell(1, 1), "");
+    EXPECT_EQ(Cell(0, 1), " Year ");
+    EXPECT_EQ(f().focus(), MainCtl::txtCost);
+}
+
+using FieldTest = WindowTest;
+
+TEST_F(FieldTest, LengthLimits) {
+    ASSERT_TRUE(window.Focus(MainCtl::txtCost));
+    window.TypeText("12345678901");
+    EXPECT_EQ(c(MainCtl::txtCost).text, "1234567890");
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "5");
+    window.TypeText("12345");
+    EXPECT_EQ(c(MainCtl::txtBusinessPercent).text, "1234");
+}
+
+TEST_F(FieldTest, EchoStaysAfterAdjTaxBasisButNotSalesPrice) {
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    Enter(MainCtl::txtSalesPrice, "4000");
+    EXPECT_EQ(Status(), "");
+    Enter(MainCtl::txtAdjTaxBasis, "3000");
+    EXPECT_EQ(Status(), "3,000");
+}
+
+TEST_F(FieldTest, AllowanceFollowsCostOnLeaving) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "7");
+    Enter(MainCtl::txtCost, "1000");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "300");
+    ASSERT_TRUE(window.Focus(MainCtl::txtCost));
+    window.TypeText("2000");
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "300");
+    window.Tab();
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "600");
+    EXPECT_EQ(Status(), "");
+}
+
+TEST_F(FieldTest, PastedLettersReachValidation) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "5");
+    ASSERT_TRUE(window.Focus(MainCtl::txtCost));
+    window.Paste("12ab");
+    EXPECT_EQ(c(MainCtl::txtCost).text, "12ab");
+    EXPECT_EQ(platform.beeps, 0);
+    InService("012004");
+    Calculate();
+    ASSERT_FALSE(platform.boxes.empty());
+    EXPECT_EQ(platform.boxes[0].title, "Calculation Error");
+    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
+}
+
+// ------------------------------------------------------------------ validation
+// (every message, focus and red caption is a golden command-line case)
+
+TEST_F(WindowTest, ExchangeFieldsGoTogether) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "7");
+    Enter(MainCtl::txtCost, "10000");
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    Enter(MainCtl::txtSalesPrice, "100");
+    Calculate();
+    EXPECT_EQ(Status(), "Adj Tax Basis is required if Sales Price is populated! ");
+    EXPECT_EQ(f().focus(), MainCtl::txtAdjTaxBasis);
+    EXPECT_EQ(c(MainCtl::lblAdjTaxBasis).fore, kRed);
+    ASSERT_TRUE(window.Focus(MainCtl::txtSalesPrice));
+    window.KeyDown(key::kDelete);
+    Enter(MainCtl::txtAdjTaxBasis, "100");
+    Calculate();
+    EXPECT_EQ(Status(), "Sales Price is required if Adj Tax Basis is populated! ");
+    EXPECT_EQ(f().focus(), MainCtl::txtSalesPrice);
+    EXPECT_EQ(c(MainCtl::lblAdjTaxBasis).fore, kBlack);  // the next pass reset it
+}
+
+// ------------------------------------------------------------------ Calculate
+
+using CalculateTest = WindowTest;
+
+TEST_F(CalculateTest, SamePressSameGridAndFailedPressKeepsPrint) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "5");
+    Enter(MainCtl::txtCost, "10000");
+    InService("012004");
+    Calculate();
+    auto first = Amounts();
+    Calculate();
+    EXPECT_EQ(Amounts(), first);
+    EXPECT_EQ(Status(), "Method: MACRS 200% DB");
+    EXPECT_EQ(c(MainCtl::stbMain).fore, kBlue);
+    ASSERT_TRUE(window.Focus(MainCtl::txtCost));
+    window.TypeText("0");
+    Calculate();
+    EXPECT_EQ(Status(), "Cost Missing! ");
+    EXPECT_EQ(f().focus(), MainCtl::txtCost);
+    EXPECT_TRUE(Amounts().empty());
+    EXPECT_EQ(Cell(0, 3), " Adj. Tax Basis ");
+    EXPECT_TRUE(f().Usable(MainCtl::cmdPrint));  // nothing but Clear disables it again
+}
+
+TEST_F(CalculateTest, BadLifeTextIsReportedThenReadAsItsLeadingNumber) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    window.TypeText("27.5.5");
+    Enter(MainCtl::txtCost, "100000");
+    InService("032004");
+    Calculate();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].title, "Calculation Error");
+    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
+    EXPECT_EQ(Amounts().size(), 28u);  // 27.5 years from March: year 29 has no rate
+    EXPECT_EQ(Amounts()[0], "2,879.00 ");
+    EXPECT_EQ(Status(), "Method: MACRS- Straight Line");
+}
+
+TEST_F(CalculateTest, LifeOfZeroDividesByZero) {
+    Choose(MainCtl::cboMethod, "Straight Line");
+    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    window.TypeText("0");
+    Enter(MainCtl::txtCost, "100");
+    InService("012004");
+    Calculate();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, "Err: 11[Division by zero]");
+    EXPECT_EQ(Amounts(), std::vector<std::string>{".00 "});
+}
+
+TEST_F(CalculateTest, VehicleClassWithoutLimitFilesSaysSo) {
+    Choose(MainCtl::cboMethod, "ADS");
+    Choose(MainCtl::cboClass, "Automobiles (5)");
+    Enter(MainCtl::txtCost, "30000");
+    InService("012004");
+    Calculate();
+    EXPECT_EQ(Status(), status::kVehicleLimitsUnavailable);
+    EXPECT_TRUE(Amounts().empty());
+}
+
+}  // namespace
+}  // namespace orvane::testing
