@@ -7,25 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/fault_numbers.h"
 #include "platform/services.h"
 
 namespace orvane {
-
-namespace fault {
-inline constexpr int kOverflow = 6;
-inline constexpr int kSubscript = 9;
-inline constexpr int kDivisionByZero = 11;
-inline constexpr int kTypeMismatch = 13;
-inline constexpr int kFileNotFound = 53;
-inline constexpr int kDeviceIo = 57;
-inline constexpr int kDiskFull = 61;
-inline constexpr int kPermissionDenied = 70;
-inline constexpr int kPathFileAccess = 75;
-inline constexpr int kInvalidPropertyValue = 380;
-inline constexpr int kNoSuchProperty = 438;
-inline constexpr int kInvalidRow = 30009;
-inline constexpr int kInvalidCol = 30010;
-}  // namespace fault
 
 // The runtime's own description of a fault number ("Type mismatch" for 13).
 std::string_view FaultDescription(int number);
@@ -74,7 +59,7 @@ class ErrorTrap {
         } catch (const Fault& f) {
             Report(f);
         } catch (const std::bad_alloc&) {
-            Report(Fault(7));
+            Report(Fault(fault::kOutOfMemory));
         }
         return false;
     }

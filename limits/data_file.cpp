@@ -2,7 +2,6 @@
 
 #include <limits>
 #include <utility>
-#include <vector>
 
 #include "engine/numtext.h"
 #include "limits/ansi.h"
@@ -10,14 +9,39 @@
 namespace orvane {
 namespace {
 
-constexpr int kBadFileNumber = 52;
-constexpr int kBadRecordNumber = 63;
-
 std::string FitAnsi(std::string_view utf8, int width) {
     std::string ansi = Utf8ToAnsi(utf8);
     ansi.resize(static_cast<std::size_t>(width), ' ');
     return ansi;
 }
+
+// Runs a statement whose fault is of no interest: letting go of a file that is given up anyway.
+template <class F>
+void Quietly(F&& statement) {
+    try {
+        statement();
+    } catch (const Fault&) {
+    }
+}
+
+// A trap whose report is one fixed text, shown alone with an OK button; like ErrorTrap, the
+// routine goes on with its next statement.
+class FixedTextTrap {
+  public:
+    FixedTextTrap(MessageBoxes& boxes, std::string_view text) : boxes_(boxes), text_(text) {}
+    template <class F>
+    void Run(F&& statement) {
+        try {
+            statement();
+        } catch (const Fault&) {
+            boxes_.Show(text_, "", MsgButtons::Ok);
+        }
+    }
+
+  private:
+    MessageBoxes& boxes_;
+    std::string_view text_;
+};
 
 }  // namespace
 
@@ -85,12 +109,12 @@ DataFile::DataFile(std::filesystem::path folder, MessageBoxes& boxes, FileSystem
     : folder_(std::move(folder)), boxes_(boxes), fs_(fs) {}
 
 DataFile::~DataFile() {
-    if (FileNumber > 0) {
-        try {
-            fs_.Close(FileNumber);
-        } catch (const Fault&) {
-        }
-    }
+    CloseQuietly(FileNumber);
+}
+
+void DataFile::CloseQuietly(int& handle) {
+    if (handle > 0) Quietly([&] { fs_.Close(handle); });
+    handle = 0;
 }
 
 std::string DataFile::PathOf(std::string_view file_name) const {
@@ -99,26 +123,14 @@ std::string DataFile::PathOf(std::string_view file_name) const {
 
 void DataFile::OpenFile(std::string_view file_name) {
     // Only one limit file is open at a time; a file still open is let go quietly.
-    if (FileNumber > 0) {
-        try {
-            fs_.Close(FileNumber);
-        } catch (const Fault&) {
-        }
-        FileNumber = 0;
-    }
-    auto statement = [&](auto&& run) {
-        try {
-            run();
-        } catch (const Fault&) {
-            boxes_.Show(limit_text::kCantOpen, "", MsgButtons::Ok);
-        }
-    };
+    CloseQuietly(FileNumber);
+    FixedTextTrap trap(boxes_, limit_text::kCantOpen);
     RecordLength = kRecordLength;
     open_path_ = PathOf(file_name);
-    statement([&] { FileNumber = fs_.Open(open_path_, OpenMode::ReadWrite); });
+    trap.Run([&] { FileNumber = fs_.Open(open_path_, OpenMode::ReadWrite); });
     CurrentRecord = 1;
-    statement([&] {
-        if (FileNumber <= 0) Raise(kBadFileNumber);
+    trap.Run([&] {
+        if (FileNumber <= 0) Raise(fault::kBadFileNameOrNumber);
         RecordCount = RecordCountForLength(fs_.Size(FileNumber));
     });
     if (RecordCount == 0) RecordCount = 1;
@@ -132,8 +144,8 @@ void DataFile::CloseFile() {
 }
 
 std::size_t DataFile::ReadRecordBytes(std::int32_t number, RecordBytes& bytes) {
-    if (FileNumber <= 0) Raise(kBadFileNumber);
-    if (number < 1) Raise(kBadRecordNumber);
+    if (FileNumber <= 0) Raise(fault::kBadFileNameOrNumber);
+    if (number < 1) Raise(fault::kBadRecordNumber);
     std::int64_t offset = static_cast<std::int64_t>(number - 1) * kRecordLength;
     return fs_.ReadAt(FileNumber, offset, bytes);
 }
@@ -164,46 +176,21 @@ void DataFile::ShowCurrentRecord() {
     }
 }
 
-void DataFile::CopyOpenFile(int temp) {
-    if (FileNumber <= 0) Raise(kBadFileNumber);
-    std::vector<char> chunk(64 * 1024);
-    std::int64_t offset = 0;
-    for (;;) {
-        std::size_t n = fs_.ReadAt(FileNumber, offset, chunk);
-        if (n == 0) break;
-        fs_.WriteAt(temp, offset, std::span<const char>(chunk.data(), n));
-        offset += static_cast<std::int64_t>(n);
-    }
-}
-
-void DataFile::Rewrite(const std::string& target, const std::function<void(int temp)>& fill) {
-    const std::string temp_path = PathOf(kTempFileName);
+void DataFile::Rewrite(const std::filesystem::path& target,
+                       const std::function<void(int temp)>& fill) {
+    const std::string temp_path = (target.parent_path() / kTempFileName).string();
     if (fs_.Exists(temp_path)) fs_.Remove(temp_path);
     int temp = fs_.Open(temp_path, OpenMode::Replace);
-    auto discard = [&](bool close) {
-        if (close) {
-            try {
-                fs_.Close(temp);
-            } catch (const Fault&) {
-            }
-        }
-        try {
-            fs_.Remove(temp_path);
-        } catch (const Fault&) {
-        }
-    };
     try {
+        // Before any record is in it, so that a private file's records are never open to others.
+        fs_.CopyModeAndOwner(FileNumber, temp);
         fill(temp);
         fs_.Sync(temp);
+        fs_.Close(std::exchange(temp, 0));
+        fs_.Replace(temp_path, target.string());
     } catch (const Fault&) {
-        discard(true);
-        throw;
-    }
-    try {
-        fs_.Close(temp);
-        fs_.Replace(temp_path, target);
-    } catch (const Fault&) {
-        discard(false);
+        CloseQuietly(temp);
+        Quietly([&] { fs_.Remove(temp_path); });
         throw;
     }
 }
@@ -224,28 +211,15 @@ void DataFile::SaveCurrentRecord() {
                 FitField((*editor)[kRecordBoxes[i]].text, kRecordLayout[i].width);
         }
     }
-    bool replaced = trap.Run([&] {
-        if (FileNumber <= 0) Raise(kBadFileNumber);
-        if (CurrentRecord < 1) Raise(kBadRecordNumber);
-        const RecordBytes bytes = EncodeRecord(RecordBuffer);
+    // The record in place, in one write: the file keeps its links, mode and owner, and a process
+    // killed at any moment leaves the old record or the new one.
+    trap.Run([&] {
+        if (FileNumber <= 0) Raise(fault::kBadFileNameOrNumber);
+        if (CurrentRecord < 1) Raise(fault::kBadRecordNumber);
         const std::int64_t offset = static_cast<std::int64_t>(CurrentRecord - 1) * kRecordLength;
-        Rewrite(open_path_, [&](int temp) {
-            CopyOpenFile(temp);
-            fs_.WriteAt(temp, offset, bytes);
-        });
+        fs_.WriteAt(FileNumber, offset, EncodeRecord(RecordBuffer));
+        fs_.Sync(FileNumber);
     });
-    if (replaced) {
-        trap.Run([&] { fs_.SyncFolder(folder_.string()); });
-        // The handle still reads the old contents: take up the new file.
-        trap.Run([&] {
-            int old = std::exchange(FileNumber, 0);
-            try {
-                fs_.Close(old);
-            } catch (const Fault&) {
-            }
-            FileNumber = fs_.Open(open_path_, OpenMode::ReadWrite);
-        });
-    }
     Notice(limit_text::kRecordUpdated);
 }
 
@@ -261,11 +235,14 @@ void DataFile::Delete(std::string_view file_name) {
     });
 
     const std::int32_t deleted = CurrentRecord;
+    std::filesystem::path target;
     // The surviving records, byte for byte and in their order; positions past the end of the
-    // file (made room for by Add, never saved) have no bytes to copy.
+    // file (made room for by Add, never saved) have no bytes to copy. A file reached through a
+    // symbolic link is rewritten where it lies, and the link stays.
     bool replaced = trap.Run([&] {
-        if (FileNumber <= 0) Raise(kBadFileNumber);
-        Rewrite(PathOf(file_name), [&](int temp) {
+        if (FileNumber <= 0) Raise(fault::kBadFileNameOrNumber);
+        target = fs_.RealPath(PathOf(file_name));
+        Rewrite(target, [&](int temp) {
             std::int64_t out = 0;
             for (std::int32_t i = 1; i <= RecordCount; ++i) {
                 if (i != deleted) {
@@ -281,7 +258,7 @@ void DataFile::Delete(std::string_view file_name) {
     // Nothing was removed when the new file could not be put in place: the limit file and the
     // screen stay as they were.
     if (!replaced) return;
-    trap.Run([&] { fs_.SyncFolder(folder_.string()); });
+    trap.Run([&] { fs_.SyncFolder(target.parent_path().string()); });
     trap.Run([&] {
         int old = std::exchange(FileNumber, 0);
         if (old > 0) fs_.Close(old);

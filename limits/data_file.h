@@ -4,9 +4,12 @@
 // record buffer and the record pointer; the engine looks a year up through it and the limit
 // editor pages through, changes, adds and deletes records.
 //
-// Rewrites never touch the limit file in place: the new contents are written to Temp.tmp in the
-// same folder, forced to the disk and renamed over the old name in one step, so a crash or a
-// full disk at any moment leaves either the old file or the new one.
+// A save writes its one record in place, in a single positioned write forced to the disk: the
+// file keeps its links, mode and owner, and a killed process leaves the old record or the new
+// one. A delete writes the surviving records to Temp.tmp beside the real file (a symbolic link
+// is followed), gives it the file's mode and owner, forces it to the disk and renames it over
+// the real file in one step, so a crash or a full disk at any moment leaves either the old file
+// or the new one.
 
 #include <array>
 #include <cstdint>
@@ -129,12 +132,14 @@ class DataFile {
     VehicleLimitRecord ReadRecord(std::int32_t number);
     // Bytes of record `number` present in the file (fewer than 34 at the end, none past it).
     std::size_t ReadRecordBytes(std::int32_t number, RecordBytes& bytes);
-    // Writes the file `target` anew through Temp.tmp: `fill` writes the new contents to the
-    // temporary file, which is forced to the disk and renamed over `target`. On a fault the
-    // old file is left as it was and the temporary file is removed.
-    void Rewrite(const std::string& target, const std::function<void(int temp)>& fill);
-    // Copies the open file's bytes to `temp`.
-    void CopyOpenFile(int temp);
+    // Writes the open file anew through Temp.tmp beside `target`, the real file that the open
+    // file's name leads to: the temporary file takes the open file's mode and owner, `fill`
+    // writes the new contents to it, and it is forced to the disk and renamed over `target`.
+    // On a fault the old file is left as it was and the temporary file is removed.
+    void Rewrite(const std::filesystem::path& target, const std::function<void(int temp)>& fill);
+    // Closes `handle` (when open) and sets it to 0; a fault is of no interest, as the file is
+    // being given up.
+    void CloseQuietly(int& handle);
     void Notice(std::string_view text);
 
     std::filesystem::path folder_;

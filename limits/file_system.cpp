@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 #include "engine/fault.h"
 
@@ -17,7 +18,7 @@ namespace {
 }
 
 void CheckHandle(int handle) {
-    if (handle <= 0) Raise(52);  // Bad file name or number
+    if (handle <= 0) Raise(fault::kBadFileNameOrNumber);
 }
 
 }  // namespace
@@ -27,7 +28,7 @@ int FaultNumberForErrno(int error) {
         case ENOENT:
             return fault::kFileNotFound;
         case ENOTDIR:
-            return 76;  // Path not found
+            return fault::kPathNotFound;
         case EACCES:
         case EPERM:
         case ETXTBSY:
@@ -44,13 +45,13 @@ int FaultNumberForErrno(int error) {
             return fault::kDiskFull;
         case EMFILE:
         case ENFILE:
-            return 67;  // Too many files
+            return fault::kTooManyFiles;
         case EEXIST:
-            return 58;  // File already exists
+            return fault::kFileAlreadyExists;
         case EBADF:
-            return 52;  // Bad file name or number
+            return fault::kBadFileNameOrNumber;
         case ENOMEM:
-            return 7;  // Out of memory
+            return fault::kOutOfMemory;
         default:
             return fault::kDeviceIo;
     }
@@ -144,6 +145,29 @@ void PosixFileSystem::SyncFolder(const std::string& folder) {
     ::close(fd);
     // Some file systems cannot sync a folder; the rename itself has been made.
     if (rc != 0 && error != EINVAL && error != ENOTSUP) RaiseErrno(error);
+}
+
+std::string PosixFileSystem::RealPath(const std::string& path) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) RaiseErrno(errno);
+    std::string result(real);
+    std::free(real);
+    return result;
+}
+
+void PosixFileSystem::CopyModeAndOwner(int from, int to) {
+    CheckHandle(from);
+    CheckHandle(to);
+    struct stat source {};
+    struct stat target {};
+    if (::fstat(from, &source) != 0 || ::fstat(to, &target) != 0) RaiseErrno(errno);
+    // Only a change of owner needs the right to give a file away; the same owner is kept free.
+    if ((source.st_uid != target.st_uid || source.st_gid != target.st_gid) &&
+        ::fchown(to, source.st_uid, source.st_gid) != 0) {
+        RaiseErrno(errno);
+    }
+    // After the owner: a change of owner clears the set-user and set-group bits.
+    if (::fchmod(to, source.st_mode & 07777) != 0) RaiseErrno(errno);
 }
 
 FileSystem& DefaultFileSystem() {

@@ -33,6 +33,10 @@ class FileSystem {
     virtual void Replace(const std::string& from, const std::string& to) = 0;
     // Forces a folder's entries (a rename in it) to the disk.
     virtual void SyncFolder(const std::string& folder) = 0;
+    // The file that `path` names, with every symbolic link on the way followed.
+    virtual std::string RealPath(const std::string& path) = 0;
+    // Gives the file `to` the permission bits, owner and group of the file `from`.
+    virtual void CopyModeAndOwner(int from, int to) = 0;
 };
 
 // The real file system through POSIX calls.
@@ -48,6 +52,8 @@ class PosixFileSystem : public FileSystem {
     void Remove(const std::string& path) override;
     void Replace(const std::string& from, const std::string& to) override;
     void SyncFolder(const std::string& folder) override;
+    std::string RealPath(const std::string& path) override;
+    void CopyModeAndOwner(int from, int to) override;
 };
 
 // The process-wide real file system.

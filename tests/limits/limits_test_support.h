@@ -128,6 +128,12 @@ class HookedFileSystem : public FileSystem {
         Hook("replace").Replace(from, to);
     }
     void SyncFolder(const std::string& folder) override { Hook("syncfolder").SyncFolder(folder); }
+    std::string RealPath(const std::string& path) override {
+        return Hook("realpath").RealPath(path);
+    }
+    void CopyModeAndOwner(int from, int to) override {
+        Hook("modeowner").CopyModeAndOwner(from, to);
+    }
 
   private:
     PosixFileSystem& Hook(std::string_view op) {
