@@ -235,9 +235,29 @@ std::string CStr(double value) {
     if (value == 0) return "0";
     char buf[40];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-    std::string s(buf, res.ptr);
-    auto e = s.find('e');
-    if (e != std::string::npos) s[e] = 'E';
+    const char* e = std::find(buf, res.ptr, 'e');
+    if (e == res.ptr) return std::string(buf, res.ptr);
+    // 15 significant digits and a power of ten: write them out in plain decimal notation.
+    int exponent = 0;
+    std::from_chars(e[1] == '+' ? e + 2 : e + 1, res.ptr, exponent);
+    std::string digits;
+    for (const char* p = buf; p != e; ++p) {
+        if (IsDigit(*p)) digits += *p;
+    }
+    std::string s = value < 0 ? "-" : "";
+    int point = exponent + 1;  // digits before the decimal point
+    if (point <= 0) {
+        s += "0.";
+        s.append(static_cast<std::size_t>(-point), '0');
+        s += digits;
+    } else if (point >= static_cast<int>(digits.size())) {
+        s += digits;
+        s.append(static_cast<std::size_t>(point) - digits.size(), '0');
+    } else {
+        s += digits.substr(0, static_cast<std::size_t>(point));
+        s += '.';
+        s += digits.substr(static_cast<std::size_t>(point));
+    }
     return s;
 }
 

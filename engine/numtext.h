@@ -20,7 +20,7 @@ double CDbl(std::string_view text);
 std::optional<double> TryCDbl(std::string_view text);
 
 // Standard number-to-text conversion: plain decimal notation with up to 15 significant digits,
-// no grouping, scientific notation ("1E+15", "1E-05") only for very large or small values.
+// no grouping and never an exponent (1e15 gives "1000000000000000", 3e-05 gives "0.00003").
 std::string CStr(double value);
 std::string CStr(long long value);
 inline std::string CStr(int value) {

@@ -47,9 +47,15 @@ TEST(CStrTest, PlainDecimalUpTo15Digits) {
     EXPECT_EQ(CStr(0.5), "0.5");
     EXPECT_EQ(CStr(-2.25), "-2.25");
     EXPECT_EQ(CStr(0.0), "0");
-    EXPECT_EQ(CStr(1e15), "1E+15");
-    EXPECT_EQ(CStr(0.00001), "1E-05");
     EXPECT_EQ(CStr(123456789012345.0), "123456789012345");
+    // Never an exponent, however large or small.
+    EXPECT_EQ(CStr(1e15), "1000000000000000");
+    EXPECT_EQ(CStr(1.5e20), "150000000000000000000");
+    EXPECT_EQ(CStr(0.00001), "0.00001");
+    EXPECT_EQ(CStr(0.0001 * 0.3), "0.00003");
+    EXPECT_EQ(CStr(-1.25e-7), "-0.000000125");
+    EXPECT_EQ(CStr(1234567890123456789.0), "1234567890123460000");
+    EXPECT_EQ(CStr(0.1234567890123456), "0.123456789012346");
 }
 
 TEST(RoundTest, HalvesGoToEvenOrAway) {

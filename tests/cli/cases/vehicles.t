@@ -110,3 +110,17 @@ message: [Orvane Asset Depreciation] Can't open file.
 message: [Orvane Asset Depreciation] Can't open file.
 message: [Orvane Asset Depreciation] 52 Error in SearchFile Bad file name or number
 focus: cmdCalculate
+# A tiny cost: the allowance is written in plain decimals, never with an exponent
+$ --today 2024-06-15 --method MACRS --class "Automobiles (5)" --cost 0.0001 --in-service 032010 --allowance 30
+status:        "Method: MACRS-200% DB Luxury Auto" #0000ff
+allowance:     "0.00003"
+adjusted cost: ""
+  Year      Depreciation    Adj. Tax Basis
+  2010              .00               .00 
+  2011              .00               .00 
+  2012              .00               .00 
+  2013              .00               .00 
+  2014              .00               .00 
+  2015              .00               .00 
+  2016              .00               .00 
+focus: cmdCalculate
