@@ -25,6 +25,13 @@ double Div(double a, double b) {
     return a / b;
 }
 
+// An arithmetic result beyond the range of a double is an overflow, as in every other
+// conversion of the program: it cannot be shown.
+double Fits(double value) {
+    if (!std::isfinite(value)) Raise(fault::kOverflow);
+    return value;
+}
+
 std::string_view LastFour(std::string_view s) {
     return s.size() <= 4 ? s : s.substr(s.size() - 4);
 }
@@ -277,11 +284,11 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
         double adjusted_cost = Val(c(MainCtl::lblAdjCost).caption);
         double allowance = Val(c(MainCtl::lblAllowance).caption);
         double basis =
-            adjusted_cost <= 0 ? CDbl(Text(MainCtl::txtCost)) : adjusted_cost + allowance;
+            adjusted_cost <= 0 ? CDbl(Text(MainCtl::txtCost)) : Fits(adjusted_cost + allowance);
         const std::string& business = Text(MainCtl::txtBusinessPercent);
         if (!business.empty()) {
             double v = Val(business);
-            basis = basis * v;
+            basis = Fits(basis * v);
             if (v > 1) basis = basis * 0.01;
         }
 
@@ -301,8 +308,8 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
             state.new_schedule = false;
             state.running_total = 0;
         }
-        state.running_total = state.running_total + RoundEven(year_amount, 2);
-        double left = basis - allowance - state.running_total;
+        state.running_total = Fits(state.running_total + RoundEven(year_amount, 2));
+        double left = Fits(basis - allowance - state.running_total);
         if (left < 1.00) left = 0;
         state.last_adj_tax_basis = left;
 

@@ -99,3 +99,53 @@ adjusted cost: ""
 red: lblCost
 beeps: 1
 focus: txtCost
+# A pasted cost of 1e308 at 100% business use: the grid basis overflows, a fault of the grid, and no cell reads inf
+$ --today 2024-06-15 --method MACRS --class 'Automobiles (5)' --paste txtCost=1e308 --in-service 012004
+status:        "Can't display total depreciation. The life greater then 43 !" #ff0000
+allowance:     ""
+adjusted cost: ""
+  Year      Depreciation    Adj. Tax Basis
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+message: [Fill Grid Error] Err: 6[Overflow]
+focus: cmdCalculate
