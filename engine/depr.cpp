@@ -406,21 +406,21 @@ std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t ye
                                       std::int16_t quarter) {
     static constexpr double kFirst[] = {0.5, 0.875, 0.625, 0.375, 0.125};
     static constexpr double kLast[] = {0.5, 0.125, 0.375, 0.625, 0.875};
-    state.method_caption.assign(caption::kAds);
     if (Val(Text(MainCtl::txtBusinessPercent)) > 0) basis = basis * state.business_percent;
     bool known_quarter = quarter >= 0 && quarter <= 4;
     double whole = RoundEven(life);
     double last = RoundEven(life + 1);
+    std::optional<double> amount;
     if (year == 1) {
-        if (!known_quarter) return std::nullopt;
-        return basis * RoundEven(Div(kFirst[quarter], life), 4);
+        if (known_quarter) amount = basis * RoundEven(Div(kFirst[quarter], life), 4);
+    } else if (year >= 2 && year <= whole) {
+        amount = Div(basis, life);
+    } else if (year == last) {
+        if (known_quarter) amount = basis * RoundEven(Div(kLast[quarter], life), 4);
     }
-    if (year >= 2 && year <= whole) return Div(basis, life);
-    if (year == last) {
-        if (!known_quarter) return std::nullopt;
-        return basis * RoundEven(Div(kLast[quarter], life), 4);
-    }
-    return std::nullopt;
+    // A division fault leaves before this line: the caption stays as it was.
+    state.method_caption.assign(caption::kAds);
+    return amount;
 }
 
 // ---------------------------------------------------------------- schedule

@@ -149,3 +149,12 @@ message: [Fill Grid Error] Err: 6[Overflow]
 message: [Fill Grid Error] Err: 6[Overflow]
 message: [Fill Grid Error] Err: 6[Overflow]
 focus: cmdCalculate
+# ADS with a life of 0: the division fault leaves the amount before it sets its caption, so the status line ends empty
+$ --today 2024-06-15 --method ADS --type-life 0 --cost 45000 --in-service 012004
+status:        "" #0000ff
+allowance:     ""
+adjusted cost: ""
+  Year      Depreciation    Adj. Tax Basis
+  2004              .00         45,000.00 
+message: [Calculation Error] Err: 11[Division by zero]
+focus: cmdCalculate
