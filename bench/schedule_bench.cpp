@@ -15,8 +15,8 @@
 
 #include "app/model/main_window_model.h"
 #include "bench/assets.h"
+#include "engine/amounts.h"
 #include "engine/numtext.h"
-#include "engine/rates.h"
 
 namespace orvane::bench {
 namespace {
@@ -61,8 +61,8 @@ void BM_Calculate39YearsThroughTheWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_Calculate39YearsThroughTheWindow);
 
-// The cells of one schedule computed directly: amount, running total rounded to cents, basis
-// left, and the three texts of each year.
+// The cells of one schedule computed directly by the engine's amount functions: amount,
+// running total rounded to cents, basis left, and the three texts of each year.
 struct Cells {
     std::array<std::array<std::string, 3>, 44> rows;
     int count = 0;
@@ -78,32 +78,26 @@ void BareSchedule(const Asset& a, Cells& out) {
     int quarter = a.kind == 3 ? (a.month - 1) / 3 + 1 : 0;
     out.count = 0;
     for (int y = 1; y <= years; ++y) {
-        double amount = 0;
+        double year_amount = 0;
         if (a.kind == 0 || a.kind == 4) {
-            amount = depreciable * MacrsRates(0, static_cast<int>(life))[y - 1];
+            year_amount = amount::MacrsTable(depreciable, life, y, 0, 1.0);
         } else if (a.kind == 1) {
             RealProperty t = life == 27.5   ? RealProperty::Residential275
                              : life == 31.5 ? RealProperty::NonResidential315
                                             : RealProperty::NonResidential39;
-            amount = basis * RealPropertyRate(t, y, a.month).value_or(0);
+            year_amount = amount::MidMonth(t, basis, y, a.month).value_or(0);
         } else if (a.kind == 2) {
-            amount = y == 1                 ? (13 - a.month) / 12.0 * basis / life
-                     : y <= RoundEven(life) ? basis / life
-                                            : (a.month - 1) / 12.0 * basis / life;
+            year_amount = amount::StraightLine(basis, life, y, a.month).value_or(0);
         } else {
-            static constexpr double kFirst[] = {0.5, 0.875, 0.625, 0.375, 0.125};
-            static constexpr double kLast[] = {0.5, 0.125, 0.375, 0.625, 0.875};
-            amount = y == 1                 ? basis * RoundEven(kFirst[quarter] / life, 4)
-                     : y <= RoundEven(life) ? basis / life
-                                            : basis * RoundEven(kLast[quarter] / life, 4);
+            year_amount = amount::Ads(basis, life, y, quarter).value_or(0);
         }
-        running += RoundEven(amount, 2);
+        running += RoundEven(year_amount, 2);
         double left = basis - allowance - running;
         if (left < 1) left = 0;
-        if (amount > 0 || y == 1) {
+        if (year_amount > 0 || y == 1) {
             auto& row = out.rows[out.count++];
             row[0] = CStr(a.year + y - 1);
-            row[1] = Format(amount, Pattern::Amount);
+            row[1] = Format(year_amount, Pattern::Amount);
             row[2] = Format(left, Pattern::Amount);
         }
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/amounts.h"
 #include "engine/classes.h"
 #include "engine/numtext.h"
 #include "engine/rates.h"
@@ -17,12 +18,6 @@ constexpr std::string_view kAmortize = "Amortize";
 
 bool AllDigits(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
-}
-
-// Division as the runtime does it: x / 0 is fault 11, 0 / 0 is fault 6.
-double Div(double a, double b) {
-    if (b == 0) Raise(a == 0 ? fault::kOverflow : fault::kDivisionByZero);
-    return a / b;
 }
 
 // An arithmetic result beyond the range of a double is an overflow, as in every other
@@ -347,15 +342,10 @@ std::optional<double> Depr::TableAmount(int quarter, double basis, double life, 
                 return;
             }
         }
-        bool table_class =
-            life == 3 || life == 5 || life == 7 || life == 10 || life == 15 || life == 20;
-        if (!table_class) Raise(fault::kSubscript);
+        // A life without a table leaves the caption as it was; a year beyond the table does not.
+        if (!amount::HasMacrsTable(life)) Raise(fault::kSubscript);
         state.method_caption.assign(life <= 10 ? caption::kMacrs200 : caption::kMacrs150);
-        auto rates = MacrsRates(quarter, static_cast<int>(life));
-        if (year < 1 || year > static_cast<int>(rates.size())) Raise(fault::kSubscript);
-        double rate = rates[year - 1];
-        if (life == 5) rate = rate * state.business_percent;
-        result = basis * rate;
+        result = amount::MacrsTable(basis, life, year, quarter, state.business_percent);
     });
     return result;
 }
@@ -375,9 +365,7 @@ std::optional<double> Depr::MACRSMidQuarterAmount(int quarter, double basis, dou
 std::optional<double> Depr::RealPropertyAmount(RealProperty table, double basis,
                                                std::int16_t year) {
     state.method_caption.assign(caption::kMacrsStraight);
-    auto rate = RealPropertyRate(table, year, MonthOf(Text(MainCtl::txtInService)));
-    if (!rate) return std::nullopt;
-    return basis * *rate;
+    return amount::MidMonth(table, basis, year, MonthOf(Text(MainCtl::txtInService)));
 }
 
 std::optional<double> Depr::ResidentialRentalAmount(double basis, std::int16_t year) {
@@ -393,34 +381,16 @@ std::optional<double> Depr::NonResidential39Amount(double basis, std::int16_t ye
 }
 
 std::optional<double> Depr::StraightLineAmount(double basis, double life, std::int16_t year) {
-    int m = MonthOf(Text(MainCtl::txtInService));
-    double whole = RoundEven(life);
-    double last = RoundEven(life + 1);
-    if (year == 1) return Div((13 - m) / 12.0 * basis, life);
-    if (year >= 2 && year <= whole) return Div(basis, life);
-    if (year == last) return Div((m - 1) / 12.0 * basis, life);
-    return std::nullopt;
+    return amount::StraightLine(basis, life, year, MonthOf(Text(MainCtl::txtInService)));
 }
 
 std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t year,
                                       std::int16_t quarter) {
-    static constexpr double kFirst[] = {0.5, 0.875, 0.625, 0.375, 0.125};
-    static constexpr double kLast[] = {0.5, 0.125, 0.375, 0.625, 0.875};
     if (Val(Text(MainCtl::txtBusinessPercent)) > 0) basis = basis * state.business_percent;
-    bool known_quarter = quarter >= 0 && quarter <= 4;
-    double whole = RoundEven(life);
-    double last = RoundEven(life + 1);
-    std::optional<double> amount;
-    if (year == 1) {
-        if (known_quarter) amount = basis * RoundEven(Div(kFirst[quarter], life), 4);
-    } else if (year >= 2 && year <= whole) {
-        amount = Div(basis, life);
-    } else if (year == last) {
-        if (known_quarter) amount = basis * RoundEven(Div(kLast[quarter], life), 4);
-    }
+    std::optional<double> result = amount::Ads(basis, life, year, quarter);
     // A division fault leaves before this line: the caption stays as it was.
     state.method_caption.assign(caption::kAds);
-    return amount;
+    return result;
 }
 
 // ---------------------------------------------------------------- schedule
