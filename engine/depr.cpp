@@ -20,8 +20,7 @@ bool AllDigits(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
 
-// An arithmetic result beyond the range of a double is an overflow, as in every other
-// conversion of the program: it cannot be shown.
+// An arithmetic result beyond the range of a double cannot be shown: it is an overflow.
 double Fits(double value) {
     if (!std::isfinite(value)) Raise(fault::kOverflow);
     return value;
@@ -426,7 +425,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
     std::int16_t row_count = 0;
     std::int16_t quarter = 0;
 
-    // 1. The depreciable basis; the adjusted cost of a replacement asset.
+    // The depreciable basis; the adjusted cost of a replacement asset.
     const std::string& cost = Text(MainCtl::txtCost);
     const std::string& sales = Text(MainCtl::txtSalesPrice);
     const std::string& adj = Text(MainCtl::txtAdjTaxBasis);
@@ -442,7 +441,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
         if (!cost.empty()) run([&] { basis = CDbl(cost); });
     }
 
-    // 2 and 3. Life and number of rows.
+    // The life, and the number of rows: one more than the whole-number life.
     const Control& cls = c(MainCtl::cboClass);
     if (!Text(MainCtl::cboLife).empty()) {
         run([&] { life = Val(Text(MainCtl::cboLife)); });
@@ -456,7 +455,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
     }
     run([&] { row_count = CInt(row_count + 1.0); });
 
-    // 4 and 5. Convention and quarter.
+    // The convention (3 when the method has none) and the in-service quarter under Mid Quarter.
     if (c(MainCtl::fraConvention).enabled) {
         int selected = controls_->SelectedOption(MainCtl::optConvention0, 3);
         if (selected >= 0) state.convention_code = static_cast<std::int16_t>(selected);
@@ -470,7 +469,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
         });
     }
 
-    // 6. Vehicles follow their own capped schedule.
+    // Vehicles follow their own capped schedule.
     if (cls.list_index >= 0) {
         if (char kind = VehicleKind(cls.text)) {
             run([&] {
@@ -481,7 +480,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
         }
     }
 
-    // 7. The special allowance comes off the MACRS basis.
+    // The special allowance comes off the MACRS basis.
     const std::string& method = Text(MainCtl::cboMethod);
     for (MainCtl box : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100}) {
         if (Checked(box) && method == kMacrs) {
@@ -489,7 +488,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
         }
     }
 
-    // 8. The years.
+    // The years; a year of sale is cut to the part before the sale and ends the schedule.
     bool sale_year = false;
     for (std::int16_t year = 1; year <= row_count; ++year) {
         double amount = 0;
@@ -511,7 +510,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
         if (sale_year) break;
     }
 
-    // 9. The method caption closes the schedule.
+    // The method caption closes the schedule.
     c(MainCtl::stbMain).fore = kBlue;
     c(MainCtl::stbMain).bold = false;
     ShowStatus(state.method_caption);

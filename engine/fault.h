@@ -1,6 +1,6 @@
 #pragma once
-// Run-time faults with the numbers and texts users of the program know ("Err: 13[Type mismatch]"),
-// and the trap that reports one in a message box and carries on.
+// Run-time faults, each with its number and description ("Err: 13[Type mismatch]"), and the
+// trap that reports one in a message box and carries on.
 
 #include <exception>
 #include <new>
@@ -12,7 +12,7 @@
 
 namespace orvane {
 
-// The runtime's own description of a fault number ("Type mismatch" for 13).
+// The description shown with a fault number ("Type mismatch" for 13).
 std::string_view FaultDescription(int number);
 
 class Fault : public std::exception {

@@ -45,8 +45,8 @@ enum class Pattern {
     Whole,     // "###,###,###,###"     1,235; 0 shows ""
 };
 std::string Format(double value, Pattern pattern);
-// Formats a text the way the runtime formats a text argument: a text that reads as a number is
-// formatted, any other text is returned unchanged.
+// Formats a text with a display pattern: a text that reads as a number is formatted, any other
+// text is returned unchanged.
 std::string FormatText(std::string_view text, Pattern pattern);
 
 // Removes blanks at both ends.

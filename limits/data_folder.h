@@ -1,7 +1,7 @@
 #pragma once
-// Where the program keeps its limit files: beside the program when that folder is writable
-// (as the program always had it), otherwise in the user's data folder, which is seeded on first
-// use with the limit files shipped beside the program.
+// Where the program keeps its limit files: beside the program when that folder is writable,
+// otherwise in the user's data folder, which is seeded on first use with the limit files shipped
+// beside the program.
 
 #include <filesystem>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 // The handful of file operations the limit files need, behind an interface so that tests can
 // make any one of them fail (a full disk, a refused rename) or stop the process in the middle.
-// Every failure is raised as a Fault with the runtime's file fault numbers.
+// Every failure is raised as a Fault with the program's file fault numbers.
 
 #include <cstdint>
 #include <span>
@@ -59,7 +59,7 @@ class PosixFileSystem : public FileSystem {
 // The process-wide real file system.
 FileSystem& DefaultFileSystem();
 
-// The runtime's fault number for a C library error number (ENOSPC gives 61 "Disk full").
+// The program's fault number for a C library error number (ENOSPC gives 61 "Disk full").
 int FaultNumberForErrno(int error);
 
 }  // namespace orvane
