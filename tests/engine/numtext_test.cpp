@@ -1,5 +1,10 @@
 #include "engine/numtext.h"
 
+#include <cctype>
+#include <ostream>
+#include <string>
+#include <string_view>
+
 #include <gtest/gtest.h>
 
 #include "engine/fault.h"
@@ -7,10 +12,31 @@
 namespace orvane {
 namespace {
 
+// A test name from a text: letters and digits kept, the other characters spelled out.
+std::string NameOf(std::string_view text) {
+    if (text.empty()) return "Empty";
+    std::string name;
+    for (char ch : text) {
+        if (std::isalnum(static_cast<unsigned char>(ch))) {
+            name += ch;
+        } else {
+            name += ch == '.'   ? "Pt"
+                    : ch == ',' ? "Comma"
+                    : ch == ' ' ? "Blank"
+                    : ch == '-' ? "Minus"
+                                : "Mark";
+        }
+    }
+    return name;
+}
+
 struct ValCase {
     const char* text;
     double value;
 };
+void PrintTo(const ValCase& c, std::ostream* os) {
+    *os << "\"" << c.text << "\"";
+}
 class ValTest : public ::testing::TestWithParam<ValCase> {};
 TEST_P(ValTest, ReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value);
@@ -21,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Readings, ValTest,
                                            ValCase{"  42x", 42}, ValCase{"27.5", 27.5},
                                            ValCase{".75", 0.75}, ValCase{"-3", -3},
                                            ValCase{"1e3", 1000}, ValCase{"1e", 1}, ValCase{"5.", 5},
-                                           ValCase{"__/2004", 0}, ValCase{"1_", 1}));
+                                           ValCase{"__/2004", 0}, ValCase{"1_", 1}),
+                         [](const auto& info) { return NameOf(info.param.text); });
 
 TEST(CDblTest, AcceptsWholeNumbersOnly) {
     EXPECT_DOUBLE_EQ(CDbl(" 1,234.5 "), 1234.5);
@@ -89,6 +116,13 @@ struct FormatCase {
     Pattern pattern;
     const char* text;
 };
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.value << " as \"" << c.text << "\"";
+}
+std::string FormatName(const ::testing::TestParamInfo<FormatCase>& info) {
+    static constexpr const char* kPatterns[] = {"Amount", "Currency", "Whole"};
+    return kPatterns[static_cast<int>(info.param.pattern)] + ("_" + NameOf(CStr(info.param.value)));
+}
 class FormatTest : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(FormatTest, MatchesThePattern) {
     EXPECT_EQ(Format(GetParam().value, GetParam().pattern), GetParam().text);
@@ -105,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{3333.0, Pattern::Currency, "$3,333.00"},
         FormatCase{0, Pattern::Currency, "$.00"}, FormatCase{1234567, Pattern::Whole, "1,234,567"},
         FormatCase{12.5, Pattern::Whole, "13"}, FormatCase{0.4, Pattern::Whole, ""},
-        FormatCase{123456789012.0, Pattern::Whole, "123,456,789,012"}));
+        FormatCase{123456789012.0, Pattern::Whole, "123,456,789,012"}),
+    FormatName);
 
 TEST(FormatTextTest, LeavesNonNumbersAlone) {
     EXPECT_EQ(FormatText("1.2.3", Pattern::Whole), "1.2.3");
