@@ -8,55 +8,55 @@ namespace orvane {
 
 std::string_view FaultDescription(int number) {
     switch (number) {
-        case 5:
+        case fault::kInvalidProcedureCall:
             return "Invalid procedure call or argument";
-        case 6:
+        case fault::kOverflow:
             return "Overflow";
-        case 7:
+        case fault::kOutOfMemory:
             return "Out of memory";
-        case 9:
+        case fault::kSubscript:
             return "Subscript out of range";
-        case 11:
+        case fault::kDivisionByZero:
             return "Division by zero";
-        case 13:
+        case fault::kTypeMismatch:
             return "Type mismatch";
-        case 52:
+        case fault::kBadFileNameOrNumber:
             return "Bad file name or number";
-        case 53:
+        case fault::kFileNotFound:
             return "File not found";
-        case 54:
+        case fault::kBadFileMode:
             return "Bad file mode";
-        case 55:
+        case fault::kFileAlreadyOpen:
             return "File already open";
-        case 57:
+        case fault::kDeviceIo:
             return "Device I/O error";
-        case 58:
+        case fault::kFileAlreadyExists:
             return "File already exists";
-        case 61:
+        case fault::kDiskFull:
             return "Disk full";
-        case 62:
+        case fault::kInputPastEndOfFile:
             return "Input past end of file";
-        case 63:
+        case fault::kBadRecordNumber:
             return "Bad record number";
-        case 67:
+        case fault::kTooManyFiles:
             return "Too many files";
-        case 68:
+        case fault::kDeviceUnavailable:
             return "Device unavailable";
-        case 70:
+        case fault::kPermissionDenied:
             return "Permission denied";
-        case 75:
+        case fault::kPathFileAccess:
             return "Path/File access error";
-        case 76:
+        case fault::kPathNotFound:
             return "Path not found";
-        case 380:
+        case fault::kInvalidPropertyValue:
             return "Invalid property value";
-        case 438:
+        case fault::kNoSuchProperty:
             return "Object doesn't support this property or method";
-        case 482:
+        case fault::kPrinterError:
             return "Printer error";
-        case 30009:
+        case fault::kInvalidRow:
             return "Invalid Row value";
-        case 30010:
+        case fault::kInvalidCol:
             return "Invalid Col value";
         default:
             return "Application-defined or object-defined error";

@@ -1,5 +1,5 @@
 #pragma once
-// The runtime's fault numbers, by name. FaultDescription (fault.h) gives each one's text.
+// The program's fault numbers, by name. FaultDescription (fault.h) gives each one's text.
 
 namespace orvane::fault {
 
