@@ -13,6 +13,7 @@
 
 #include "app/model/main_window_model.h"
 #include "cli/edit_limits.h"
+#include "cli/print.h"
 #include "engine/numtext.h"
 #include "limits/data_folder.h"
 #include "limits/vehicle_limit_files.h"
@@ -50,6 +51,9 @@ Actions (may repeat; order matters):
 An empty TEXT erases the field: its text is selected and Delete pressed.
   --calculate              press Calculate (added once at the end if the last action is not it)
   --clear                  press Clear
+  --print                  press Print: the schedule's page on the system's default printer
+  --print-pdf FILE         press Print with the page going into FILE as a PDF instead (letter
+                           paper); both want a schedule, so --calculate first
 Settings:
   --limits-dir DIR         folder of AutoMax.DAT, Electric.DAT, TruckMax.DAT
   --today YYYY-MM-DD       the date the program takes as today
@@ -138,7 +142,8 @@ constexpr OptionInfo kOptions[] = {
     {"cost", true},       {"allowance", true},   {"sales-price", true}, {"adj-tax-basis", true},
     {"sold", true},       {"description", true}, {"paste", true},       {"calculate", false},
     {"clear", false},     {"limits-dir", true},  {"today", true},       {"json", false},
-    {"answer", true},     {"batch", true},       {"help", false},
+    {"answer", true},     {"batch", true},       {"help", false},       {"print", false},
+    {"print-pdf", true},
 };
 
 cxxopts::Options MakeOptions() {
@@ -248,7 +253,8 @@ int FindItem(const Control& list, const std::string& text) {
 
 class Runner {
   public:
-    Runner(MainWindowModel& model, Recorder& recorder) : m_(model), rec_(recorder) {}
+    Runner(MainWindowModel& model, Recorder& recorder, CliPrinter& printer)
+        : m_(model), rec_(recorder), printer_(printer) {}
 
     void Apply(const Action& a) {
         const std::string& v = a.value;
@@ -302,6 +308,14 @@ class Runner {
             ClickOrIgnore(a, MainCtl::cmdCalculate);
         } else if (o == "clear") {
             ClickOrIgnore(a, MainCtl::cmdClear);
+        } else if (o == "print" || o == "print-pdf") {
+            if (!m_.controls().Usable(MainCtl::cmdPrint)) return Ignore(a, "cmdPrint is disabled");
+            if (o == "print") {
+                printer_.UseDefaultPrinter();
+            } else {
+                printer_.UsePdfFile(v);
+            }
+            m_.Click(MainCtl::cmdPrint);
         }
     }
 
@@ -353,6 +367,7 @@ class Runner {
 
     MainWindowModel& m_;
     Recorder& rec_;
+    CliPrinter& printer_;
 };
 
 // ------------------------------------------------------------------ output
@@ -506,8 +521,9 @@ void AppendBatchLine(const MainWindowModel& m, const Recorder& rec, std::string&
     out += "]}";
 }
 
-void RunActions(MainWindowModel& model, Recorder& rec, const std::vector<Action>& actions) {
-    Runner runner(model, rec);
+void RunActions(MainWindowModel& model, Recorder& rec, CliPrinter& printer,
+                const std::vector<Action>& actions) {
+    Runner runner(model, rec, printer);
     for (const auto& a : actions)
         runner.Apply(a);
     if (actions.empty() || actions.back().option != "calculate") {
@@ -532,6 +548,12 @@ void CheckValues(const std::vector<Action>& actions) {
             one_of({"half-year", "mid-quarter", "mid-month"},
                    "half-year, mid-quarter or mid-month");
         if (a.option == "allowance") one_of({"30", "50", "100"}, "30, 50 or 100");
+        if (a.option == "print-pdf" && a.value.empty()) {
+            throw UsageError{"--print-pdf takes the name of the PDF file to write"};
+        }
+        if ((a.option == "print" || a.option == "print-pdf") && !CliPrinter::Available()) {
+            throw UsageError{"--" + a.option + ": this orvane-cli was built without printing"};
+        }
     }
 }
 
@@ -539,6 +561,7 @@ struct Session {
     Recorder recorder;
     FixedClock clock;
     ApproxMetrics metrics;
+    CliPrinter printer;
     Services services;
 
     std::unique_ptr<VehicleLimitFiles> limits;
@@ -546,7 +569,7 @@ struct Session {
     explicit Session(const Script& s) {
         clock.today = s.today ? ParseDate(*s.today) : SystemToday();
         if (s.answer) recorder.answer = ParseAnswer(*s.answer);
-        services = {&recorder, &recorder, &clock, &metrics};
+        services = {&recorder, &recorder, &clock, &metrics, &printer};
         std::filesystem::path folder = s.limits_dir
                                            ? std::filesystem::path(*s.limits_dir)
                                            : LimitsFolder(ProgramFolder(), ProcessEnvironment());
@@ -589,7 +612,7 @@ int RunBatch(cxxopts::Options& options, const Script& top, std::ostream& out, st
             }
             CheckValues(s.actions);
             MainWindowModel model(prototype);
-            RunActions(model, session.recorder, s.actions);
+            RunActions(model, session.recorder, session.printer, s.actions);
             AppendBatchLine(model, session.recorder, buffer);
         } catch (const UsageError& e) {
             ++failures;
@@ -671,7 +694,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         CheckValues(s.actions);
         Session session(s);
         MainWindowModel model = session.LoadWindow();
-        RunActions(model, session.recorder, s.actions);
+        RunActions(model, session.recorder, session.printer, s.actions);
         if (s.json) {
             out << StateJson(model, session.recorder).dump(1) << "\n";
         } else {

@@ -54,6 +54,9 @@ std::string_view FaultDescription(int number) {
             return "Object doesn't support this property or method";
         case fault::kPrinterError:
             return "Printer error";
+        case fault::kNoPrinter:
+            return "Problem getting printer information from the system. Make sure the printer "
+                   "is set up correctly.";
         case fault::kInvalidRow:
             return "Invalid Row value";
         case fault::kInvalidCol:

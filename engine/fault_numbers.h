@@ -26,6 +26,7 @@ inline constexpr int kPathNotFound = 76;
 inline constexpr int kInvalidPropertyValue = 380;
 inline constexpr int kNoSuchProperty = 438;
 inline constexpr int kPrinterError = 482;
+inline constexpr int kNoPrinter = 484;
 inline constexpr int kInvalidRow = 30009;
 inline constexpr int kInvalidCol = 30010;
 

@@ -48,12 +48,23 @@ class TextMetrics {
     virtual int TwipsPerPixel() const = 0;
 };
 
+class Printer;
+
+// The mouse pointer over the program's windows: the hourglass while a command works.
+class MousePointer {
+  public:
+    virtual ~MousePointer() = default;
+    virtual void SetHourglass(bool on) = 0;
+};
+
 // The services a window needs, handed in by whoever creates it.
 struct Services {
     MessageBoxes* messages = nullptr;
     Beeper* beeper = nullptr;
     const Clock* clock = nullptr;
     const TextMetrics* metrics = nullptr;
+    Printer* printer = nullptr;       // the default printer
+    MousePointer* pointer = nullptr;  // none: the pointer stays as it is
 };
 
 }  // namespace orvane

@@ -352,7 +352,7 @@ bool MainWindowModel::ClickNow(MainCtl id) {
             cmdClear_Click();
             break;
         case MainCtl::cmdPrint:
-            commands_ ? commands_->Print() : NotAvailable("Printing");
+            cmdPrint_Click();
             break;
         case MainCtl::cmdExport:
             commands_ ? commands_->Export() : NotAvailable("Export");

@@ -28,12 +28,11 @@ inline constexpr int kPoint = 190;
 int CodeOf(char ch);
 }  // namespace key
 
-// The commands that leave the window: printing, export, the Tools and Help menus. Until a
-// command is wired, the window says in a message box that it is not available yet.
+// The commands that leave the window: export, the Tools and Help menus. Until a command is
+// wired, the window says in a message box that it is not available yet.
 class WindowCommands {
   public:
     virtual ~WindowCommands() = default;
-    virtual void Print() = 0;
     virtual void Export() = 0;
     virtual void Tools() = 0;
     virtual void Help() = 0;
@@ -84,6 +83,10 @@ class MainWindowModel final : public MainWindowEvents {
     void Form_Load();
     void cmdCalculate_Click();
     void cmdClear_Click();
+    // Print: the schedule's page on the default printer, the hourglass showing meanwhile.
+    void cmdPrint_Click();
+    // The same page on `printer` (the print preview's, or one chosen there).
+    void PrintOn(Printer* printer);
     void cboMethod_Click();
     void cboClass_Click();
     void cboLife_Click();

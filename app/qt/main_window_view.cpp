@@ -1,6 +1,7 @@
 #include "app/qt/main_window_view.h"
 
 #include "app/qt/frame_box.h"
+#include "app/qt/print_preview.h"
 
 #include <QAbstractItemView>
 #include <QAbstractTableModel>
@@ -196,6 +197,8 @@ MainWindowView::MainWindowView(const Services& services, QtWindowCommands::Popup
     model_.set_commands(&commands_);
     commands_.set_window(&model_);
     Build();
+    AddPrintPreview(static_cast<QPushButton*>(control(MainCtl::cmdPrint)),
+                    [this](Printer& printer) { Act([&] { model_.PrintOn(&printer); }); });
     model_.Form_Load();
     // Centred on the screen, as the window loads.
     if (const QScreen* s = screen()) {

@@ -145,6 +145,14 @@ MsgAnswer QtMessageBoxes::Show(std::string_view text, std::string_view title, Ms
     }
 }
 
+void QtMousePointer::SetHourglass(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
 void QtBeeper::Beep() {
     QApplication::beep();
 }

@@ -1,13 +1,15 @@
 #pragma once
-// Qt answers to the platform services: modal message boxes, the system beep, the calendar and
-// the measurements of the window's font.
+// Qt answers to the platform services: modal message boxes, the system beep, the calendar, the
+// measurements of the window's font, the default printer and the busy cursor.
 
 #include <QFont>
 #include <QPalette>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
+#include "app/qt/qt_printer.h"
 #include "engine/main_window_controls.h"
 #include "platform/services.h"
 
@@ -57,6 +59,12 @@ class QtBeeper final : public Beeper {
     void Beep() override;
 };
 
+// The hourglass as Qt's busy cursor over every window of the program.
+class QtMousePointer final : public MousePointer {
+  public:
+    void SetHourglass(bool on) override;
+};
+
 class SystemClock final : public Clock {
   public:
     Date Today() const override;
@@ -83,8 +91,10 @@ class QtServices {
     QtBeeper beeper;
     SystemClock clock;
     QtTextMetrics metrics;
+    std::unique_ptr<QtPrinter> printer = QtPrinter::DefaultPrinter();
+    QtMousePointer pointer;
 
-    Services services() { return {&messages, &beeper, &clock, &metrics}; }
+    Services services() { return {&messages, &beeper, &clock, &metrics, printer.get(), &pointer}; }
 };
 
 }  // namespace orvane::qt

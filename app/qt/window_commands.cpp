@@ -21,10 +21,6 @@ const std::vector<std::string>& QtWindowCommands::HelpEntries() {
     return entries;
 }
 
-void QtWindowCommands::Print() {
-    NotAvailable("Printing");
-}
-
 void QtWindowCommands::Export() {
     NotAvailable("Export");
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The commands that leave the main window: printing, export and the Tools and Help pop-up
-// menus. The Tools entries run the window's own handlers, which open the limit editor; until
-// printing, export and help are built, each of those says so in a message box.
+// The commands that leave the main window: export and the Tools and Help pop-up menus. The
+// Tools entries run the window's own handlers, which open the limit editor; until export and
+// help are built, each of those says so in a message box.
 
 #include <QPointer>
 #include <QWidget>
@@ -23,7 +23,6 @@ class QtWindowCommands final : public WindowCommands {
     // The window whose handlers the Tools entries run.
     void set_window(MainWindowModel* window) { window_ = window; }
 
-    void Print() override;
     void Export() override;
     void Tools() override;
     void Help() override;

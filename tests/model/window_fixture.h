@@ -7,10 +7,15 @@
 #include <gtest/gtest.h>
 
 #include "app/model/main_window_model.h"
+#include "platform/fake_printer.h"
 
 namespace orvane::testing {
 
-class ScriptedPlatform : public MessageBoxes, public Beeper, public Clock, public TextMetrics {
+class ScriptedPlatform : public MessageBoxes,
+                         public Beeper,
+                         public Clock,
+                         public TextMetrics,
+                         public MousePointer {
   public:
     struct Box {
         std::string title, text;
@@ -19,6 +24,7 @@ class ScriptedPlatform : public MessageBoxes, public Beeper, public Clock, publi
     int beeps = 0;
     MsgAnswer answer = MsgAnswer::Yes;
     Date today{2024, 6, 15};
+    std::vector<bool> hourglass;  // every change of the mouse pointer
 
     MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons b) override {
         boxes.push_back({std::string(title.empty() ? kAppTitle : title), std::string(text)});
@@ -31,11 +37,13 @@ class ScriptedPlatform : public MessageBoxes, public Beeper, public Clock, publi
     }
     int ScrollBarWidthPixels() const override { return 17; }
     int TwipsPerPixel() const override { return 15; }
+    void SetHourglass(bool on) override { hourglass.push_back(on); }
 };
 
 class WindowTest : public ::testing::Test {
   protected:
-    WindowTest() : window(Services{&platform, &platform, &platform, &platform}) {
+    WindowTest()
+        : window(Services{&platform, &platform, &platform, &platform, &printer, &platform}) {
         window.Form_Load();
     }
 
@@ -83,6 +91,7 @@ class WindowTest : public ::testing::Test {
     }
 
     ScriptedPlatform platform;
+    FakePrinter printer;
     MainWindowModel window;
 };
 

@@ -1,0 +1,106 @@
+#include "app/qt/qt_printer.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinterInfo>
+
+#include "engine/fault.h"
+
+namespace orvane::qt {
+namespace {
+
+QFont ToQFont(const PrintFont& f) {
+    QFont font(QString::fromStdString(f.name));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(f.size);
+    font.setBold(f.bold);
+    return font;
+}
+
+}  // namespace
+
+void SetUpPage(QPrinter& printer) {
+    printer.setFullPage(true);
+    printer.setResolution(kTwipsPerInch);
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setDocName(QString::fromLatin1(kPrintJobName));
+}
+
+void DrawItems(QPainter& painter, const std::vector<PrintItem>& items) {
+    const PrintFont* current = nullptr;
+    double ascent = 0;
+    for (const PrintItem& item : items) {
+        if (current == nullptr || !(*current == item.font)) {
+            current = &item.font;
+            painter.setFont(ToQFont(item.font));
+            ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
+        }
+        painter.drawText(QPointF(item.x, item.y + ascent), QString::fromStdString(item.text));
+    }
+}
+
+std::unique_ptr<QtPrinter> QtPrinter::DefaultPrinter() {
+    return std::unique_ptr<QtPrinter>(new QtPrinter(Target::Default, {}));
+}
+
+std::unique_ptr<QtPrinter> QtPrinter::PdfFile(std::string file) {
+    return std::unique_ptr<QtPrinter>(new QtPrinter(Target::Pdf, std::move(file)));
+}
+
+QtPrinter::QtPrinter(QPrinter& device) : target_(Target::Given), given_(&device) {}
+
+QtPrinter::QtPrinter(Target target, std::string file) : target_(target), file_(std::move(file)) {}
+
+QtPrinter::~QtPrinter() = default;
+
+QPrinter& QtPrinter::Device() {
+    if (given_ != nullptr) return *given_;
+    if (!job_) {
+        if (target_ == Target::Pdf) {
+            job_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            job_->setOutputFormat(QPrinter::PdfFormat);
+            job_->setOutputFileName(QString::fromStdString(file_));
+        } else {
+            job_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(),
+                                              QPrinter::HighResolution);
+        }
+        SetUpPage(*job_);
+    }
+    return *job_;
+}
+
+double QtPrinter::DefaultFontSize() {
+    return 10;
+}
+
+double QtPrinter::LineHeight(const PrintFont& font) {
+    return QFontMetricsF(ToQFont(font), &Device()).lineSpacing();
+}
+
+void QtPrinter::PrintPage(const std::vector<PrintItem>& items) {
+    QPrinter& device = Device();
+    // The next page starts a job of its own, whatever happens to this one.
+    std::unique_ptr<QPrinter> job = std::move(job_);
+    if (target_ == Target::Default && QPrinterInfo::defaultPrinter().isNull()) {
+        Raise(fault::kNoPrinter);
+    }
+    if (target_ == Target::Given) {
+        if (device.resolution() != kTwipsPerInch) device.setResolution(kTwipsPerInch);
+        if (!device.fullPage()) device.setFullPage(true);
+    }
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        Raise(target_ == Target::Pdf ? fault::kPathFileAccess : fault::kPrinterError);
+    }
+    DrawItems(painter, items);
+    if (!painter.end() || device.printerState() == QPrinter::Error ||
+        device.printerState() == QPrinter::Aborted) {
+        Raise(target_ == Target::Pdf ? fault::kPathFileAccess : fault::kPrinterError);
+    }
+}
+
+}  // namespace orvane::qt

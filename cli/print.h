@@ -1,0 +1,41 @@
+#pragma once
+// The printer behind orvane-cli's Print command: the system's default printer (--print) or
+// Qt's PDF output into a file (--print-pdf FILE), chosen before each press of Print. Qt starts,
+// off screen, only when something is printed.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/printer.h"
+
+class QGuiApplication;
+
+namespace orvane::cli {
+
+class CliPrinter final : public Printer {
+  public:
+    CliPrinter();
+    ~CliPrinter() override;
+    CliPrinter(const CliPrinter&) = delete;
+    CliPrinter& operator=(const CliPrinter&) = delete;
+
+    // False when orvane-cli was built without the Qt windows, and so without printing.
+    static bool Available();
+    void UseDefaultPrinter();
+    void UsePdfFile(const std::string& file);
+
+    double DefaultFontSize() override;
+    double LineHeight(const PrintFont& font) override;
+    void PrintPage(const std::vector<PrintItem>& items) override;
+
+  private:
+    void StartQt();
+
+    int argc_ = 0;
+    std::vector<char*> argv_;
+    std::unique_ptr<QGuiApplication> app_;
+    std::unique_ptr<Printer> target_;
+};
+
+}  // namespace orvane::cli

@@ -1,0 +1,335 @@
+// The printed page as positioned items: the window is filled as a person does, Print is pressed,
+// and the page the printer received is read. The fake printer's lines are 25 twips a point high
+// (200 at 8 point), and its default size is 10 point; the grid's columns give a left edge of 30.
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/print_page.h"
+#include "tests/model/window_fixture.h"
+
+namespace orvane::testing {
+namespace {
+
+constexpr double kLeft = 30;
+constexpr double kTableTop = 4900;  // the first table line of a page without optional lines
+
+PrintItem Item(double size, double x, double y, std::string text) {
+    return {{"Courier new", size, false}, x, y, std::move(text)};
+}
+
+class PrintTest : public WindowTest {
+  protected:
+    void Asset(const std::string& method, const std::string& life, const std::string& cost,
+               const std::string& in_service) {
+        Choose(MainCtl::cboMethod, method);
+        if (!life.empty()) Choose(MainCtl::cboLife, life);
+        Enter(MainCtl::txtCost, cost);
+        InService(in_service);
+    }
+    // Selects the field's text and deletes it.
+    void Erase(MainCtl field) {
+        ASSERT_TRUE(window.Focus(field));
+        window.Select(field, 0, static_cast<int>(c(field).text.size()));
+        window.KeyDown(key::kDelete);
+        window.KeyUp(key::kDelete);
+        window.Tab();
+    }
+    // Presses Print and returns the one page it printed.
+    const std::vector<PrintItem>& Print() {
+        const std::size_t before = printer.pages.size();
+        EXPECT_TRUE(window.Click(MainCtl::cmdPrint));
+        EXPECT_EQ(printer.pages.size(), before + 1);
+        return printer.pages.back();
+    }
+    static std::vector<PrintItem> Line(const std::vector<PrintItem>& page, double y) {
+        std::vector<PrintItem> out;
+        std::copy_if(page.begin(), page.end(), std::back_inserter(out),
+                     [y](const PrintItem& i) { return i.y == y; });
+        return out;
+    }
+    // The item whose text starts with `head`; an empty text when there is none.
+    static PrintItem Starting(const std::vector<PrintItem>& page, std::string_view head) {
+        for (const PrintItem& i : page) {
+            if (i.text.starts_with(head)) return i;
+        }
+        return {};
+    }
+    // The table lines: the last 132 items, three to a line.
+    static std::vector<std::vector<PrintItem>> TableLines(const std::vector<PrintItem>& page) {
+        std::vector<std::vector<PrintItem>> lines;
+        EXPECT_GE(page.size(), 132u);
+        for (std::size_t i = page.size() - 132; i + 2 < page.size(); i += 3)
+            lines.push_back({page[i], page[i + 1], page[i + 2]});
+        return lines;
+    }
+};
+
+TEST_F(PrintTest, FiveYearMacrsPageTopToTable) {
+    Asset("MACRS", "5", "10000", "012004");
+    Enter(MainCtl::txtDescription, "Delivery van");
+    Calculate();
+    const auto& page = Print();
+    ASSERT_EQ(page.size(), 13u + 132u);  // 13 items above the table
+    const std::vector<PrintItem> top(page.begin(), page.begin() + 11);
+    EXPECT_EQ(top, (std::vector<PrintItem>{
+                       Item(10, 10000, 500, "06/15/2024"),
+                       Item(12, 4237.5, 1300, "Depreciation Schedule"),
+                       Item(11, 4817.5, 1600, "Regular Asset"),
+                       Item(10, 5022, 2150, "Delivery van"),
+                       Item(8, 930, 2900, "Net Cost: $10,000.00"),
+                       Item(8, 3830, 2900, "Method: MACRS 200% DB"),
+                       Item(8, 7730, 2900, "Convention: Half Year"),
+                       Item(8, 930, 3100, "In Service Date: 01/2004"),
+                       Item(8, 3830, 3100, "Life: 5"),
+                       Item(8, 7730, 3100, "Business Percent: 100"),
+                       Item(8, 3030, 3900, std::string(60, '_')),
+                   }));
+    EXPECT_EQ(page[11], Item(8, 3530, 4300, "YEAR         DEPRECIATION       ADJUSTED TAX BASIS"));
+    EXPECT_EQ(page[12], Item(8, 3030, 4500, std::string(60, '_')));
+}
+
+// Six years of a 44-line table: the years right-aligned in 4 characters, the amounts in 13 at
+// their fixed places, one line a line height below the other, the other 38 lines blank.
+TEST_F(PrintTest, SixYearScheduleFillsSixOfFortyFourLines) {
+    Asset("MACRS", "5", "10000", "012004");
+    Calculate();
+    const auto lines = TableLines(Print());
+    ASSERT_EQ(lines.size(), 44u);
+    EXPECT_EQ(lines[0][0], Item(8, 3530, kTableTop, "2004"));
+    EXPECT_EQ(lines[0][1], Item(8, 4690, kTableTop, "    2,000.00 "));
+    EXPECT_EQ(lines[0][2], Item(8, 7170, kTableTop, "    8,000.00 "));
+    EXPECT_EQ(lines[5][0].text, "2009");
+    EXPECT_EQ(lines[5][1].text, "      576.00 ");
+    EXPECT_EQ(lines[5][2].text, "         .00 ");
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        for (const PrintItem& cell : lines[n])
+            EXPECT_EQ(cell.y, kTableTop + 200.0 * static_cast<double>(n)) << n;
+        if (n < 6) continue;
+        EXPECT_EQ(lines[n][0].text, "    ") << n;
+        EXPECT_EQ(lines[n][1].text, std::string(13, ' ')) << n;
+        EXPECT_EQ(lines[n][2].text, std::string(13, ' ')) << n;
+    }
+}
+
+TEST_F(PrintTest, FortyYearsPrintInGroupOrderEachOnce) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboClass, "Buildings post 5/12/93 (39)");
+    Enter(MainCtl::txtCost, "100000");
+    InService("012004");
+    Calculate();
+    const auto& page = Print();
+    std::vector<std::string> years;
+    for (const auto& line : TableLines(page)) {
+        if (line[0].text != "    ") years.push_back(line[0].text);
+    }
+    ASSERT_EQ(years.size(), 40u);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(years[static_cast<std::size_t>(i)], std::to_string(2004 + i));
+    EXPECT_EQ(Starting(page, "Class: ").text, "Class: Buildings post 5/12/93 (39)");
+    EXPECT_EQ(Starting(page, "Class: ").x, kLeft + 3800);
+    EXPECT_EQ(Starting(page, "Life: ").text, "");
+    // Mid Month, the only convention of real property.
+    EXPECT_EQ(Starting(page, "Convention: ").text, "Convention: Mid Month");
+}
+
+TEST_F(PrintTest, ThirtyPercentAllowanceComesOffTheNetCostAndHasItsLine) {
+    Asset("MACRS", "5", "10000", "012004");
+    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    Calculate();
+    const auto& page = Print();
+    EXPECT_EQ(Starting(page, "Net Cost: ").text, "Net Cost: $7,000.00");
+    const PrintItem allowance = Starting(page, "Special ");
+    EXPECT_EQ(allowance, Item(8, 930, 3500, "Special 30% Depreciation Allowance. $3,000.00"));
+    // The allowance line and its empty line push the table down two lines.
+    EXPECT_EQ(Starting(page, "YEAR").y, 4300 + 400);
+}
+
+TEST_F(PrintTest, StraightLineHasNoConventionAndShowsItsLife) {
+    Asset("Straight Line", "", "1200", "012004");
+    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    window.TypeText("3");
+    Calculate();
+    ASSERT_EQ(Status(), "") << "Straight Line has no method caption of its own";
+    const auto& page = Print();
+    const auto header = Line(page, 2900);
+    ASSERT_EQ(header.size(), 2u);
+    EXPECT_EQ(header[1], Item(8, 3830, 2900, "Method: Straight Line"));
+    EXPECT_EQ(state().method_caption, "Method: Straight Line");
+    EXPECT_EQ(Line(page, 3100)[1], Item(8, 3830, 3100, "Life: 3"));
+    // Without a convention the first line still ends: the second follows one line lower.
+    EXPECT_EQ(Line(page, 3100).size(), 2u);  // and no business percent
+}
+
+TEST_F(PrintTest, ExchangeLineOnlyWithASalesPrice) {
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    Asset("MACRS", "7", "10000", "012004");
+    Enter(MainCtl::txtSalesPrice, "4000");
+    Enter(MainCtl::txtAdjTaxBasis, "3000.5");
+    Calculate();
+    ASSERT_EQ(c(MainCtl::lblAdjCost).caption, "9000.5");
+    const auto& page = Print();
+    EXPECT_EQ(Starting(page, "Replacement").x, kLeft + (11460 - 145 * 17) / 2.0);
+    EXPECT_EQ(Line(page, 3500), (std::vector<PrintItem>{
+                                    Item(8, 930, 3500, "Sales Price: $4,000.00"),
+                                    Item(8, 3830, 3500, "Adjusted Tax Basis: $3,000.50"),
+                                    Item(8, 7730, 3500, "Adjusted Cost: $9,000.50"),
+                                }));
+    EXPECT_EQ(Starting(page, "YEAR").y, 4300 + 400);
+
+    Erase(MainCtl::txtSalesPrice);
+    Erase(MainCtl::txtAdjTaxBasis);
+    const auto& without = Print();
+    EXPECT_EQ(Starting(without, "Sales Price").text, "");
+    EXPECT_EQ(Starting(without, "YEAR").y, 4300);
+}
+
+TEST_F(PrintTest, DateSoldLineOnlyWhenTheBoxIsFilled) {
+    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    Asset("MACRS", "7", "10000", "012004");
+    Calculate();
+    const auto& blank = Print();
+    EXPECT_EQ(Starting(blank, "Date Sold").text, "");
+    EXPECT_EQ(Starting(blank, "YEAR").y, 4300);
+
+    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+    window.TypeText("062006");
+    Calculate();
+    const auto& sold = Print();
+    EXPECT_EQ(Starting(sold, "Date Sold"), Item(8, 930, 3500, "Date Sold: 06/2006"));
+    EXPECT_EQ(Starting(sold, "YEAR").y, 4300 + 400);
+}
+
+// A calculation that stops at validation leaves Print enabled over an empty grid and no method
+// caption: the page takes the method's name, and the missing cost is a fault of its own line.
+TEST_F(PrintTest, AfterAFailedCalculationTheMethodNameStandsInAndTheCostFaults) {
+    Asset("MACRS", "5", "10000", "012004");
+    Calculate();
+    Erase(MainCtl::txtCost);
+    Calculate();
+    ASSERT_EQ(state().method_caption, "");
+    platform.boxes.clear();
+    const auto& page = Print();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].title, "Print Grid Error");
+    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
+    EXPECT_EQ(Starting(page, "Net Cost").text, "");
+    EXPECT_EQ(Starting(page, "Method: "), Item(8, 3830, 2900, "Method: MACRS"));
+    EXPECT_EQ(state().method_caption, "Method: MACRS");
+    for (const auto& line : TableLines(page))
+        EXPECT_EQ(line[0].text, "    ");
+}
+
+TEST_F(PrintTest, TheHourglassShowsWhilePrinting) {
+    Asset("MACRS", "5", "10000", "012004");
+    Calculate();
+    std::vector<bool> during;
+    printer.while_printing = [&] { during = platform.hourglass; };
+    Print();
+    EXPECT_EQ(during, std::vector<bool>{true});
+    EXPECT_EQ(platform.hourglass, (std::vector<bool>{true, false}));
+}
+
+struct FailureCase {
+    const char* name;
+    int page_fault;
+    int line_fault;
+    bool printer;
+    const char* title;
+    const char* text;
+    std::size_t boxes;
+};
+
+class PrintFailureTest : public PrintTest, public ::testing::WithParamInterface<FailureCase> {};
+
+// A failing printer is reported in the original's words and changes nothing in the window.
+TEST_P(PrintFailureTest, ReportedAndNothingElseChanges) {
+    const FailureCase& fc = GetParam();
+    Asset("MACRS", "5", "10000", "012004");
+    Calculate();
+    const std::string status = Status();
+    const std::string caption = state().method_caption;
+    const ScheduleGrid grid = f().grid;
+    platform.boxes.clear();
+    printer.fail_page_with = fc.page_fault;
+    printer.fail_line_height_with = fc.line_fault;
+    if (fc.printer) {
+        ASSERT_TRUE(window.Click(MainCtl::cmdPrint));
+    } else {
+        window.PrintOn(nullptr);
+    }
+    ASSERT_EQ(platform.boxes.size(), fc.boxes);
+    EXPECT_EQ(platform.boxes[0].title, fc.title);
+    EXPECT_EQ(platform.boxes[0].text, fc.text);
+    EXPECT_TRUE(printer.pages.empty() || fc.line_fault != 0);
+    EXPECT_EQ(Status(), status);
+    EXPECT_EQ(state().method_caption, caption);
+    for (int r = 0; r < ScheduleGrid::kRows; ++r) {
+        for (int col = 0; col < ScheduleGrid::kCols; ++col)
+            EXPECT_EQ(f().grid.Text(r, col), grid.Text(r, col));
+    }
+    EXPECT_TRUE(f().Usable(MainCtl::cmdPrint));
+    EXPECT_EQ(platform.hourglass, (std::vector<bool>{true, false}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Printers, PrintFailureTest,
+    ::testing::Values(
+        FailureCase{"RefusedJob", 482, 0, true, "Print Grid Error", "Err: 482[Printer error]", 1},
+        FailureCase{"NoDefaultPrinter", 484, 0, true, "Print Grid Error",
+                    "Err: 484[Problem getting printer information from the system. Make sure "
+                    "the printer is set up correctly.]",
+                    1},
+        FailureCase{"NoPrinterAtAll", 0, 0, false, "Printer Error",
+                    "Err: 484[Problem getting printer information from the system. Make sure "
+                    "the printer is set up correctly.]",
+                    1},
+        // Every line that ends asks for its height: each of the 16 ending lines above the table
+        // and the 44 of the table is a fault of its own; the items of lines kept open print.
+        FailureCase{"LineHeights", 0, 482, true, "Print Grid Error", "Err: 482[Printer error]",
+                    16 + 44}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ------------------------------------------------------------------ the page's pieces
+
+TEST(PrintPieces, PrintWidthOfTheGridsColumns) {
+    ScheduleGrid grid;
+    const int widths[] = {0, 460, 1280, 1280, 460, 1280, 1280, 460, 1280, 1280};
+    for (int col = 0; col < 10; ++col)
+        grid.SetColWidth(col, widths[col]);
+    EXPECT_EQ(PrintWidth(grid), 11460);
+    grid.SetColWidth(9, 5000);  // beyond column 8: not part of it
+    EXPECT_EQ(PrintWidth(grid), 11460);
+}
+
+struct TextCase {
+    const char* in;
+    int width;  // 0: the dollar format
+    const char* out;
+};
+
+class PrintTextTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(PrintTextTest, Formats) {
+    const TextCase& tc = GetParam();
+    EXPECT_EQ(tc.width == 0 ? DollarText(tc.in) : Field(tc.in, tc.width), tc.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dollars, PrintTextTest,
+                         ::testing::Values(TextCase{"0.5", 0, "$.50"}, TextCase{"0", 0, "$.00"},
+                                           TextCase{"1234567.891", 0, "$1,234,567.89"},
+                                           TextCase{"2.005", 0, "$2.01"},
+                                           TextCase{"1,000", 0, "$1,000.00"},
+                                           TextCase{"abc", 0, "abc"}, TextCase{"", 0, ""}));
+INSTANTIATE_TEST_SUITE_P(Fields, PrintTextTest,
+                         ::testing::Values(TextCase{"2004", 4, "2004"}, TextCase{"99", 4, "  99"},
+                                           TextCase{"12345", 4, "1234"},
+                                           TextCase{"", 13, "             "},
+                                           TextCase{"1,234,567,890.00 ", 13, "1,234,567,890"},
+                                           TextCase{"é1", 4, "  é1"}));
+
+}  // namespace
+}  // namespace orvane::testing
