@@ -72,8 +72,8 @@ void CheckFit(QWidget* window, QWidget* w) {
     }
 }
 
-Desk::Desk(bool real_menus) {
-    Services services{&messages, &beeper, &clock, &metrics};
+Desk::Desk(bool real_menus, Printer* printer) {
+    Services services{&messages, &beeper, &clock, &metrics, printer ? printer : &pages, &pointer};
     QtWindowCommands::PopupMenu popup;
     if (!real_menus) {
         popup = [this](const std::vector<std::string>& entries) {

@@ -14,6 +14,7 @@
 #include "app/qt/limit_editor_view.h"
 #include "app/qt/main_window_view.h"
 #include "limits/vehicle_limit_files.h"
+#include "platform/fake_printer.h"
 #include "tests/limits/limits_test_support.h"
 
 namespace orvane::qt::testing {
@@ -65,14 +66,17 @@ class FixedClock final : public Clock {
 class Desk final : public Person<MainCtl, kControlCount> {
   public:
     // With `real_menus` the Tools and Help buttons pop up real QMenus; otherwise the menus are
-    // recorded in `menus` and answered with `menu_answer`.
-    explicit Desk(bool real_menus = false);
+    // recorded in `menus` and answered with `menu_answer`. Print prints on `printer` when given,
+    // otherwise on the fake `pages`.
+    explicit Desk(bool real_menus = false, Printer* printer = nullptr);
     ~Desk() override;
 
     orvane::testing::ScriptedBoxes messages;
     orvane::testing::CountingBeeper beeper;
     FixedClock clock;
     QtTextMetrics metrics;
+    FakePrinter pages;
+    QtMousePointer pointer;
     std::vector<std::vector<std::string>> menus;
     int menu_answer = -1;
     std::unique_ptr<MainWindowView> window;

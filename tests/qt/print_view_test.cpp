@@ -1,0 +1,167 @@
+// Print in the main window: the button, its access key, the busy cursor, the faults, and the
+// print preview from the button's context menu.
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt/program.h"
+#include "tests/qt/person.h"
+
+using orvane::MainCtl;
+using orvane::PrintItem;
+using orvane::qt::testing::Desk;
+
+namespace {
+
+// Cost 10000, MACRS with life 5, in service 01/2004, calculated.
+void CalculateFiveYears(Desk& d) {
+    d.Fill(MainCtl::txtCost, "10000");
+    QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+    QVERIFY(d.Choose(MainCtl::cboLife, "5"));
+    d.Fill(MainCtl::txtInService, "012004");
+    d.Click(MainCtl::cmdCalculate);
+    QVERIFY(d.Enabled(MainCtl::cmdPrint));
+}
+
+bool HasText(const std::vector<PrintItem>& page, const std::string& text) {
+    for (const PrintItem& item : page) {
+        if (item.text == text) return true;
+    }
+    return false;
+}
+
+// Runs `step` on the widget of type T once it is the active pop-up or modal window.
+template <class T>
+void WhenShown(QObject* context, std::function<void(T*)> step, bool* ran) {
+    *ran = false;
+    auto* timer = new QTimer(context);
+    timer->setInterval(10);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, tries, step, ran] {
+        QWidget* shown = QApplication::activePopupWidget();
+        if (shown == nullptr) shown = QApplication::activeModalWidget();
+        auto* widget = qobject_cast<T*>(shown);
+        if (widget == nullptr || !widget->isVisible()) {
+            if (++*tries > 300) timer->deleteLater();
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        *ran = true;
+        step(widget);
+    });
+    timer->start();
+}
+
+}  // namespace
+
+class PrintViewTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { orvane::qt::UseProgramStyle(); }
+
+    void printWaitsForASchedule() {
+        Desk d;
+        QVERIFY(!d.Enabled(MainCtl::cmdPrint));
+        d.Press(Qt::Key_P, Qt::AltModifier);
+        d.Click(MainCtl::cmdPrint);
+        QVERIFY(d.pages.pages.empty());
+        QVERIFY(d.messages.shown.empty());
+    }
+
+    // Alt+P prints one page under the busy cursor, which is gone afterwards; the window stays.
+    void altPPrintsOnePageUnderTheBusyCursor() {
+        Desk d;
+        CalculateFiveYears(d);
+        bool busy = false;
+        d.pages.while_printing = [&] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            busy = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+        };
+        d.Press(Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(d.pages.pages.size(), std::size_t{1});
+        QVERIFY(busy);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(d.messages.shown.empty());
+        const std::vector<PrintItem> page = d.pages.pages[0];
+        QVERIFY(HasText(page, "03/15/2024"));
+        QVERIFY(HasText(page, "Method: MACRS 200% DB"));
+        QVERIFY(HasText(page, "2009"));
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("Method: MACRS 200% DB"));
+        QCOMPARE(d.Cell(1, 1), QString("2004"));
+
+        d.Click(MainCtl::cmdPrint);
+        QCOMPARE(d.pages.pages.size(), std::size_t{2});
+        QVERIFY(d.pages.pages[1] == page);
+    }
+
+    void aPrinterFaultIsShownAndTheWindowStays() {
+        Desk d;
+        CalculateFiveYears(d);
+        d.pages.fail_page_with = 482;
+        d.Click(MainCtl::cmdPrint);
+        QCOMPARE(d.messages.shown.size(), std::size_t{1});
+        QCOMPARE(d.messages.shown[0].title, std::string("Print Grid Error"));
+        QCOMPARE(d.messages.shown[0].text, std::string("Err: 482[Printer error]"));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("Method: MACRS 200% DB"));
+        QCOMPARE(d.Cell(6, 1), QString("2009"));
+        QVERIFY(d.Enabled(MainCtl::cmdPrint));
+    }
+
+    // A right click on Print offers "Print Preview..."; the preview shows the one page on its own
+    // printer, and the window's printer prints nothing.
+    void printPreviewFromTheButtonsContextMenu() {
+        Desk d;
+        CalculateFiveYears(d);
+        auto* print = static_cast<QPushButton*>(d.w(MainCtl::cmdPrint));
+        QStringList entries;
+        bool menu_ran = false;
+        bool preview_ran = false;
+        int pages = -1;
+        QString title;
+        WhenShown<QMenu>(
+            d.window.get(),
+            [&](QMenu* menu) {
+                for (QAction* a : menu->actions())
+                    entries << a->text();
+                WhenShown<QPrintPreviewDialog>(
+                    d.window.get(),
+                    [&](QPrintPreviewDialog* dialog) {
+                        title = dialog->windowTitle();
+                        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+                        if (preview != nullptr) {
+                            preview->updatePreview();
+                            pages = preview->pageCount();
+                        }
+                        dialog->reject();
+                    },
+                    &preview_ran);
+                QTest::mouseClick(menu, Qt::LeftButton, {},
+                                  menu->actionGeometry(menu->actions().value(0)).center());
+            },
+            &menu_ran);
+        const QPoint at = print->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, print->mapToGlobal(at));
+        QApplication::sendEvent(print, &event);
+        QTRY_VERIFY(preview_ran);
+        QVERIFY(menu_ran);
+        QCOMPARE(entries, QStringList{"Print Preview..."});
+        QCOMPARE(title, QString("Print Preview"));
+        QCOMPARE(pages, 1);
+        QVERIFY(d.pages.pages.empty());
+        QVERIFY(d.messages.shown.empty());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+};
+
+QTEST_MAIN(PrintViewTest)
+#include "print_view_test.moc"
