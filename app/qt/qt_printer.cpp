@@ -1,5 +1,6 @@
 #include "app/qt/qt_printer.h"
 
+#include <dlfcn.h>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -18,6 +19,20 @@ QFont ToQFont(const PrintFont& f) {
     font.setPointSizeF(f.size);
     font.setBold(f.bold);
     return font;
+}
+
+// Whether CUPS refused the last request of this thread: the job Qt's print engine has just sent
+// (it does not report a refusal itself). CUPS keeps the status of each thread's last request;
+// the library is the one Qt's print support has loaded.
+bool CupsRefusedLastJob() {
+    using LastError = int (*)();
+    static const LastError last_error = [] {
+        void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+        return cups == nullptr ? nullptr
+                               : reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
+    }();
+    constexpr int kFirstIppError = 0x0400;  // below it, the statuses of a request done
+    return last_error != nullptr && last_error() >= kFirstIppError;
 }
 
 }  // namespace
@@ -100,6 +115,9 @@ void QtPrinter::PrintPage(const std::vector<PrintItem>& items) {
     if (!painter.end() || device.printerState() == QPrinter::Error ||
         device.printerState() == QPrinter::Aborted) {
         Raise(target_ == Target::Pdf ? fault::kPathFileAccess : fault::kPrinterError);
+    }
+    if (device.outputFormat() == QPrinter::NativeFormat && CupsRefusedLastJob()) {
+        Raise(fault::kPrinterError);
     }
 }
 
