@@ -11,12 +11,6 @@
 
 namespace orvane::cli {
 
-CliPrinter::CliPrinter() = default;
-
-CliPrinter::~CliPrinter() {
-    target_.reset();  // the printer goes before Qt
-}
-
 #ifdef ORVANE_CLI_PRINTING
 
 namespace {
@@ -31,19 +25,23 @@ void QuietQt(QtMsgType type, const QMessageLogContext& /*context*/, const QStrin
 
 }  // namespace
 
+struct CliPrinter::QtApp {
+    int argc = 3;
+    char name[11] = "orvane-cli";
+    char platform[10] = "-platform";
+    char offscreen[10] = "offscreen";
+    char* argv[4] = {name, platform, offscreen, nullptr};
+    QGuiApplication app{argc, argv};
+};
+
 bool CliPrinter::Available() {
     return true;
 }
 
 void CliPrinter::StartQt() {
     if (QCoreApplication::instance() != nullptr) return;
-    static char name[] = "orvane-cli";
-    static char platform[] = "-platform";
-    static char offscreen[] = "offscreen";
-    argv_ = {name, platform, offscreen, nullptr};
-    argc_ = 3;
     qInstallMessageHandler(QuietQt);
-    app_ = std::make_unique<QGuiApplication>(argc_, argv_.data());
+    qt_ = std::make_unique<QtApp>();
 }
 
 void CliPrinter::UseDefaultPrinter() {
@@ -58,6 +56,8 @@ void CliPrinter::UsePdfFile(const std::string& file) {
 
 #else
 
+struct CliPrinter::QtApp {};
+
 bool CliPrinter::Available() {
     return false;
 }
@@ -66,6 +66,9 @@ void CliPrinter::UseDefaultPrinter() {}
 void CliPrinter::UsePdfFile(const std::string& /*file*/) {}
 
 #endif
+
+CliPrinter::CliPrinter() = default;
+CliPrinter::~CliPrinter() = default;
 
 double CliPrinter::DefaultFontSize() {
     if (!target_) Raise(fault::kNoPrinter);

@@ -9,8 +9,6 @@
 
 #include "platform/printer.h"
 
-class QGuiApplication;
-
 namespace orvane::cli {
 
 class CliPrinter final : public Printer {
@@ -30,12 +28,11 @@ class CliPrinter final : public Printer {
     void PrintPage(const std::vector<PrintItem>& items) override;
 
   private:
+    struct QtApp;  // Qt's application object, started on first use
     void StartQt();
 
-    int argc_ = 0;
-    std::vector<char*> argv_;
-    std::unique_ptr<QGuiApplication> app_;
-    std::unique_ptr<Printer> target_;
+    std::unique_ptr<QtApp> qt_;
+    std::unique_ptr<Printer> target_;  // goes before Qt
 };
 
 }  // namespace orvane::cli

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the program needs to build, run and test on Debian 12 (run as root).
 set -euo pipefail
+# fonts-liberation2: the printed page's "Courier New" (Liberation Mono, the same widths).
 packages=(
     build-essential cmake clang-format
     googletest libgtest-dev libgmock-dev libbenchmark-dev
