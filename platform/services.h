@@ -1,6 +1,7 @@
 #pragma once
 // The few platform pieces that the windows and the engine reach: message boxes, the system
-// beep and the calendar. The Qt program, the command-line tool and the tests each answer them.
+// beep, the calendar, font metrics, the mouse pointer and the printer (platform/printer.h). The
+// Qt program, the command-line tool and the tests each answer them.
 
 #include <string>
 #include <string_view>
