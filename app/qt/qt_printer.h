@@ -33,6 +33,7 @@ class QtPrinter final : public Printer {
     explicit QtPrinter(QPrinter& device);
     ~QtPrinter() override;
 
+    // 10 point, the size a page starts with.
     double DefaultFontSize() override;
     double LineHeight(const PrintFont& font) override;
     void PrintPage(const std::vector<PrintItem>& items) override;
