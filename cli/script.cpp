@@ -272,6 +272,8 @@ class Runner {
         } else if (o == "life") {
             Choose(a, MainCtl::cboLife, false);
         } else if (o == "type-life") {
+            // Typing in the life box goes on from its caret: after a choice from the list, the
+            // end of the chosen text.
             if (FocusOrIgnore(a, MainCtl::cboLife)) m_.TypeText(v);
         } else if (o == "business") {
             TypeAndLeave(a, MainCtl::txtBusinessPercent);
@@ -332,20 +334,27 @@ class Runner {
         rec_.messages.push_back({"orvane-cli", text});
     }
 
+    // Only an action that could not be carried out is ignored: one that faulted on the way has
+    // shown its box and done what it did, and the script goes on from there as a person would.
     void ClickOrIgnore(const Action& a, MainCtl id) {
-        if (!m_.Click(id)) Ignore(a, std::string(Design(id).name) + " is disabled");
+        if (m_.Click(id) == Outcome::NotPossible)
+            Ignore(a, std::string(Design(id).name) + " is disabled");
     }
 
     bool FocusOrIgnore(const Action& a, MainCtl id) {
-        if (m_.Focus(id)) return true;
+        if (m_.Focus(id) != Outcome::NotPossible) return true;
         Ignore(a, std::string(Design(id).name) + " is disabled");
         return false;
     }
 
-    // Types the text; an empty text erases the field (its text selected, then Delete).
+    // Selects the whole text of the field, focused already or not, and types the new text over
+    // it; an empty text erases the field (Delete on the selection).
     void TypeOrErase(MainCtl id, const std::string& text) {
-        if (!text.empty()) return m_.TypeText(text);
         m_.Select(id, 0, static_cast<int>(m_.controls()[id].text.size()));
+        if (!text.empty()) {
+            m_.TypeText(text);
+            return;
+        }
         m_.KeyDown(key::kDelete);
         m_.KeyUp(key::kDelete);
     }
@@ -569,6 +578,8 @@ struct Session {
     explicit Session(const Script& s) {
         clock.today = s.today ? ParseDate(*s.today) : SystemToday();
         if (s.answer) recorder.answer = ParseAnswer(*s.answer);
+        if (s.limits_dir && s.limits_dir->empty())
+            throw UsageError{"--limits-dir takes a folder name, not ''"};
         services = {&recorder, &recorder, &clock, &metrics, &printer};
         std::filesystem::path folder = s.limits_dir
                                            ? std::filesystem::path(*s.limits_dir)

@@ -34,6 +34,16 @@ bool IsMaskSlot(int pos) {
     return pos >= 0 && pos < 7 && pos != 2;
 }
 
+// The outcome of several events in a row: a fault in any of them counts.
+Outcome Worst(std::initializer_list<Outcome> outcomes) {
+    Outcome worst = Outcome::Done;
+    for (Outcome o : outcomes) {
+        if (o == Outcome::Faulted) return o;
+        if (o == Outcome::NotPossible) worst = o;
+    }
+    return worst;
+}
+
 }  // namespace
 
 int key::CodeOf(char ch) {
@@ -263,6 +273,12 @@ void MainWindowModel::SetSelected() {
 }
 
 void MainWindowModel::OnClick(MainCtl id) {
+    // An entry chosen in a list that takes typing shows its text with the caret after it, as
+    // the toolkit's editable combo box does, so that typing goes on from there.
+    if (Design(id).kind == Kind::ComboEdit) {
+        controls_[id].sel_start = static_cast<int>(controls_[id].text.size());
+        controls_[id].sel_length = 0;
+    }
     switch (id) {
         case MainCtl::optAssetType0:
             return optAssetType_Click(0);
@@ -327,8 +343,8 @@ void MainWindowModel::OnFocusChange(MainCtl from, MainCtl to) {
 
 // ------------------------------------------------------------------ what a person does
 
-bool MainWindowModel::Click(MainCtl id) {
-    return Guarded([&] { return ClickNow(id); }, false);
+Outcome MainWindowModel::Click(MainCtl id) {
+    return Guarded([&] { return ClickNow(id); });
 }
 
 bool MainWindowModel::ClickNow(MainCtl id) {
@@ -376,15 +392,15 @@ void MainWindowModel::NotAvailable(std::string_view what) {
 // ------------------------------------------------------------------ the Tools menu
 
 void MainWindowModel::mnuAutoMax_Click() {
-    Guarded([&] { ShowLimitEditor(kAutoMaxFile, {}); });
+    Guarded([&] { return ShowLimitEditor(kAutoMaxFile, {}), true; });
 }
 
 void MainWindowModel::munElectricAuto_Click() {
-    Guarded([&] { ShowLimitEditor(kElectricFile, kCleanFuelCaption); });
+    Guarded([&] { return ShowLimitEditor(kElectricFile, kCleanFuelCaption), true; });
 }
 
 void MainWindowModel::mnuTruckVan_Click() {
-    Guarded([&] { ShowLimitEditor(kTruckMaxFile, {}); });
+    Guarded([&] { return ShowLimitEditor(kTruckMaxFile, {}), true; });
 }
 
 void MainWindowModel::ShowLimitEditor(std::string_view file, std::string_view caption) {
@@ -395,8 +411,8 @@ void MainWindowModel::ShowLimitEditor(std::string_view file, std::string_view ca
     editors_->ShowEditor(file, caption);
 }
 
-bool MainWindowModel::OpenList(MainCtl list) {
-    return Guarded([&] { return OpenListNow(list); }, false);
+Outcome MainWindowModel::OpenList(MainCtl list) {
+    return Guarded([&] { return OpenListNow(list); });
 }
 
 bool MainWindowModel::OpenListNow(MainCtl list) {
@@ -408,8 +424,8 @@ bool MainWindowModel::OpenListNow(MainCtl list) {
     return true;
 }
 
-bool MainWindowModel::ChooseItem(MainCtl list, int index) {
-    return Guarded([&] { return ChooseItemNow(list, index); }, false);
+Outcome MainWindowModel::ChooseItem(MainCtl list, int index) {
+    return Guarded([&] { return ChooseItemNow(list, index); });
 }
 
 bool MainWindowModel::ChooseItemNow(MainCtl list, int index) {
@@ -421,8 +437,8 @@ bool MainWindowModel::ChooseItemNow(MainCtl list, int index) {
     return true;
 }
 
-bool MainWindowModel::Focus(MainCtl id) {
-    return Guarded([&] { return FocusNow(id); }, false);
+Outcome MainWindowModel::Focus(MainCtl id) {
+    return Guarded([&] { return FocusNow(id); });
 }
 
 bool MainWindowModel::FocusNow(MainCtl id) {
@@ -432,8 +448,8 @@ bool MainWindowModel::FocusNow(MainCtl id) {
     return true;
 }
 
-void MainWindowModel::Tab(bool backwards) {
-    Guarded([&] { TabNow(backwards); });
+Outcome MainWindowModel::Tab(bool backwards) {
+    return Guarded([&] { return TabNow(backwards), true; });
 }
 
 void MainWindowModel::TabNow(bool backwards) {
@@ -473,8 +489,8 @@ void MainWindowModel::TabNow(bool backwards) {
     controls_.SetFocus(stops[next]);
 }
 
-void MainWindowModel::PressEnter() {
-    Guarded([&] { PressEnterNow(); });
+Outcome MainWindowModel::PressEnter() {
+    return Guarded([&] { return PressEnterNow(), true; });
 }
 
 void MainWindowModel::PressEnterNow() {
@@ -487,8 +503,8 @@ bool MainWindowModel::KeyFiltered(MainCtl id) const {
            id == MainCtl::cboLife;
 }
 
-void MainWindowModel::KeyDown(int code) {
-    Guarded([&] { KeyDownNow(code); });
+Outcome MainWindowModel::KeyDown(int code) {
+    return Guarded([&] { return KeyDownNow(code), true; });
 }
 
 void MainWindowModel::KeyDownNow(int code) {
@@ -534,15 +550,15 @@ void MainWindowModel::KeyDownNow(int code) {
     }
 }
 
-void MainWindowModel::KeyPress(char ch) {
-    Guarded([&] { KeyPressNow(ch); });
+Outcome MainWindowModel::KeyPress(char32_t ch) {
+    return Guarded([&] { return KeyPressNow(ch), true; });
 }
 
-void MainWindowModel::KeyPressNow(char ch) {
+void MainWindowModel::KeyPressNow(char32_t ch) {
     MainCtl id = controls_.focus();
     if (id == MainCtl::None) return;
     Kind kind = Design(id).kind;
-    auto code = static_cast<unsigned char>(ch);
+    char32_t code = ch;
     if (KeyFiltered(id)) {
         bool passes = ch == '.' || code <= 31 || (ch >= '0' && ch <= '9');
         if (!passes) {
@@ -556,8 +572,9 @@ void MainWindowModel::KeyPressNow(char ch) {
         int n = static_cast<int>(c.items.size());
         for (int k = 1; k <= n; ++k) {
             int i = (c.list_index + k + n) % n;
-            if (!c.items[i].empty() &&
-                std::toupper(static_cast<unsigned char>(c.items[i][0])) == std::toupper(code)) {
+            if (!c.items[i].empty() && code < 0x80 &&
+                std::toupper(static_cast<unsigned char>(c.items[i][0])) ==
+                    std::toupper(static_cast<int>(code))) {
                 controls_.SetListIndex(id, i);
                 break;
             }
@@ -593,7 +610,7 @@ void MainWindowModel::KeyPressNow(char ch) {
             int p = c.sel_start;
             if (p == 2) p = 3;
             if (IsMaskSlot(p)) {
-                c.text[p] = ch;
+                c.text[p] = static_cast<char>(ch);
                 c.sel_start = p + 1;
             }
         }
@@ -611,7 +628,8 @@ void MainWindowModel::KeyPressNow(char ch) {
         return;
     }
     if (code < 32) return;
-    InsertText(id, std::string_view(&ch, 1));
+    char byte = static_cast<char>(ch);
+    InsertText(id, std::string_view(&byte, 1));
 }
 
 void MainWindowModel::InsertText(MainCtl id, std::string_view text) {
@@ -629,8 +647,8 @@ void MainWindowModel::InsertText(MainCtl id, std::string_view text) {
     if (Design(id).kind == Kind::ComboEdit) c.list_index = -1;
 }
 
-void MainWindowModel::KeyUp(int code) {
-    Guarded([&] { KeyUpNow(code); });
+Outcome MainWindowModel::KeyUp(int code) {
+    return Guarded([&] { return KeyUpNow(code), true; });
 }
 
 void MainWindowModel::KeyUpNow(int code) {
@@ -651,39 +669,41 @@ void MainWindowModel::KeyUpNow(int code) {
     }
 }
 
-void MainWindowModel::Type(char ch) {
+Outcome MainWindowModel::Type(char32_t ch) {
     if (ch == '\t') return Tab();
     if (ch == '\r' || ch == '\n') return PressEnter();
-    int code = key::CodeOf(ch);
-    KeyDown(code);
-    KeyPress(ch);
-    KeyUp(code);
+    int code = ch < 0x80 ? key::CodeOf(static_cast<char>(ch)) : 0;
+    Outcome down = KeyDown(code);
+    Outcome press = KeyPress(ch);
+    Outcome up = KeyUp(code);
+    return Worst({down, press, up});
 }
 
-void MainWindowModel::TypeText(std::string_view text) {
-    for (char ch : text)
-        Type(ch);
+Outcome MainWindowModel::TypeText(std::string_view utf8) {
+    Outcome result = Outcome::Done;
+    for (char ch : utf8)
+        result = Worst({result, Type(static_cast<unsigned char>(ch))});
+    return result;
 }
 
-void MainWindowModel::Paste(std::string_view text) {
-    Guarded([&] { PasteNow(text); });
-}
-
-void MainWindowModel::PasteNow(std::string_view text) {
+Outcome MainWindowModel::Paste(std::string_view utf8) {
     MainCtl id = controls_.focus();
-    if (id == MainCtl::None) return;
+    if (id == MainCtl::None) return Outcome::NotPossible;
     Kind kind = Design(id).kind;
     if (kind == Kind::MaskBox) {
-        for (char ch : text) {
-            if ((ch >= '0' && ch <= '9') || ch == '/') KeyPress(ch);
+        Outcome result = Outcome::Done;
+        for (char ch : utf8) {
+            if ((ch >= '0' && ch <= '9') || ch == '/') result = Worst({result, KeyPress(ch)});
         }
-        return;
+        return result;
     }
-    if (kind != Kind::TextBox && kind != Kind::ComboEdit) return;
-    KeyDown('V');
-    KeyPress(22);  // Ctrl+V passes the character filter
-    InsertText(id, text);
-    KeyUp('V');
+    if (kind != Kind::TextBox && kind != Kind::ComboEdit) return Outcome::NotPossible;
+    // Ctrl+V: its key events, with the text arriving between them.
+    Outcome down = KeyDown('V');
+    Outcome press = KeyPress(22);  // Ctrl+V passes the character filter
+    Outcome insert = Guarded([&] { return InsertText(id, utf8), true; });
+    Outcome up = KeyUp('V');
+    return Worst({down, press, insert, up});
 }
 
 void MainWindowModel::Select(MainCtl id, int start, int length) {

@@ -3,6 +3,7 @@
 // the window's handlers. The Qt window and orvane-cli are both users of it: they forward what a
 // person does (a click, a key, a focus change) and show the state afterwards.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,13 @@ class LimitEditors {
     virtual void ShowEditor(std::string_view file, std::string_view caption) = 0;
 };
 
+// What became of one thing a person did.
+enum class Outcome : std::uint8_t {
+    Done,         // carried out
+    NotPossible,  // the control could not be used at that moment; nothing changed
+    Faulted,      // carried out up to a fault that a message box reported; what it did stays
+};
+
 class MainWindowModel final : public MainWindowEvents {
   public:
     explicit MainWindowModel(const Services& services);
@@ -61,22 +69,25 @@ class MainWindowModel final : public MainWindowEvents {
     void set_commands(WindowCommands* commands) { commands_ = commands; }
     void set_limit_editors(LimitEditors* editors) { editors_ = editors; }
 
-    // ---- What a person does. Each returns false, changing nothing, when the control cannot be
-    // used at that moment (it or its container is disabled).
-    bool Click(MainCtl id);                    // a button, check box or option button
-    bool OpenList(MainCtl list);               // the drop-down of a list opens
-    bool ChooseItem(MainCtl list, int index);  // an entry of an open list is chosen
-    bool Focus(MainCtl id);                    // the focus moves there (mouse or access key)
-    void Tab(bool backwards = false);          // the focus moves to the next tab stop
-    void PressEnter();                         // Enter presses the default button
+    // ---- What a person does. Each says how it went: NotPossible, changing nothing, when the
+    // control cannot be used at that moment (it or its container is disabled); Faulted when a
+    // handler failed on the way, after its box was shown (what was done before stays done, and
+    // the window goes on: the focus that moved stays moved).
+    Outcome Click(MainCtl id);                    // a button, check box or option button
+    Outcome OpenList(MainCtl list);               // the drop-down of a list opens
+    Outcome ChooseItem(MainCtl list, int index);  // an entry of an open list is chosen
+    Outcome Focus(MainCtl id);                    // the focus moves there (mouse or access key)
+    Outcome Tab(bool backwards = false);          // the focus moves to the next tab stop
+    Outcome PressEnter();                         // Enter presses the default button
     // Keys go to the control that has the focus.
-    void KeyDown(int code);
-    void KeyPress(char ch);  // the character filter, then the text changes
-    void KeyUp(int code);
-    void Type(char ch);  // KeyDown, KeyPress and KeyUp of one character
-    void TypeText(std::string_view text);
+    Outcome KeyDown(int code);
+    Outcome KeyPress(char32_t ch);  // the character filter, then the text changes
+    Outcome KeyUp(int code);
+    Outcome Type(char32_t ch);  // KeyDown, KeyPress and KeyUp of one character
+    Outcome TypeText(std::string_view utf8);
     // Ctrl+V: the text arrives unfiltered (only the length limit holds).
-    void Paste(std::string_view text);
+    Outcome Paste(std::string_view utf8);
+    // Selects part of a text (as with the mouse), in characters.
     void Select(MainCtl id, int start, int length);
 
     // ---- The window's handlers.
@@ -109,16 +120,14 @@ class MainWindowModel final : public MainWindowEvents {
 
   private:
     // What a person does runs here; a fault that no handler reports on its own is shown in a
-    // box and ends that action, so that the window carries on.
+    // box and ends that action, so that the window carries on. `action` returns whether the
+    // control could be used.
     template <class F>
-    void Guarded(F&& action) {
-        ErrorTrap(*services_.messages, "").Run(action);
-    }
-    template <class F>
-    bool Guarded(F&& action, bool failed) {
-        bool result = failed;
-        ErrorTrap(*services_.messages, "").Run([&] { result = action(); });
-        return result;
+    Outcome Guarded(F&& action) {
+        bool acted = false;
+        if (!ErrorTrap(*services_.messages, "").Run([&] { acted = action(); }))
+            return Outcome::Faulted;
+        return acted ? Outcome::Done : Outcome::NotPossible;
     }
     bool ClickNow(MainCtl id);
     bool OpenListNow(MainCtl list);
@@ -127,9 +136,8 @@ class MainWindowModel final : public MainWindowEvents {
     void TabNow(bool backwards);
     void PressEnterNow();
     void KeyDownNow(int code);
-    void KeyPressNow(char ch);
+    void KeyPressNow(char32_t ch);
     void KeyUpNow(int code);
-    void PasteNow(std::string_view text);
     bool KeyFiltered(MainCtl id) const;
     // The business-use field after a life is chosen or typed: open with "100" for a life of
     // exactly "5" under MACRS or ADS, closed otherwise.

@@ -37,7 +37,7 @@ using SelectionTest = WindowTest;
 TEST_F(SelectionTest, StraightLineAfterMacrsClosesTheTableChoices) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "5");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     Enter(MainCtl::txtCost, "1000");
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "300");
     Choose(MainCtl::cboMethod, "Straight Line");
@@ -71,7 +71,7 @@ TEST_F(SelectionTest, ListedPropertyClassOpensBusinessUse) {
 TEST_F(SelectionTest, RealPropertyLocksMidMonth) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "5");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus50));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
     Choose(MainCtl::cboLife, "27.5");
     EXPECT_EQ(c(MainCtl::optConvention2).value, 1);
     EXPECT_TRUE(f().Usable(MainCtl::optConvention2));
@@ -107,13 +107,13 @@ TEST_F(SelectionTest, AllowancesFollowLifeAndMethod) {
 TEST_F(SelectionTest, TypingFiveIntoLifeMovesToBusinessUse) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboClass, "Desks (7)");
-    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    ASSERT_EQ(window.Focus(MainCtl::cboLife), Outcome::Done);
     window.TypeText("5");
     EXPECT_EQ(c(MainCtl::cboClass).list_index, -1);
     EXPECT_EQ(c(MainCtl::txtBusinessPercent).text, "100");
     EXPECT_EQ(f().focus(), MainCtl::txtBusinessPercent);
     EXPECT_EQ(c(MainCtl::txtBusinessPercent).sel_length, 3);  // selected on the way in
-    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    ASSERT_EQ(window.Focus(MainCtl::cboLife), Outcome::Done);
     window.KeyDown(key::kHome);
     window.TypeText("1");
     EXPECT_EQ(c(MainCtl::cboLife).text, "15");
@@ -141,7 +141,7 @@ TEST_F(SelectionTest, OpeningTheClassListEmptiesTheLife) {
     Choose(MainCtl::cboMethod, "ADS");
     Choose(MainCtl::cboLife, "9");
     c(MainCtl::stbMain).caption = "x";
-    ASSERT_TRUE(window.OpenList(MainCtl::cboClass));
+    ASSERT_EQ(window.OpenList(MainCtl::cboClass), Outcome::Done);
     EXPECT_EQ(c(MainCtl::cboLife).text, "");
     EXPECT_EQ(Status(), "");
 }
@@ -150,20 +150,20 @@ TEST_F(SelectionTest, OneAllowanceAtATime) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "7");
     Enter(MainCtl::txtCost, "10000");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "3000");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus50));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
     EXPECT_EQ(c(MainCtl::chkBonus).value, 0);
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "5000");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus50));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "");
 }
 
 TEST_F(SelectionTest, ReplacementAssetTakesTheLastBasisLeft) {
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
     EXPECT_EQ(c(MainCtl::txtAdjTaxBasis).text, "");
     EXPECT_TRUE(f().Usable(MainCtl::txtSalesPrice));
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
     EXPECT_FALSE(f().Usable(MainCtl::txtSalesPrice));
     EXPECT_TRUE(f().Usable(MainCtl::mskSold));
     // A relinquished asset sold in its third year.
@@ -171,28 +171,28 @@ TEST_F(SelectionTest, ReplacementAssetTakesTheLastBasisLeft) {
     Choose(MainCtl::cboLife, "7");
     Enter(MainCtl::txtCost, "10000");
     InService("012004");
-    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+    ASSERT_EQ(window.Focus(MainCtl::mskSold), Outcome::Done);
     window.TypeText("062006");
     Calculate();
     ASSERT_EQ(Amounts().size(), 3u);
     EXPECT_EQ(Amounts()[2], "874.50 ");  // half of 17.49%
     EXPECT_DOUBLE_EQ(state().last_adj_tax_basis, 10000 - 1429 - 2449 - 874.5);
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
     EXPECT_EQ(c(MainCtl::txtAdjTaxBasis).text, "5247.5");
     EXPECT_EQ(c(MainCtl::mskSold).text, "__/____");
     EXPECT_FALSE(f().Usable(MainCtl::mskSold));
 }
 
 TEST_F(SelectionTest, ClearKeepsTheAssetType) {
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "27.5");
     Enter(MainCtl::txtCost, "5000");
-    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+    ASSERT_EQ(window.Focus(MainCtl::mskSold), Outcome::Done);
     window.TypeText("012010");
     Calculate();
     EXPECT_TRUE(f().Usable(MainCtl::cmdPrint));
-    ASSERT_TRUE(window.Click(MainCtl::cmdClear));
+    ASSERT_EQ(window.Click(MainCtl::cmdClear), Outcome::Done);
     EXPECT_EQ(c(MainCtl::optAssetType1).value, 1);
     EXPECT_TRUE(f().Usable(MainCtl::mskSold));
     EXPECT_EQ(c(MainCtl::mskSold).text, "__/____");
@@ -209,7 +209,7 @@ TEST_F(SelectionTest, ClearKeepsTheAssetType) {
 using FieldTest = WindowTest;
 
 TEST_F(FieldTest, LengthLimits) {
-    ASSERT_TRUE(window.Focus(MainCtl::txtCost));
+    ASSERT_EQ(window.Focus(MainCtl::txtCost), Outcome::Done);
     window.TypeText("12345678901");
     EXPECT_EQ(c(MainCtl::txtCost).text, "1234567890");
     Choose(MainCtl::cboMethod, "MACRS");
@@ -219,7 +219,7 @@ TEST_F(FieldTest, LengthLimits) {
 }
 
 TEST_F(FieldTest, EchoStaysAfterAdjTaxBasisButNotSalesPrice) {
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
     Enter(MainCtl::txtSalesPrice, "4000");
     EXPECT_EQ(Status(), "");
     Enter(MainCtl::txtAdjTaxBasis, "3000");
@@ -230,9 +230,9 @@ TEST_F(FieldTest, AllowanceFollowsCostOnLeaving) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "7");
     Enter(MainCtl::txtCost, "1000");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "300");
-    ASSERT_TRUE(window.Focus(MainCtl::txtCost));
+    ASSERT_EQ(window.Focus(MainCtl::txtCost), Outcome::Done);
     window.TypeText("2000");
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "300");
     window.Tab();
@@ -243,7 +243,7 @@ TEST_F(FieldTest, AllowanceFollowsCostOnLeaving) {
 TEST_F(FieldTest, PastedLettersReachValidation) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "5");
-    ASSERT_TRUE(window.Focus(MainCtl::txtCost));
+    ASSERT_EQ(window.Focus(MainCtl::txtCost), Outcome::Done);
     window.Paste("12ab");
     EXPECT_EQ(c(MainCtl::txtCost).text, "12ab");
     EXPECT_EQ(platform.beeps, 0);
@@ -254,6 +254,30 @@ TEST_F(FieldTest, PastedLettersReachValidation) {
     EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
 }
 
+TEST_F(FieldTest, AFaultOnTheWayIsNotARefusal) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "5");
+    ASSERT_EQ(window.Focus(MainCtl::txtCost), Outcome::Done);
+    ASSERT_EQ(window.Paste("1e999"), Outcome::Done);
+    // Leaving the cost recomputes the allowance, which overflows: the box shows, and the focus
+    // has moved all the same.
+    EXPECT_EQ(window.Focus(MainCtl::txtInService), Outcome::Faulted);
+    EXPECT_EQ(f().focus(), MainCtl::txtInService);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, "Err: 6[Overflow]");
+    EXPECT_EQ(window.Focus(MainCtl::mskSold), Outcome::NotPossible);
+    EXPECT_EQ(f().focus(), MainCtl::txtInService);
+}
+
+TEST_F(FieldTest, AChosenLifeLeavesTheCaretAtItsEnd) {
+    Choose(MainCtl::cboMethod, "MACRS");
+    Choose(MainCtl::cboLife, "27.5");
+    EXPECT_EQ(c(MainCtl::cboLife).sel_start, 4);
+    EXPECT_EQ(c(MainCtl::cboLife).sel_length, 0);
+    window.TypeText("1");
+    EXPECT_EQ(c(MainCtl::cboLife).text, "27.51");
+}
+
 // ------------------------------------------------------------------ validation
 // (every message, focus and red caption is a golden command-line case)
 
@@ -261,13 +285,13 @@ TEST_F(WindowTest, ExchangeFieldsGoTogether) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "7");
     Enter(MainCtl::txtCost, "10000");
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
     Enter(MainCtl::txtSalesPrice, "100");
     Calculate();
     EXPECT_EQ(Status(), "Adj Tax Basis is required if Sales Price is populated! ");
     EXPECT_EQ(f().focus(), MainCtl::txtAdjTaxBasis);
     EXPECT_EQ(c(MainCtl::lblAdjTaxBasis).fore, kRed);
-    ASSERT_TRUE(window.Focus(MainCtl::txtSalesPrice));
+    ASSERT_EQ(window.Focus(MainCtl::txtSalesPrice), Outcome::Done);
     window.KeyDown(key::kDelete);
     Enter(MainCtl::txtAdjTaxBasis, "100");
     Calculate();
@@ -291,7 +315,7 @@ TEST_F(CalculateTest, SamePressSameGridAndFailedPressKeepsPrint) {
     EXPECT_EQ(Amounts(), first);
     EXPECT_EQ(Status(), "Method: MACRS 200% DB");
     EXPECT_EQ(c(MainCtl::stbMain).fore, kBlue);
-    ASSERT_TRUE(window.Focus(MainCtl::txtCost));
+    ASSERT_EQ(window.Focus(MainCtl::txtCost), Outcome::Done);
     window.TypeText("0");
     Calculate();
     EXPECT_EQ(Status(), "Cost Missing! ");
@@ -303,7 +327,7 @@ TEST_F(CalculateTest, SamePressSameGridAndFailedPressKeepsPrint) {
 
 TEST_F(CalculateTest, BadLifeTextIsReportedThenReadAsItsLeadingNumber) {
     Choose(MainCtl::cboMethod, "MACRS");
-    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    ASSERT_EQ(window.Focus(MainCtl::cboLife), Outcome::Done);
     window.TypeText("27.5.5");
     Enter(MainCtl::txtCost, "100000");
     InService("032004");
@@ -318,7 +342,7 @@ TEST_F(CalculateTest, BadLifeTextIsReportedThenReadAsItsLeadingNumber) {
 
 TEST_F(CalculateTest, LifeOfZeroDividesByZero) {
     Choose(MainCtl::cboMethod, "Straight Line");
-    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    ASSERT_EQ(window.Focus(MainCtl::cboLife), Outcome::Done);
     window.TypeText("0");
     Enter(MainCtl::txtCost, "100");
     InService("012004");

@@ -21,14 +21,14 @@ class ScheduleTest : public WindowTest {
         if (from_list) {
             Choose(MainCtl::cboLife, life);
         } else if (!life.empty()) {
-            ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+            ASSERT_EQ(window.Focus(MainCtl::cboLife), Outcome::Done);
             window.TypeText(life);
         }
         Enter(MainCtl::txtCost, cost);
         InService(in_service);
     }
     void Sold(const std::string& digits) {
-        ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+        ASSERT_EQ(window.Focus(MainCtl::mskSold), Outcome::Done);
         window.TypeText(digits);
     }
     static std::string Money(double v) { return Format(v, Pattern::Amount); }
@@ -53,7 +53,7 @@ TEST_P(MacrsTableTest, TheConventionAndQuarterPickTheTable) {
     const TableCase& t = GetParam();
     Asset("MACRS", t.life, "123456.78", t.in_service, true);
     if (t.mid_quarter) {
-        ASSERT_TRUE(window.Click(MainCtl::optConvention1));
+        ASSERT_EQ(window.Click(MainCtl::optConvention1), Outcome::Done);
     }
     Calculate();
     auto amounts = Amounts();
@@ -124,10 +124,10 @@ TEST_F(ScheduleTest, NoTableLifeReportsEveryYearUnderTheTitleOfItsQuarter) {
     const std::pair<const char*, const char*> quarters[] = {
         {"022004", "MACRS Error"}, {"052004", "MACRS 2 Error"}, {"112004", "MACRS 3 Error"}};
     for (auto [in_service, title] : quarters) {
-        ASSERT_TRUE(window.Click(MainCtl::cmdClear));
+        ASSERT_EQ(window.Click(MainCtl::cmdClear), Outcome::Done);
         platform.boxes.clear();
         Asset("MACRS", "39", "10000", in_service);
-        ASSERT_TRUE(window.Click(MainCtl::optConvention1));  // a typed life does not lock Mid Month
+        ASSERT_EQ(window.Click(MainCtl::optConvention1), Outcome::Done);  // a typed life does not lock Mid Month
         Calculate();
         ASSERT_EQ(platform.boxes.size(), 40u) << in_service;
         for (const auto& box : platform.boxes) {
@@ -155,10 +155,10 @@ class SaleYearTest : public ScheduleTest, public ::testing::WithParamInterface<S
 
 TEST_P(SaleYearTest, TheSaleYearIsCutAndEndsTheSchedule) {
     const SaleCase& s = GetParam();
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
     Asset("MACRS", s.life, "10000", s.in_service, true);
     if (std::string(s.convention) == "mid-quarter") {
-        ASSERT_TRUE(window.Click(MainCtl::optConvention1));
+        ASSERT_EQ(window.Click(MainCtl::optConvention1), Outcome::Done);
     }
     Calculate();
     auto full = Amounts();
@@ -200,7 +200,7 @@ TEST_F(ScheduleTest, AdsBusinessUseOfOneIsOnePercentToTheEngineAndAllToTheGrid) 
 
 TEST_F(ScheduleTest, AllowanceComesOffTheMacrsBasis) {
     Asset("MACRS", "5", "10000", "012004", true);
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "3000");
     Calculate();
     EXPECT_EQ(Cell(1, 2), "1,400.00 ");
@@ -253,7 +253,7 @@ TEST_F(VehicleTest, CappedYearsRunUntilTheBasisIsUsed) {
 
 TEST_F(VehicleTest, AllowanceIsCutToTheFirstYearLimit) {
     Car("Automobiles (5)", "", "30000");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "9000");
     Calculate();
     ASSERT_EQ(platform.boxes.size(), 1u);
@@ -270,7 +270,7 @@ TEST_F(VehicleTest, AllowanceIsCutToTheFirstYearLimit) {
 
 TEST_F(VehicleTest, ZeroThirtyPercentLimitFallsBackToTheFirstYear) {
     Car("Truck/Van (5)", "", "30000");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     Calculate();
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "3260");
     EXPECT_EQ(Cell(1, 2), ".00 ");
@@ -278,14 +278,14 @@ TEST_F(VehicleTest, ZeroThirtyPercentLimitFallsBackToTheFirstYear) {
 
 TEST_F(VehicleTest, HundredPercentUsesTheFiftyPercentLimit) {
     Car("Automobiles (5)", "", "30000");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus100));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus100), Outcome::Done);
     Calculate();
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "10610");
 }
 
 TEST_F(VehicleTest, BlankLimitIsAConversionFault) {
     Car("Automobiles, Clean Fuel (5)", "", "30000");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     Calculate();
     ASSERT_FALSE(platform.boxes.empty());
     EXPECT_EQ(platform.boxes[0].title, "MACRSauto Error");
@@ -299,9 +299,9 @@ TEST_F(VehicleTest, YearWithoutRecordAndSaleYear) {
     EXPECT_EQ(Status(),
               "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.");
     EXPECT_TRUE(Amounts().empty());
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
     InService("012004");
-    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+    ASSERT_EQ(window.Focus(MainCtl::mskSold), Outcome::Done);
     window.TypeText("062006");
     Calculate();
     EXPECT_EQ(Amounts(), (std::vector<std::string>{"3,060.00 ", "4,900.00 ", "1,475.00 "}));

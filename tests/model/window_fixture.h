@@ -56,9 +56,9 @@ class WindowTest : public ::testing::Test {
         for (std::size_t i = 0; i < items.size(); ++i) {
             if (items[i] == text) {
                 if (list == MainCtl::cboClass) {
-                    ASSERT_TRUE(window.OpenList(list));
+                    ASSERT_EQ(window.OpenList(list), Outcome::Done);
                 }
-                ASSERT_TRUE(window.ChooseItem(list, static_cast<int>(i)));
+                ASSERT_EQ(window.ChooseItem(list, static_cast<int>(i)), Outcome::Done);
                 return;
             }
         }
@@ -67,16 +67,16 @@ class WindowTest : public ::testing::Test {
     // Focus the field, type the text key by key, and leave it with Tab.
     void Enter(MainCtl field, const std::string& text) {
         if (f().focus() == field) window.Tab();
-        ASSERT_TRUE(window.Focus(field)) << Design(field).name;
+        ASSERT_EQ(window.Focus(field), Outcome::Done) << Design(field).name;
         window.TypeText(text);
         if (f().focus() == field) window.Tab();
     }
     void InService(const std::string& digits) {
         if (f().focus() == MainCtl::txtInService) window.Tab();
-        ASSERT_TRUE(window.Focus(MainCtl::txtInService));
+        ASSERT_EQ(window.Focus(MainCtl::txtInService), Outcome::Done);
         window.TypeText(digits);
     }
-    void Calculate() { ASSERT_TRUE(window.Click(MainCtl::cmdCalculate)); }
+    void Calculate() { ASSERT_EQ(window.Click(MainCtl::cmdCalculate), Outcome::Done); }
     std::string Status() { return c(MainCtl::stbMain).caption; }
     std::string Cell(int row, int col) { return f().grid.Text(row, col); }
     // The depreciation texts of the rows that show a year, in year order.
