@@ -17,23 +17,10 @@
 #include "bench/assets.h"
 #include "engine/amounts.h"
 #include "engine/numtext.h"
+#include "platform/fakes.h"
 
 namespace orvane::bench {
 namespace {
-
-class QuietPlatform : public MessageBoxes, public Beeper, public Clock, public TextMetrics {
-  public:
-    MsgAnswer Show(std::string_view, std::string_view, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-    void Beep() override {}
-    Date Today() const override { return {2024, 6, 15}; }
-    int TextWidthTwips(std::string_view t) const override {
-        return static_cast<int>(t.size()) * 90;
-    }
-    int ScrollBarWidthPixels() const override { return 17; }
-    int TwipsPerPixel() const override { return 15; }
-};
 
 void ChooseText(MainWindowModel& m, MainCtl list, std::string_view text) {
     const auto& items = m.controls()[list].items;
@@ -43,8 +30,8 @@ void ChooseText(MainWindowModel& m, MainCtl list, std::string_view text) {
 }
 
 void BM_Calculate39YearsThroughTheWindow(benchmark::State& state) {
-    QuietPlatform platform;
-    MainWindowModel m(Services{&platform, &platform, &platform, &platform});
+    fakes::Platform platform;
+    MainWindowModel m(platform.services());
     m.Form_Load();
     ChooseText(m, MainCtl::cboMethod, "MACRS");
     m.OpenList(MainCtl::cboClass);

@@ -5,13 +5,15 @@
 #include <optional>
 #include <string_view>
 
+#include "cli/options.h"
 #include "limits/ansi.h"
 #include "limits/data_file.h"
 #include "limits/data_folder.h"
 #include "limits/limit_editor_model.h"
 #include "limits/vehicle_limit_files.h"
+#include "platform/fakes.h"
 
-namespace orvane {
+namespace orvane::cli {
 namespace {
 
 constexpr std::string_view kTool = "orvane-cli edit-limits";
@@ -19,35 +21,14 @@ constexpr std::string_view kTool = "orvane-cli edit-limits";
 constexpr int kScreenWidth = 15360;
 constexpr int kScreenHeight = 11520;
 
-constexpr std::string_view kUsage =
-    "usage: orvane-cli edit-limits --file AutoMax.DAT|Electric.DAT|TruckMax.DAT\n"
-    "                              [--limits-dir DIR] [--json] ACTION...\n"
-    "actions, run in order:\n"
-    "  --next, --previous, --add, --delete, --save, --close   press the button\n"
-    "  --set FIELD=TEXT      type TEXT into FIELD (txtYear, txtYear0 ... txtYear5)\n"
-    "  --answer yes|no|cancel  answer to the questions that follow (default yes)\n";
+constexpr std::string_view kNoteTitle = "orvane-cli";
 
-struct UsageError {
-    std::string message;
-};
-
-enum class Act { Next, Previous, Add, Delete, Save, Close, Set, Answer };
-
-struct Action {
-    Act act;
-    std::string option;  // as given, for the "ignored" notes
-    std::string value;
-    EditorCtl field = EditorCtl::None;
-    std::string text;
-    MsgAnswer answer = MsgAnswer::Yes;
-};
-
-struct Options {
+// What the settings of the command line say.
+struct Settings {
     std::string file;
     std::optional<std::string> folder;
     bool json = false;
     bool help = false;
-    std::vector<Action> actions;
 };
 
 std::string_view AnswerName(MsgAnswer a) {
@@ -64,6 +45,10 @@ std::string_view AnswerName(MsgAnswer a) {
     return "";
 }
 
+MsgAnswer AnswerOf(std::string_view v) {
+    return v == "no" ? MsgAnswer::No : v == "cancel" ? MsgAnswer::Cancel : MsgAnswer::Yes;
+}
+
 bool IsRecordBox(EditorCtl id) {
     for (EditorCtl box : kRecordBoxes) {
         if (box == id) return true;
@@ -71,160 +56,130 @@ bool IsRecordBox(EditorCtl id) {
     return false;
 }
 
-Options Parse(const std::vector<std::string>& args) {
-    Options o;
-    std::size_t i = 0;
-    if (!args.empty() && args[0] == "edit-limits") ++i;
-    for (; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::optional<std::string> inline_value;
-        if (arg.rfind("--", 0) == 0) {
-            if (auto eq = arg.find('='); eq != std::string::npos) {
-                inline_value = arg.substr(eq + 1);
-                arg.resize(eq);
-            }
-        }
-        auto value = [&]() -> std::string {
-            if (inline_value) return *inline_value;
-            if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
-            return args[++i];
-        };
-        auto flag = [&](Act act) {
-            if (inline_value) throw UsageError{"option '" + arg + "' takes no value"};
-            o.actions.push_back({act, arg, "", EditorCtl::None, "", MsgAnswer::Yes});
-        };
-        if (arg == "--file") {
-            o.file = value();
-        } else if (arg == "--limits-dir") {
-            o.folder = value();
-        } else if (arg == "--json") {
-            if (inline_value) throw UsageError{"option '--json' takes no value"};
-            o.json = true;
-        } else if (arg == "--help" || arg == "-h") {
-            o.help = true;
-        } else if (arg == "--next") {
-            flag(Act::Next);
-        } else if (arg == "--previous") {
-            flag(Act::Previous);
-        } else if (arg == "--add") {
-            flag(Act::Add);
-        } else if (arg == "--delete") {
-            flag(Act::Delete);
-        } else if (arg == "--save") {
-            flag(Act::Save);
-        } else if (arg == "--close") {
-            flag(Act::Close);
-        } else if (arg == "--set") {
-            std::string v = value();
-            std::size_t eq = v.find('=');
-            if (eq == std::string::npos) {
-                throw UsageError{"option '--set' needs FIELD=TEXT, got '" + v + "'"};
-            }
-            EditorCtl field = FindEditorControl(std::string_view(v).substr(0, eq));
-            if (!IsRecordBox(field)) {
-                throw UsageError{"unknown field '" + v.substr(0, eq) +
-                                 "' (txtYear, txtYear0 ... txtYear5)"};
-            }
-            o.actions.push_back({Act::Set, arg, v, field, v.substr(eq + 1), MsgAnswer::Yes});
-        } else if (arg == "--answer") {
-            std::string v = value();
-            MsgAnswer a;
-            if (v == "yes") {
-                a = MsgAnswer::Yes;
-            } else if (v == "no") {
-                a = MsgAnswer::No;
-            } else if (v == "cancel") {
-                a = MsgAnswer::Cancel;
-            } else {
-                throw UsageError{"option '--answer' takes yes, no or cancel, got '" + v + "'"};
-            }
-            o.actions.push_back({Act::Answer, arg, v, EditorCtl::None, "", a});
-        } else {
-            throw UsageError{"unknown option '" + args[i] + "'"};
-        }
-    }
-    if (o.help) return o;
-    if (o.file.empty()) throw UsageError{"missing --file"};
-    bool known = false;
-    for (std::string_view name : kLimitFileNames)
-        known = known || name == o.file;
-    if (!known) {
-        throw UsageError{"--file must be AutoMax.DAT, Electric.DAT or TruckMax.DAT, got '" +
-                         o.file + "'"};
-    }
-    return o;
+// The box named by FIELD=TEXT.
+EditorCtl FieldOf(const std::string& value) {
+    auto eq = value.find('=');
+    return eq == std::string::npos ? EditorCtl::None
+                                   : FindEditorControl(std::string_view(value).substr(0, eq));
 }
 
-struct Message {
-    std::string title;
-    std::string text;
-    std::string answer;
-};
+void CheckField(std::string_view option, const std::string& value) {
+    if (!IsRecordBox(FieldOf(value)))
+        BadValue(option, "FIELD=TEXT with FIELD one of txtYear, txtYear0 ... txtYear5", value);
+}
 
-// Records every box and answers it: OK, or the current answer to a question.
-class RecordingBoxes : public MessageBoxes {
+// Carries out the actions on the editor, as a person would; nothing reaches a closed window.
+class Runner {
   public:
-    MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override {
-        MsgAnswer a = buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
-        messages.push_back({std::string(title.empty() ? kAppTitle : title), std::string(text),
-                            std::string(AnswerName(a))});
-        return a;
-    }
-    void Note(std::string text) { messages.push_back({"orvane-cli", std::move(text), ""}); }
+    Runner(LimitEditorModel& window, fakes::ScriptedMessageBoxes& boxes)
+        : w_(window), boxes_(boxes) {}
 
-    MsgAnswer answer = MsgAnswer::Yes;
-    std::vector<Message> messages;
-};
-
-class CountingBeeper : public Beeper {
-  public:
-    void Beep() override { ++count; }
-    int count = 0;
-};
-
-void Perform(LimitEditorModel& w, RecordingBoxes& boxes, const Action& a) {
-    if (a.act == Act::Answer) {
-        boxes.answer = a.answer;
-        return;
+    void Start(std::string_view option, const std::string& value) {
+        option_ = option;
+        value_ = &value;
     }
-    if (!w.loaded()) {
-        std::string shown = a.option;
-        if (!a.value.empty()) shown += " " + a.value;
-        boxes.Note("ignored: " + shown + " (the window is closed)");
-        return;
+
+    void Press(EditorCtl button) {
+        if (Open()) w_.Click(button);
     }
-    switch (a.act) {
-        case Act::Next:
-            w.Click(EditorCtl::cmdNext);
-            break;
-        case Act::Previous:
-            w.Click(EditorCtl::cmdPrevious);
-            break;
-        case Act::Add:
-            w.Click(EditorCtl::cmdAdd);
-            break;
-        case Act::Delete:
-            w.Click(EditorCtl::cmdDelete);
-            break;
-        case Act::Save:
-            w.Click(EditorCtl::cmdSave);
-            break;
-        case Act::Close:
-            w.Click(EditorCtl::cmdClose);
-            break;
-        case Act::Set: {
-            w.SetFocus(a.field);
-            w.Select(a.field, 0, CharCount(w.controls[a.field].text));
-            if (a.text.empty()) {
-                w.PressDelete(a.field);
-            } else {
-                w.Type(a.field, a.text);
-            }
-            break;
+
+    // Clicks into the box, selects its text and types the new text over it; an empty text is
+    // removed with the Delete key.
+    void Set(const std::string& field_and_text) {
+        if (!Open()) return;
+        const EditorCtl field = FieldOf(field_and_text);
+        const std::string text = field_and_text.substr(field_and_text.find('=') + 1);
+        w_.SetFocus(field);
+        w_.Select(field, 0, CharCount(w_.controls[field].text));
+        if (text.empty()) {
+            w_.PressDelete(field);
+        } else {
+            w_.Type(field, text);
         }
-        case Act::Answer:
-            break;
     }
+
+    // The answer to the questions that follow.
+    void Answer(MsgAnswer answer) { boxes_.fallback = answer; }
+
+  private:
+    bool Open() {
+        if (w_.loaded()) return true;
+        std::string shown = "--" + std::string(option_);
+        if (!value_->empty()) shown += " " + *value_;
+        boxes_.shown.push_back(
+            {"ignored: " + shown + " (the window is closed)", std::string(kNoteTitle)});
+        return false;
+    }
+
+    LimitEditorModel& w_;
+    fakes::ScriptedMessageBoxes& boxes_;
+    std::string_view option_;
+    const std::string* value_ = nullptr;
+};
+
+using EditorOption = Option<Settings, Runner>;
+
+constexpr std::string_view kAnswers[] = {"yes", "no", "cancel"};
+
+// Actions first, then settings.
+constexpr EditorOption kOptions[] = {
+    {.name = "next",
+     .help = "press Next",
+     .action = [](Runner& r, const std::string&) { r.Press(EditorCtl::cmdNext); }},
+    {.name = "previous",
+     .help = "press Previous",
+     .action = [](Runner& r, const std::string&) { r.Press(EditorCtl::cmdPrevious); }},
+    {.name = "add",
+     .help = "press Add",
+     .action = [](Runner& r, const std::string&) { r.Press(EditorCtl::cmdAdd); }},
+    {.name = "delete",
+     .help = "press Delete",
+     .action = [](Runner& r, const std::string&) { r.Press(EditorCtl::cmdDelete); }},
+    {.name = "save",
+     .help = "press Save",
+     .action = [](Runner& r, const std::string&) { r.Press(EditorCtl::cmdSave); }},
+    {.name = "close",
+     .help = "press Close",
+     .action = [](Runner& r, const std::string&) { r.Press(EditorCtl::cmdClose); }},
+    {.name = "set",
+     .value = "FIELD=TEXT",
+     .help = "type TEXT over the text of FIELD (txtYear, txtYear0 ... txtYear5)",
+     .check = CheckField,
+     .action = [](Runner& r, const std::string& v) { r.Set(v); }},
+    {.name = "answer",
+     .help = "the answer to the questions that follow (yes until given)",
+     .choices = kAnswers,
+     .action = [](Runner& r, const std::string& v) { r.Answer(AnswerOf(v)); }},
+
+    {.name = "file",
+     .help = "the limit file to edit",
+     .choices = kLimitFileNames,
+     .setting = [](Settings& s, const std::string& v) { s.file = v; }},
+    {.name = "limits-dir",
+     .value = "DIR",
+     .help = "the folder of the limit files",
+     .check = FolderName,
+     .setting = [](Settings& s, const std::string& v) { s.folder = v; }},
+    {.name = "json",
+     .help = "print one JSON object instead of a readable text",
+     .setting = [](Settings& s, const std::string&) { s.json = true; }},
+    {.name = "help",
+     .help = "show this text",
+     .setting = [](Settings& s, const std::string&) { s.help = true; }},
+};
+constexpr std::span<const EditorOption> kTable = kOptions;
+constexpr std::size_t kFirstSetting = IndexOf(kOptions, "file");
+
+std::string Usage() {
+    return "usage: orvane-cli edit-limits --file FILE [--limits-dir DIR] [--json] ACTION...\n"
+           "Opens the limit file as the Tools menu does, runs the actions in order on the limit "
+           "editor\nand prints the editor's state.\nactions:\n" +
+           OptionLines(kTable.first(kFirstSetting)) + "settings:\n" +
+           OptionLines(kTable.subspan(kFirstSetting));
+}
+
+bool IsNote(const fakes::ScriptedMessageBoxes::Shown& m) {
+    return m.title == kNoteTitle;
 }
 
 std::vector<std::string> RedLabels(const LimitEditorControls& f) {
@@ -236,7 +191,7 @@ std::vector<std::string> RedLabels(const LimitEditorControls& f) {
 }
 
 void PrintJson(std::ostream& out, const std::string& path, const LimitEditorModel& w,
-               const DataFile& data, const RecordingBoxes& boxes, int beeps) {
+               const DataFile& data, const fakes::Platform& p) {
     using nlohmann::ordered_json;
     const LimitEditorControls& f = w.controls;
     ordered_json j;
@@ -259,11 +214,11 @@ void PrintJson(std::ostream& out, const std::string& path, const LimitEditorMode
     j["record_count"] = data.RecordCount;
     j["dirty"] = w.IsDirty;
     j["focus"] = f.focus == EditorCtl::None ? std::string() : std::string(Design(f.focus).name);
-    j["beeps"] = beeps;
+    j["beeps"] = p.beeper.beeps;
     ordered_json messages = ordered_json::array();
-    for (const Message& m : boxes.messages) {
-        ordered_json one = {{"title", m.title}, {"text", m.text}};
-        if (!m.answer.empty()) one["answer"] = m.answer;
+    for (const auto& m : p.boxes.shown) {
+        ordered_json one = {{"title", m.ShownTitle()}, {"text", m.text}};
+        if (!IsNote(m)) one["answer"] = AnswerName(m.answer);
         messages.push_back(one);
     }
     j["messages"] = messages;
@@ -271,7 +226,7 @@ void PrintJson(std::ostream& out, const std::string& path, const LimitEditorMode
 }
 
 void PrintText(std::ostream& out, const std::string& path, const LimitEditorModel& w,
-               const DataFile& data, const RecordingBoxes& boxes, int beeps) {
+               const DataFile& data, const fakes::Platform& p) {
     const LimitEditorControls& f = w.controls;
     out << "File: " << path << '\n';
     out << "Window: " << f.caption << (w.loaded() ? "" : " (closed)") << '\n';
@@ -289,11 +244,11 @@ void PrintText(std::ostream& out, const std::string& path, const LimitEditorMode
     const Control& status = f[EditorCtl::stbAuto];
     out << "Status: \"" << status.text << "\" (" << status.fore.Hex() << ", "
         << (status.bold ? "bold" : "regular") << ")\n";
-    if (beeps > 0) out << "Beeps: " << beeps << '\n';
-    if (!boxes.messages.empty()) out << "Messages:\n";
-    for (const Message& m : boxes.messages) {
-        out << "  [" << m.title << "] " << m.text;
-        if (!m.answer.empty()) out << "  -> " << m.answer;
+    if (p.beeper.beeps > 0) out << "Beeps: " << p.beeper.beeps << '\n';
+    if (!p.boxes.shown.empty()) out << "Messages:\n";
+    for (const auto& m : p.boxes.shown) {
+        out << "  [" << m.ShownTitle() << "] " << m.text;
+        if (!IsNote(m)) out << "  -> " << AnswerName(m.answer);
         out << '\n';
     }
 }
@@ -301,39 +256,43 @@ void PrintText(std::ostream& out, const std::string& path, const LimitEditorMode
 }  // namespace
 
 int RunEditLimitsCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    Options o;
+    Settings o;
+    std::vector<Given> actions;
     try {
-        o = Parse(args);
+        ReadOptions(kTable, args, o, actions);
+        if (!o.help && o.file.empty()) MissingOption("--file");
     } catch (const UsageError& e) {
         err << kTool << ": " << e.message << '\n';
         return 2;
     }
     if (o.help) {
-        out << kUsage;
+        out << Usage();
         return 0;
     }
     const std::filesystem::path folder = o.folder
                                              ? std::filesystem::path(*o.folder)
                                              : LimitsFolder(ProgramFolder(), ProcessEnvironment());
 
-    RecordingBoxes boxes;
-    CountingBeeper beeper;
-    DataFile data(folder, boxes);
+    fakes::Platform platform;
+    DataFile data(folder, platform.boxes);
     // As the Tools menu does: open the file, then show the window on it.
     data.OpenFile(o.file);
-    LimitEditorModel window(data, boxes, beeper, o.file);
+    LimitEditorModel window(data, platform.boxes, platform.beeper, o.file);
     window.controls.caption = std::string(EditorCaptionFor(o.file));
     window.Form_Load(kScreenWidth, kScreenHeight);
-    for (const Action& a : o.actions)
-        Perform(window, boxes, a);
+    Runner runner(window, platform.boxes);
+    for (const Given& a : actions) {
+        runner.Start(kOptions[a.index].name, a.value);
+        kOptions[a.index].action(runner, a.value);
+    }
 
     const std::string path = data.PathOf(o.file);
     if (o.json) {
-        PrintJson(out, path, window, data, boxes, beeper.count);
+        PrintJson(out, path, window, data, platform);
     } else {
-        PrintText(out, path, window, data, boxes, beeper.count);
+        PrintText(out, path, window, data, platform);
     }
     return 0;
 }
 
-}  // namespace orvane
+}  // namespace orvane::cli

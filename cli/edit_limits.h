@@ -4,19 +4,17 @@
 //
 //   orvane-cli edit-limits --file AutoMax.DAT [--limits-dir DIR] [--json] ACTION...
 //
-// Actions run in order: --next, --previous, --add, --delete, --save, --close (the buttons),
-// --set FIELD=TEXT (click into the box, select its text and type TEXT key by key; an empty TEXT
-// is removed with the Delete key), --answer yes|no|cancel (the answer to the questions that
-// follow; yes until given).
+// Its option table lists the actions: the buttons, typing over a box, and the answer to the
+// questions that follow.
 
 #include <ostream>
 #include <string>
 #include <vector>
 
-namespace orvane {
+namespace orvane::cli {
 
 // `args` are the arguments after "edit-limits". Returns the exit status: 0 after running, 2 for
 // a wrong command line (one line on `err`).
 int RunEditLimitsCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-}  // namespace orvane
+}  // namespace orvane::cli

@@ -1,115 +1,40 @@
 #include "cli/script.h"
 
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string_view>
 
-#include <cxxopts.hpp>
 #include <nlohmann/json.hpp>
 
 #include "app/model/main_window_model.h"
 #include "cli/edit_limits.h"
+#include "cli/options.h"
 #include "cli/print.h"
 #include "engine/numtext.h"
+#include "limits/ansi.h"
 #include "limits/data_folder.h"
 #include "limits/vehicle_limit_files.h"
+#include "platform/fakes.h"
 
 namespace orvane::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::string_view kUsage = R"USAGE(orvane-cli [ACTION|SETTING]...
-Each action is one user action on the main window, applied in the order given, by the same
-handlers the window uses. When they are used up it prints the window's state and exits 0
-(exit 2 with a one-line error for an unknown option or a missing value). An action that a person
-could not carry out at that moment (a disabled control, an entry that is not in its list) changes
-nothing and adds {"title": "orvane-cli", "text": "ignored: --option VALUE (why)"} to "messages".
-A message box is recorded in "messages" and answered with its default (OK; a Yes/No/Cancel
-question takes --answer yes|no|cancel, default yes).
+// ------------------------------------------------------------------ the settings
 
-Actions (may repeat; order matters):
-  --asset-type regular|relinquished|replacement  click that asset-type option
-  --method TEXT            choose TEXT in the method list
-  --class TEXT             open the class list, then choose the entry whose text is TEXT
-  --life TEXT              choose TEXT from the life list
-  --type-life TEXT         type TEXT into the life box key by key (filter, key-up logic)
-  --business TEXT          focus the business-use box, type TEXT key by key, leave it
-  --convention half-year|mid-quarter|mid-month   click that option
-  --in-service MMYYYY|MM/YYYY   type the six digits into the in-service box
-  --cost TEXT              focus the cost box, type TEXT key by key, leave it
-  --allowance 30|50|100    click that allowance box (it toggles)
-  --sales-price TEXT       focus, type key by key, leave
-  --adj-tax-basis TEXT     focus, type key by key, leave
-  --sold MMYYYY|MM/YYYY    type the six digits into the date-sold box
-  --description TEXT       focus, type, leave
-  --paste FIELD=TEXT       focus the text box FIELD (txtCost, cboLife, ...) and paste TEXT
-An empty TEXT erases the field: its text is selected and Delete pressed.
-  --calculate              press Calculate (added once at the end if the last action is not it)
-  --clear                  press Clear
-  --print                  press Print: the schedule's page on the system's default printer
-  --print-pdf FILE         press Print with the page going into FILE as a PDF instead (letter
-                           paper); both want a schedule, so --calculate first
-Settings:
-  --limits-dir DIR         folder of AutoMax.DAT, Electric.DAT, TruckMax.DAT
-  --today YYYY-MM-DD       the date the program takes as today
-  --json                   print one JSON object instead of a readable table
-  --answer yes|no|cancel   the answer to a Yes/No/Cancel question (default yes)
-  --batch FILE             many assets: each line of FILE is one asset's actions (same options,
-                           shell-style quoting); each starts from a freshly loaded window; prints one
-                           compact JSON line per asset: {"status": ..., "rows": [[year, depreciation,
-                           adj tax basis] texts of the rows that have a year], "messages": [...]}
-  --help                   show this text
-
-orvane-cli edit-limits --file AutoMax.DAT|Electric.DAT|TruckMax.DAT [--limits-dir DIR] [--json]
-           [--next] [--previous] [--add] [--delete] [--save] [--close] [--set FIELD=TEXT]
-           [--answer yes|no|cancel]
-  scripts the limit table editor on one limit file the same way (FIELD: txtYear, txtYear0 to
-  txtYear5) and prints the editor's state.
-)USAGE";
-
-struct UsageError {
-    std::string message;
-};
-
-// ------------------------------------------------------------------ the platform, scripted
-
-struct Message {
-    std::string title;
-    std::string text;
-};
-
-class Recorder final : public MessageBoxes, public Beeper {
-  public:
+// What the settings of the command line say; the actions are kept apart, in order.
+struct Script {
+    std::optional<std::string> limits_dir;
+    std::optional<Date> today;
     MsgAnswer answer = MsgAnswer::Yes;
-    std::vector<Message> messages;
-    int beeps = 0;
-
-    MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override {
-        messages.push_back({std::string(title.empty() ? kAppTitle : title), std::string(text)});
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
-    }
-    void Beep() override { ++beeps; }
-};
-
-class FixedClock final : public Clock {
-  public:
-    Date today;
-    Date Today() const override { return today; }
-};
-
-// Widths of the window's 8-point sans-serif font, close enough to size a drop-down list.
-class ApproxMetrics final : public TextMetrics {
-  public:
-    int TextWidthTwips(std::string_view text) const override {
-        return static_cast<int>(text.size()) * 90;
-    }
-    int ScrollBarWidthPixels() const override { return 17; }
-    int TwipsPerPixel() const override { return 15; }
+    std::optional<std::string> batch;
+    bool json = false;
+    bool help = false;
 };
 
 Date SystemToday() {
@@ -119,130 +44,46 @@ Date SystemToday() {
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
 }
 
-Date ParseDate(const std::string& s) {
+std::optional<Date> ReadDate(const std::string& s) {
     int y = 0, m = 0, d = 0;
     char tail = 0;
     if (std::sscanf(s.c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 || m < 1 || m > 12 || d < 1 ||
         d > 31 || y < 100 || y > 9999) {
-        throw UsageError{"--today takes a date YYYY-MM-DD, not '" + s + "'"};
+        return std::nullopt;
     }
-    return {y, m, d};
+    return Date{y, m, d};
 }
 
-// ------------------------------------------------------------------ options
-
-// Every option: its name and whether it takes a value.
-struct OptionInfo {
-    const char* name;
-    bool takes_value;
-};
-constexpr OptionInfo kOptions[] = {
-    {"asset-type", true}, {"method", true},      {"class", true},       {"life", true},
-    {"type-life", true},  {"business", true},    {"convention", true},  {"in-service", true},
-    {"cost", true},       {"allowance", true},   {"sales-price", true}, {"adj-tax-basis", true},
-    {"sold", true},       {"description", true}, {"paste", true},       {"calculate", false},
-    {"clear", false},     {"limits-dir", true},  {"today", true},       {"json", false},
-    {"answer", true},     {"batch", true},       {"help", false},       {"print", false},
-    {"print-pdf", true},
-};
-
-cxxopts::Options MakeOptions() {
-    cxxopts::Options o("orvane-cli", "Scripted user of the main window");
-    auto adder = o.add_options();
-    for (const auto& option : kOptions) {
-        if (option.takes_value) {
-            adder(option.name, "", cxxopts::value<std::string>());
-        } else {
-            adder(option.name, "");
-        }
-    }
-    return o;
+void CheckDate(std::string_view option, const std::string& value) {
+    if (!ReadDate(value)) BadValue(option, "a date YYYY-MM-DD", value);
 }
 
-struct Action {
-    std::string option;
-    std::string value;
-};
-
-struct Script {
-    std::vector<Action> actions;
-    std::optional<std::string> limits_dir;
-    std::optional<std::string> today;
-    std::optional<std::string> answer;
-    std::optional<std::string> batch;
-    bool json = false;
-    bool help = false;
-};
-
-void Assign(Script& s, const std::string& key, std::string value) {
-    if (key == "json") {
-        s.json = true;
-    } else if (key == "help") {
-        s.help = true;
-    } else if (key == "limits-dir") {
-        s.limits_dir = std::move(value);
-    } else if (key == "today") {
-        s.today = std::move(value);
-    } else if (key == "answer") {
-        s.answer = std::move(value);
-    } else if (key == "batch") {
-        s.batch = std::move(value);
-    } else {
-        s.actions.push_back({key, std::move(value)});
-    }
+// The text box or list named by FIELD=TEXT.
+MainCtl PasteField(const std::string& value) {
+    auto eq = value.find('=');
+    return eq == std::string::npos ? MainCtl::None : FindControl(value.substr(0, eq));
 }
 
-// The quick road for the plain "--option value" words of a batch line; anything else (an
-// unknown option, a missing value, "--option=value") goes to the full parser, which also words
-// the errors.
-std::optional<Script> QuickParse(const std::vector<std::string>& args) {
-    Script s;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& word = args[i];
-        if (!word.starts_with("--")) return std::nullopt;
-        std::string_view name = std::string_view(word).substr(2);
-        const OptionInfo* known = nullptr;
-        for (const auto& o : kOptions) {
-            if (name == o.name) known = &o;
-        }
-        if (known == nullptr) return std::nullopt;
-        if (!known->takes_value) {
-            Assign(s, word.substr(2), "true");
-            continue;
-        }
-        if (i + 1 >= args.size() || args[i + 1].starts_with("-")) return std::nullopt;
-        Assign(s, word.substr(2), args[++i]);
-    }
-    return s;
+void CheckPaste(std::string_view option, const std::string& value) {
+    if (PasteField(value) == MainCtl::None)
+        BadValue(option, "FIELD=TEXT with FIELD a text box of the window", value);
 }
 
-Script Parse(cxxopts::Options& options, const std::vector<std::string>& args) {
-    std::vector<const char*> argv;
-    argv.push_back("orvane-cli");
-    for (const auto& a : args)
-        argv.push_back(a.c_str());
-    Script s;
-    try {
-        auto result = options.parse(static_cast<int>(argv.size()), argv.data());
-        if (!result.unmatched().empty()) {
-            throw UsageError{"unexpected argument '" + result.unmatched().front() + "'"};
-        }
-        for (const auto& kv : result.arguments())
-            Assign(s, kv.key(), kv.value());
-    } catch (const cxxopts::exceptions::exception& e) {
-        throw UsageError{e.what()};
-    }
-    return s;
+void CheckPrinting(std::string_view option, const std::string&) {
+    if (!CliPrinter::Available())
+        NotAvailable(option, "this orvane-cli was built without printing");
 }
 
-MsgAnswer ParseAnswer(const std::string& v) {
-    if (v == "yes") return MsgAnswer::Yes;
-    if (v == "no") return MsgAnswer::No;
-    if (v == "cancel") return MsgAnswer::Cancel;
-    throw UsageError{"--answer takes yes, no or cancel, not '" + v + "'"};
+void CheckPdfFile(std::string_view option, const std::string& value) {
+    if (value.empty()) BadValue(option, "the name of the PDF file to write", value);
+    CheckPrinting(option, value);
 }
 
-// ------------------------------------------------------------------ applying actions
+MsgAnswer AnswerOf(std::string_view v) {
+    return v == "no" ? MsgAnswer::No : v == "cancel" ? MsgAnswer::Cancel : MsgAnswer::Yes;
+}
+
+// ------------------------------------------------------------------ the actions
 
 int FindItem(const Control& list, const std::string& text) {
     for (std::size_t i = 0; i < list.items.size(); ++i) {
@@ -251,106 +92,89 @@ int FindItem(const Control& list, const std::string& text) {
     return -1;
 }
 
+// Carries out the actions on one window, as a person would. An action that a person could not
+// carry out at that moment changes nothing and leaves a note among the messages.
 class Runner {
   public:
-    Runner(MainWindowModel& model, Recorder& recorder, CliPrinter& printer)
-        : m_(model), rec_(recorder), printer_(printer) {}
+    Runner(MainWindowModel& model, fakes::ScriptedMessageBoxes& boxes, CliPrinter& printer)
+        : m_(model), boxes_(boxes), printer_(printer) {}
 
-    void Apply(const Action& a) {
-        const std::string& v = a.value;
-        const std::string& o = a.option;
-        if (o == "asset-type") {
-            MainCtl id = v == "regular"        ? MainCtl::optAssetType0
-                         : v == "relinquished" ? MainCtl::optAssetType1
-                         : v == "replacement"  ? MainCtl::optAssetType2
-                                               : Bad(a, "regular, relinquished or replacement");
-            ClickOrIgnore(a, id);
-        } else if (o == "method") {
-            Choose(a, MainCtl::cboMethod, false);
-        } else if (o == "class") {
-            Choose(a, MainCtl::cboClass, true);
-        } else if (o == "life") {
-            Choose(a, MainCtl::cboLife, false);
-        } else if (o == "type-life") {
-            // Typing in the life box goes on from its caret: after a choice from the list, the
-            // end of the chosen text.
-            if (FocusOrIgnore(a, MainCtl::cboLife)) m_.TypeText(v);
-        } else if (o == "business") {
-            TypeAndLeave(a, MainCtl::txtBusinessPercent);
-        } else if (o == "convention") {
-            MainCtl id = v == "half-year"     ? MainCtl::optConvention0
-                         : v == "mid-quarter" ? MainCtl::optConvention1
-                         : v == "mid-month"   ? MainCtl::optConvention2
-                                              : Bad(a, "half-year, mid-quarter or mid-month");
-            ClickOrIgnore(a, id);
-        } else if (o == "in-service") {
-            if (FocusOrIgnore(a, MainCtl::txtInService)) TypeOrErase(MainCtl::txtInService, v);
-        } else if (o == "cost") {
-            TypeAndLeave(a, MainCtl::txtCost);
-        } else if (o == "allowance") {
-            MainCtl id = v == "30"    ? MainCtl::chkBonus
-                         : v == "50"  ? MainCtl::chkBonus50
-                         : v == "100" ? MainCtl::chkBonus100
-                                      : Bad(a, "30, 50 or 100");
-            ClickOrIgnore(a, id);
-        } else if (o == "sales-price") {
-            TypeAndLeave(a, MainCtl::txtSalesPrice);
-        } else if (o == "adj-tax-basis") {
-            TypeAndLeave(a, MainCtl::txtAdjTaxBasis);
-        } else if (o == "sold") {
-            if (FocusOrIgnore(a, MainCtl::mskSold)) TypeOrErase(MainCtl::mskSold, v);
-        } else if (o == "description") {
-            TypeAndLeave(a, MainCtl::txtDescription);
-        } else if (o == "paste") {
-            auto eq = v.find('=');
-            MainCtl id = eq == std::string::npos ? MainCtl::None : FindControl(v.substr(0, eq));
-            if (id == MainCtl::None) Bad(a, "FIELD=TEXT with FIELD a text box of the window");
-            if (FocusOrIgnore(a, id)) m_.Paste(std::string_view(v).substr(eq + 1));
-        } else if (o == "calculate") {
-            ClickOrIgnore(a, MainCtl::cmdCalculate);
-        } else if (o == "clear") {
-            ClickOrIgnore(a, MainCtl::cmdClear);
-        } else if (o == "print" || o == "print-pdf") {
-            if (!m_.controls().Usable(MainCtl::cmdPrint)) return Ignore(a, "cmdPrint is disabled");
-            if (o == "print") {
-                printer_.UseDefaultPrinter();
-            } else {
-                printer_.UsePdfFile(v);
-            }
-            m_.Click(MainCtl::cmdPrint);
-        }
-    }
-
-  private:
-    [[noreturn]] MainCtl Bad(const Action& a, std::string_view expected) {
-        throw UsageError{"--" + a.option + " takes " + std::string(expected) + ", not '" + a.value +
-                         "'"};
-    }
-
-    void Ignore(const Action& a, std::string_view why) {
-        std::string text = "ignored: --" + a.option;
-        if (!a.value.empty() && a.value != "true") text += " " + a.value;
-        text += " (" + std::string(why) + ")";
-        rec_.messages.push_back({"orvane-cli", text});
+    // The option about to run (its name without "--"), for the notes.
+    void Start(std::string_view option, const std::string& value) {
+        option_ = option;
+        value_ = &value;
     }
 
     // Only an action that could not be carried out is ignored: one that faulted on the way has
     // shown its box and done what it did, and the script goes on from there as a person would.
-    void ClickOrIgnore(const Action& a, MainCtl id) {
+    void Click(MainCtl id) {
         if (m_.Click(id) == Outcome::NotPossible)
-            Ignore(a, std::string(Design(id).name) + " is disabled");
+            Ignore(std::string(Design(id).name) + " is disabled");
     }
 
-    bool FocusOrIgnore(const Action& a, MainCtl id) {
+    // Chooses the entry whose text is `text`; the class list is opened first.
+    void Choose(MainCtl list, const std::string& text) {
+        if (!m_.controls().Usable(list))
+            return Ignore(std::string(Design(list).name) + " is disabled");
+        int index = FindItem(m_.controls()[list], text);
+        if (index < 0) return Ignore("not in the list of " + std::string(Design(list).name));
+        if (list == MainCtl::cboClass) m_.OpenList(list);
+        m_.ChooseItem(list, index);
+    }
+
+    // Typing in the life box goes on from its caret (after a choice from the list: the end of
+    // the chosen text), as a person's typing there would.
+    void TypeLife(const std::string& text) {
+        if (Focus(MainCtl::cboLife)) m_.TypeText(text);
+    }
+
+    // Types over the whole text of a field, with the focus there already or not.
+    void Retype(MainCtl id, const std::string& text) {
+        if (Focus(id)) TypeOver(id, text);
+    }
+
+    // Retypes a field and leaves it with Tab.
+    void RetypeAndLeave(MainCtl id, const std::string& text) {
+        if (!Focus(id)) return;
+        TypeOver(id, text);
+        if (m_.controls().focus() == id) m_.Tab();
+    }
+
+    void Paste(const std::string& field_and_text) {
+        MainCtl id = PasteField(field_and_text);
+        if (Focus(id))
+            m_.Paste(std::string_view(field_and_text).substr(field_and_text.find('=') + 1));
+    }
+
+    // Presses Print with the page going to the default printer, or into the PDF file `pdf`.
+    void Print(const std::string& pdf) {
+        if (!m_.controls().Usable(MainCtl::cmdPrint)) return Ignore("cmdPrint is disabled");
+        if (pdf.empty()) {
+            printer_.UseDefaultPrinter();
+        } else {
+            printer_.UsePdfFile(pdf);
+        }
+        m_.Click(MainCtl::cmdPrint);
+    }
+
+  private:
+    void Ignore(std::string_view why) {
+        std::string text = "ignored: --" + std::string(option_);
+        if (!value_->empty()) text += " " + *value_;
+        text += " (" + std::string(why) + ")";
+        boxes_.shown.push_back({text, "orvane-cli"});
+    }
+
+    bool Focus(MainCtl id) {
         if (m_.Focus(id) != Outcome::NotPossible) return true;
-        Ignore(a, std::string(Design(id).name) + " is disabled");
+        Ignore(std::string(Design(id).name) + " is disabled");
         return false;
     }
 
-    // Selects the whole text of the field, focused already or not, and types the new text over
-    // it; an empty text erases the field (Delete on the selection).
-    void TypeOrErase(MainCtl id, const std::string& text) {
-        m_.Select(id, 0, static_cast<int>(m_.controls()[id].text.size()));
+    // Selects the whole text and types the new one over it; an empty text erases the field
+    // (Delete on the selection).
+    void TypeOver(MainCtl id, const std::string& text) {
+        m_.Select(id, 0, CharCount(m_.controls()[id].text));
         if (!text.empty()) {
             m_.TypeText(text);
             return;
@@ -359,32 +183,182 @@ class Runner {
         m_.KeyUp(key::kDelete);
     }
 
-    void TypeAndLeave(const Action& a, MainCtl id) {
-        if (!FocusOrIgnore(a, id)) return;
-        TypeOrErase(id, a.value);
-        if (m_.controls().focus() == id) m_.Tab();
-    }
-
-    void Choose(const Action& a, MainCtl list, bool open_first) {
-        if (!m_.controls().Usable(list))
-            return Ignore(a, std::string(Design(list).name) + " is disabled");
-        int index = FindItem(m_.controls()[list], a.value);
-        if (index < 0) return Ignore(a, "not in the list of " + std::string(Design(list).name));
-        if (open_first) m_.OpenList(list);
-        m_.ChooseItem(list, index);
-    }
-
     MainWindowModel& m_;
-    Recorder& rec_;
+    fakes::ScriptedMessageBoxes& boxes_;
     CliPrinter& printer_;
+    std::string_view option_;
+    const std::string* value_ = nullptr;
 };
+
+// ------------------------------------------------------------------ the option table
+
+using MainOption = Option<Script, Runner>;
+
+constexpr std::string_view kAssetTypes[] = {"regular", "relinquished", "replacement"};
+constexpr MainCtl kAssetTypeButtons[] = {MainCtl::optAssetType0, MainCtl::optAssetType1,
+                                         MainCtl::optAssetType2};
+constexpr std::string_view kConventions[] = {"half-year", "mid-quarter", "mid-month"};
+constexpr MainCtl kConventionButtons[] = {MainCtl::optConvention0, MainCtl::optConvention1,
+                                          MainCtl::optConvention2};
+constexpr std::string_view kAllowances[] = {"30", "50", "100"};
+constexpr MainCtl kAllowanceBoxes[] = {MainCtl::chkBonus, MainCtl::chkBonus50,
+                                       MainCtl::chkBonus100};
+constexpr std::string_view kAnswers[] = {"yes", "no", "cancel"};
+
+// The control of `controls` in the place of `value` among `choices` (checked already).
+template <std::size_t N>
+MainCtl Pick(const std::string_view (&choices)[N], const MainCtl (&controls)[N],
+             std::string_view value) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (choices[i] == value) return controls[i];
+    }
+    return MainCtl::None;
+}
+
+// Actions first, then settings.
+constexpr MainOption kOptions[] = {
+    {.name = "asset-type",
+     .help = "click that asset-type option",
+     .choices = kAssetTypes,
+     .action = [](Runner& r,
+                  const std::string& v) { r.Click(Pick(kAssetTypes, kAssetTypeButtons, v)); }},
+    {.name = "method",
+     .value = "TEXT",
+     .help = "choose TEXT in the method list",
+     .action = [](Runner& r, const std::string& v) { r.Choose(MainCtl::cboMethod, v); }},
+    {.name = "class",
+     .value = "TEXT",
+     .help = "open the class list, then choose the entry whose text is TEXT",
+     .action = [](Runner& r, const std::string& v) { r.Choose(MainCtl::cboClass, v); }},
+    {.name = "life",
+     .value = "TEXT",
+     .help = "choose TEXT from the life list",
+     .action = [](Runner& r, const std::string& v) { r.Choose(MainCtl::cboLife, v); }},
+    {.name = "type-life",
+     .value = "TEXT",
+     .help = "type TEXT into the life box at its caret, key by key",
+     .action = [](Runner& r, const std::string& v) { r.TypeLife(v); }},
+    {.name = "business",
+     .value = "TEXT",
+     .help = "retype the business-use box key by key, then leave it",
+     .action = [](Runner& r,
+                  const std::string& v) { r.RetypeAndLeave(MainCtl::txtBusinessPercent, v); }},
+    {.name = "convention",
+     .help = "click that option",
+     .choices = kConventions,
+     .action = [](Runner& r,
+                  const std::string& v) { r.Click(Pick(kConventions, kConventionButtons, v)); }},
+    {.name = "in-service",
+     .value = "MMYYYY|MM/YYYY",
+     .help = "retype the in-service box",
+     .action = [](Runner& r, const std::string& v) { r.Retype(MainCtl::txtInService, v); }},
+    {.name = "cost",
+     .value = "TEXT",
+     .help = "retype the cost box key by key, then leave it",
+     .action = [](Runner& r, const std::string& v) { r.RetypeAndLeave(MainCtl::txtCost, v); }},
+    {.name = "allowance",
+     .help = "click that allowance box (it toggles)",
+     .choices = kAllowances,
+     .action = [](Runner& r,
+                  const std::string& v) { r.Click(Pick(kAllowances, kAllowanceBoxes, v)); }},
+    {.name = "sales-price",
+     .value = "TEXT",
+     .help = "retype, then leave",
+     .action = [](Runner& r,
+                  const std::string& v) { r.RetypeAndLeave(MainCtl::txtSalesPrice, v); }},
+    {.name = "adj-tax-basis",
+     .value = "TEXT",
+     .help = "retype, then leave",
+     .action = [](Runner& r,
+                  const std::string& v) { r.RetypeAndLeave(MainCtl::txtAdjTaxBasis, v); }},
+    {.name = "sold",
+     .value = "MMYYYY|MM/YYYY",
+     .help = "retype the date-sold box",
+     .action = [](Runner& r, const std::string& v) { r.Retype(MainCtl::mskSold, v); }},
+    {.name = "description",
+     .value = "TEXT",
+     .help = "retype, then leave",
+     .action = [](Runner& r,
+                  const std::string& v) { r.RetypeAndLeave(MainCtl::txtDescription, v); }},
+    {.name = "paste",
+     .value = "FIELD=TEXT",
+     .help = "focus the text box FIELD (txtCost, cboLife, ...) and paste TEXT",
+     .check = CheckPaste,
+     .action = [](Runner& r, const std::string& v) { r.Paste(v); }},
+    {.name = "calculate",
+     .help = "press Calculate (added once at the end if the last action is not it)",
+     .action = [](Runner& r, const std::string&) { r.Click(MainCtl::cmdCalculate); }},
+    {.name = "clear",
+     .help = "press Clear",
+     .action = [](Runner& r, const std::string&) { r.Click(MainCtl::cmdClear); }},
+    {.name = "print",
+     .help = "press Print: the schedule's page on the system's default printer",
+     .check = CheckPrinting,
+     .action = [](Runner& r, const std::string&) { r.Print({}); }},
+    {.name = "print-pdf",
+     .value = "FILE",
+     .help = "press Print with the page going into FILE as a PDF instead (letter paper); both "
+             "want a schedule, so --calculate first",
+     .check = CheckPdfFile,
+     .action = [](Runner& r, const std::string& v) { r.Print(v); }},
+
+    {.name = "limits-dir",
+     .value = "DIR",
+     .help = "folder of AutoMax.DAT, Electric.DAT, TruckMax.DAT",
+     .check = FolderName,
+     .setting = [](Script& s, const std::string& v) { s.limits_dir = v; }},
+    {.name = "today",
+     .value = "YYYY-MM-DD",
+     .help = "the date the program takes as today",
+     .check = CheckDate,
+     .setting = [](Script& s, const std::string& v) { s.today = ReadDate(v); }},
+    {.name = "json",
+     .help = "print one JSON object instead of a readable table",
+     .setting = [](Script& s, const std::string&) { s.json = true; }},
+    {.name = "answer",
+     .help = "the answer to a Yes/No/Cancel question (default yes)",
+     .choices = kAnswers,
+     .setting = [](Script& s, const std::string& v) { s.answer = AnswerOf(v); }},
+    {.name = "batch",
+     .value = "FILE",
+     .help = "many assets, one a line of FILE (below)",
+     .setting = [](Script& s, const std::string& v) { s.batch = v; }},
+    {.name = "help",
+     .help = "show this text",
+     .setting = [](Script& s, const std::string&) { s.help = true; }},
+};
+constexpr std::span<const MainOption> kTable = kOptions;
+constexpr std::size_t kCalculate = IndexOf(kOptions, "calculate");
+constexpr std::size_t kFirstSetting = IndexOf(kOptions, "limits-dir");
+
+std::string Usage() {
+    return "orvane-cli [ACTION|SETTING]...\n"
+           "Each action is one user action on the main window, applied in the order given, by "
+           "the same\nhandlers the window uses. When they are used up it prints the window's "
+           "state and exits 0\n(exit 2 with a one-line error for a wrong command line). An action "
+           "that a person could not\ncarry out at that moment (a disabled control, an entry that "
+           "is not in its list) changes nothing\nand adds {\"title\": \"orvane-cli\", \"text\": "
+           "\"ignored: --option VALUE (why)\"} to \"messages\". A message\nbox is recorded in "
+           "\"messages\" and answered with its default (OK; a Yes/No/Cancel question\ntakes "
+           "--answer). A field is retyped as a person selecting its whole text and typing over "
+           "it;\nan empty TEXT erases it.\n\nActions (may repeat; order matters):\n" +
+           OptionLines(kTable.first(kFirstSetting)) + "Settings:\n" +
+           OptionLines(kTable.subspan(kFirstSetting)) +
+           "\nWith --batch each line of FILE is one asset's actions (shell-style quoting), each "
+           "run on a\nfreshly loaded window; one compact JSON line per asset: {\"status\": ..., "
+           "\"rows\": [[year,\ndepreciation, adj tax basis] texts of the rows that have a year], "
+           "\"messages\": [...]}.\n\n"
+           "orvane-cli edit-limits --file FILE [--limits-dir DIR] [--json] ACTION...\n"
+           "  scripts the limit table editor on one limit file the same way; orvane-cli "
+           "edit-limits --help\n  lists its options.\n";
+}
 
 // ------------------------------------------------------------------ output
 
-Json MessagesJson(const Recorder& rec) {
+Json MessagesJson(const fakes::Platform& p) {
     Json list = Json::array();
-    for (const auto& msg : rec.messages)
-        list.push_back({{"title", msg.title}, {"text", msg.text}});
+    for (const auto& msg : p.boxes.shown)
+        list.push_back({{"title", msg.ShownTitle()}, {"text", msg.text}});
     return list;
 }
 
@@ -392,7 +366,7 @@ Json StatusJson(const MainWindowControls& f) {
     return {{"text", f[MainCtl::stbMain].caption}, {"color", f[MainCtl::stbMain].fore.Hex()}};
 }
 
-Json StateJson(const MainWindowModel& m, const Recorder& rec) {
+Json StateJson(const MainWindowModel& m, const fakes::Platform& p) {
     const MainWindowControls& f = m.controls();
     Json grid = Json::array();
     for (int r = 0; r < ScheduleGrid::kRows; ++r) {
@@ -423,13 +397,13 @@ Json StateJson(const MainWindowModel& m, const Recorder& rec) {
     j["allowance"] = f[MainCtl::lblAllowance].caption;
     j["adjusted_cost"] = f[MainCtl::lblAdjCost].caption;
     j["method_caption"] = m.depr().state.method_caption;
-    j["messages"] = MessagesJson(rec);
+    j["messages"] = MessagesJson(p);
     j["red_captions"] = std::move(red);
     j["focus"] = f.focus() == MainCtl::None ? "" : std::string(Design(f.focus()).name);
     j["fields"] = std::move(fields);
     j["enabled"] = std::move(enabled);
     j["last_adj_tax_basis"] = m.depr().state.last_adj_tax_basis;
-    j["beeps"] = rec.beeps;
+    j["beeps"] = p.beeper.beeps;
     return j;
 }
 
@@ -445,7 +419,7 @@ void ForEachRow(const ScheduleGrid& g, F&& f) {
     }
 }
 
-void PrintTable(const MainWindowModel& m, const Recorder& rec, std::ostream& out) {
+void PrintTable(const MainWindowModel& m, const fakes::Platform& p, std::ostream& out) {
     const MainWindowControls& f = m.controls();
     out << "status:        \"" << f[MainCtl::stbMain].caption << "\" "
         << f[MainCtl::stbMain].fore.Hex() << "\n";
@@ -457,8 +431,8 @@ void PrintTable(const MainWindowModel& m, const Recorder& rec, std::ostream& out
         std::snprintf(line, sizeof line, "%6s %17s %17s\n", y.c_str(), d.c_str(), a.c_str());
         out << line;
     });
-    for (const auto& msg : rec.messages) {
-        out << "message: [" << msg.title << "] " << msg.text << "\n";
+    for (const auto& msg : p.boxes.shown) {
+        out << "message: [" << msg.ShownTitle() << "] " << msg.text << "\n";
     }
     std::string red;
     for (int i = 0; i < kControlCount; ++i) {
@@ -469,7 +443,7 @@ void PrintTable(const MainWindowModel& m, const Recorder& rec, std::ostream& out
         }
     }
     if (!red.empty()) out << "red:" << red << "\n";
-    if (rec.beeps) out << "beeps: " << rec.beeps << "\n";
+    if (p.beeper.beeps) out << "beeps: " << p.beeper.beeps << "\n";
     out << "focus: " << (f.focus() == MainCtl::None ? "" : Design(f.focus()).name) << "\n";
 }
 
@@ -499,7 +473,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 // One compact line {"status": ..., "rows": [...], "messages": [...]}, written straight into
 // `out`: the batch writes a hundred thousand of them.
-void AppendBatchLine(const MainWindowModel& m, const Recorder& rec, std::string& out) {
+void AppendBatchLine(const MainWindowModel& m, const fakes::Platform& p, std::string& out) {
     const MainWindowControls& f = m.controls();
     out += R"({"status":{"text":)";
     AppendJsonString(out, f[MainCtl::stbMain].caption);
@@ -519,10 +493,10 @@ void AppendBatchLine(const MainWindowModel& m, const Recorder& rec, std::string&
     });
     out += R"(],"messages":[)";
     first = true;
-    for (const auto& msg : rec.messages) {
+    for (const auto& msg : p.boxes.shown) {
         out += first ? R"({"title":)" : R"(,{"title":)";
         first = false;
-        AppendJsonString(out, msg.title);
+        AppendJsonString(out, msg.ShownTitle());
         out += R"(,"text":)";
         AppendJsonString(out, msg.text);
         out += '}';
@@ -530,65 +504,42 @@ void AppendBatchLine(const MainWindowModel& m, const Recorder& rec, std::string&
     out += "]}";
 }
 
-void RunActions(MainWindowModel& model, Recorder& rec, CliPrinter& printer,
-                const std::vector<Action>& actions) {
-    Runner runner(model, rec, printer);
-    for (const auto& a : actions)
-        runner.Apply(a);
-    if (actions.empty() || actions.back().option != "calculate") {
-        runner.Apply({"calculate", "true"});
+// Runs the actions in order on the window, then Calculate unless the last action pressed it.
+void RunActions(MainWindowModel& model, fakes::ScriptedMessageBoxes& boxes, CliPrinter& printer,
+                const std::vector<Given>& actions) {
+    Runner runner(model, boxes, printer);
+    for (const Given& a : actions) {
+        const MainOption& row = kOptions[a.index];
+        runner.Start(row.name, a.value);
+        row.action(runner, a.value);
     }
-}
-
-// Checks the values of the actions before anything runs, so that a bad one costs nothing.
-void CheckValues(const std::vector<Action>& actions) {
-    for (const auto& a : actions) {
-        auto one_of = [&](std::initializer_list<std::string_view> ok, std::string_view said) {
-            for (auto v : ok) {
-                if (a.value == v) return;
-            }
-            throw UsageError{"--" + a.option + " takes " + std::string(said) + ", not '" + a.value +
-                             "'"};
-        };
-        if (a.option == "asset-type")
-            one_of({"regular", "relinquished", "replacement"},
-                   "regular, relinquished or replacement");
-        if (a.option == "convention")
-            one_of({"half-year", "mid-quarter", "mid-month"},
-                   "half-year, mid-quarter or mid-month");
-        if (a.option == "allowance") one_of({"30", "50", "100"}, "30, 50 or 100");
-        if (a.option == "print-pdf" && a.value.empty()) {
-            throw UsageError{"--print-pdf takes the name of the PDF file to write"};
-        }
-        if ((a.option == "print" || a.option == "print-pdf") && !CliPrinter::Available()) {
-            throw UsageError{"--" + a.option + ": this orvane-cli was built without printing"};
-        }
+    if (actions.empty() || actions.back().index != kCalculate) {
+        const std::string none;
+        runner.Start(kOptions[kCalculate].name, none);
+        kOptions[kCalculate].action(runner, none);
     }
 }
 
 struct Session {
-    Recorder recorder;
-    FixedClock clock;
-    ApproxMetrics metrics;
+    fakes::Platform platform;
     CliPrinter printer;
-    Services services;
-
     std::unique_ptr<VehicleLimitFiles> limits;
 
     explicit Session(const Script& s) {
-        clock.today = s.today ? ParseDate(*s.today) : SystemToday();
-        if (s.answer) recorder.answer = ParseAnswer(*s.answer);
-        if (s.limits_dir && s.limits_dir->empty())
-            throw UsageError{"--limits-dir takes a folder name, not ''"};
-        services = {&recorder, &recorder, &clock, &metrics, &printer};
+        platform.clock.today = s.today ? *s.today : SystemToday();
+        platform.boxes.fallback = s.answer;
         std::filesystem::path folder = s.limits_dir
                                            ? std::filesystem::path(*s.limits_dir)
                                            : LimitsFolder(ProgramFolder(), ProcessEnvironment());
-        limits = std::make_unique<VehicleLimitFiles>(folder, recorder);
+        limits = std::make_unique<VehicleLimitFiles>(folder, platform.boxes);
     }
 
     // A freshly loaded main window that finds the vehicle limits in the session's folder.
     MainWindowModel LoadWindow() {
+        // Print goes to the printer the script chose; the pointer is nobody's to see.
+        Services services = platform.services();
+        services.printer = &printer;
+        services.pointer = nullptr;
         MainWindowModel model(services);
         model.depr().vehicle_limits = limits.get();
         model.Form_Load();
@@ -596,7 +547,7 @@ struct Session {
     }
 };
 
-int RunBatch(cxxopts::Options& options, const Script& top, std::ostream& out, std::ostream& err) {
+int RunBatch(const Script& top, std::ostream& out, std::ostream& err) {
     std::ifstream in(*top.batch);
     if (!in) {
         err << "orvane-cli: cannot read batch file '" << *top.batch << "'\n";
@@ -607,24 +558,23 @@ int RunBatch(cxxopts::Options& options, const Script& top, std::ostream& out, st
     std::string line;
     std::string buffer;
     std::vector<std::string> words;
+    std::vector<Given> actions;
     int line_number = 0;
     int failures = 0;
     while (std::getline(in, line)) {
         ++line_number;
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        session.recorder.messages.clear();
-        session.recorder.beeps = 0;
+        session.platform.boxes.shown.clear();
+        session.platform.beeper.beeps = 0;
         try {
             if (!SplitWords(line, words)) throw UsageError{"unterminated quote"};
-            std::optional<Script> quick = QuickParse(words);
-            Script s = quick ? std::move(*quick) : Parse(options, words);
-            if (s.batch || s.limits_dir || s.today || s.answer || s.json || s.help) {
+            Script settings;
+            actions.clear();
+            if (ReadOptions(kTable, words, settings, actions) > 0)
                 throw UsageError{"settings belong on the command line, not in a batch line"};
-            }
-            CheckValues(s.actions);
             MainWindowModel model(prototype);
-            RunActions(model, session.recorder, session.printer, s.actions);
-            AppendBatchLine(model, session.recorder, buffer);
+            RunActions(model, session.platform.boxes, session.printer, actions);
+            AppendBatchLine(model, session.platform, buffer);
         } catch (const UsageError& e) {
             ++failures;
             buffer +=
@@ -691,25 +641,28 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (!args.empty() && args.front() == "edit-limits") {
         return RunEditLimitsCli(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
-    static cxxopts::Options options = MakeOptions();
     try {
-        Script s = Parse(options, args);
+        Script s;
+        std::vector<Given> actions;
+        ReadOptions(kTable, args, s, actions);
         if (s.help) {
-            out << kUsage;
+            out << Usage();
             return 0;
         }
         if (s.batch) {
-            if (!s.actions.empty()) throw UsageError{"--batch takes its actions from the file"};
-            return RunBatch(options, s, out, err);
+            if (!actions.empty())
+                throw UsageError{
+                    "option '--batch' takes its actions from the file, not from "
+                    "the command line"};
+            return RunBatch(s, out, err);
         }
-        CheckValues(s.actions);
         Session session(s);
         MainWindowModel model = session.LoadWindow();
-        RunActions(model, session.recorder, session.printer, s.actions);
+        RunActions(model, session.platform.boxes, session.printer, actions);
         if (s.json) {
-            out << StateJson(model, session.recorder).dump(1) << "\n";
+            out << StateJson(model, session.platform).dump(1) << "\n";
         } else {
-            PrintTable(model, session.recorder, out);
+            PrintTable(model, session.platform, out);
         }
         return 0;
     } catch (const UsageError& e) {

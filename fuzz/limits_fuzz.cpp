@@ -18,6 +18,7 @@
 #include "limits/data_file.h"
 #include "limits/limit_editor_model.h"
 #include "limits/vehicle_limit_files.h"
+#include "platform/fakes.h"
 
 namespace {
 
@@ -29,33 +30,7 @@ using namespace orvane;
         if (!(condition)) __builtin_trap(); \
     } while (0)
 
-// Answers questions from the script; counts the boxes that report faults.
-class ScriptBoxes : public MessageBoxes {
-  public:
-    MsgAnswer Show(std::string_view text, std::string_view, MsgButtons buttons) override {
-        if (buttons == MsgButtons::Ok) {
-            ++faults;
-            last = std::string(text);
-            return MsgAnswer::Ok;
-        }
-        switch (answer % 3) {
-            case 0:
-                return MsgAnswer::Yes;
-            case 1:
-                return MsgAnswer::No;
-            default:
-                return MsgAnswer::Cancel;
-        }
-    }
-    std::uint8_t answer = 0;
-    int faults = 0;
-    std::string last;
-};
-
-class Silent : public Beeper {
-  public:
-    void Beep() override {}
-};
+constexpr MsgAnswer kAnswers[] = {MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Cancel};
 
 const fs::path& Folder() {
     static const fs::path folder = [] {
@@ -107,14 +82,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         out.write(file.data(), static_cast<std::streamsize>(file.size()));
     }
 
-    ScriptBoxes boxes;
+    fakes::ScriptedMessageBoxes boxes;
     VehicleLimitFiles files(dir, boxes);
     std::optional<VehicleLimits> found = files.Lookup('A', year);
-    CHECK(boxes.faults == 0);
+    CHECK(boxes.Reports() == 0);
     CHECK(found.has_value() == HasYear(file, year));
     CHECK(ReadAll(path) == file);  // a look-up never writes
 
-    Silent beeper;
+    fakes::CountingBeeper beeper;
     DataFile data(dir, boxes);
     data.OpenFile("AutoMax.DAT");
     LimitEditorModel window(data, boxes, beeper, "AutoMax.DAT");
@@ -122,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     for (std::size_t i = 0; i + 2 < script.size() && window.loaded(); i += 3) {
         const std::uint8_t op = script[i], a = script[i + 1], b = script[i + 2];
         const EditorCtl box = kBoxes[a % 7];
-        boxes.answer = b;
+        boxes.fallback = kAnswers[b % 3];
         const std::string before = ReadAll(path);
         const std::int32_t current = data.CurrentRecord;
         const std::int32_t count = data.RecordCount;
@@ -158,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                 window.Select(box, a >> 3, b);
                 break;
         }
-        CHECK(boxes.faults == 0);
+        CHECK(boxes.Reports() == 0);
         CHECK(!fs::exists(dir / kTempFileName));
         const std::string after = ReadAll(path);
         if (!window.loaded()) break;

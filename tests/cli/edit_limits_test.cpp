@@ -1,4 +1,5 @@
 #include "cli/edit_limits.h"
+#include "cli/script.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -24,7 +25,7 @@ struct CliRun {
 
 CliRun Cli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
-    int status = RunEditLimitsCli(args, out, err);
+    int status = cli::RunEditLimitsCli(args, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -92,8 +93,12 @@ TEST_F(EditLimitsCliTest, QuestionsAreRecordedAndAnsweredAsTold) {
 
 TEST_F(EditLimitsCliTest, PrintsAReadableStateWithoutJson) {
     WriteBytes(dir / "AutoMax.DAT", kRec1 + kRec2);
-    CliRun r = Cli({"edit-limits", "--file", "AutoMax.DAT", "--limits-dir", dir.path().string(),
-                    "--previous"});
+    // Through the whole tool, as its subcommand.
+    std::ostringstream out, err;
+    const int status = cli::Run(
+        {"edit-limits", "--file", "AutoMax.DAT", "--limits-dir", dir.path().string(), "--previous"},
+        out, err);
+    CliRun r{status, out.str(), err.str()};
     ASSERT_EQ(r.status, 0);
     for (const char* line : {"Record 1 of 2", "3th Year Max:  2950",
                              "Status: \"No more records.\" (#0000ff, regular)"})
@@ -119,15 +124,20 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--file", "AutoMax.DAT", "--frobnicate"}, "unknown option '--frobnicate'"},
         UsageCase{{"--file"}, "option '--file' needs a value"},
         UsageCase{{"--file", "AutoMax.DAT", "--set"}, "option '--set' needs a value"},
-        UsageCase{{"--next"}, "missing --file"},
+        UsageCase{{"--next"}, "option '--file' is required"},
         UsageCase{{"--file", "Other.DAT"},
-                  "--file must be AutoMax.DAT, Electric.DAT or TruckMax.DAT, got 'Other.DAT'"},
+                  "option '--file' takes AutoMax.DAT, Electric.DAT or TruckMax.DAT, not "
+                  "'Other.DAT'"},
         UsageCase{{"--file", "AutoMax.DAT", "--answer", "maybe"},
-                  "option '--answer' takes yes, no or cancel, got 'maybe'"},
+                  "option '--answer' takes yes, no or cancel, not 'maybe'"},
         UsageCase{{"--file", "AutoMax.DAT", "--set", "txtCost=1"},
-                  "unknown field 'txtCost' (txtYear, txtYear0 ... txtYear5)"},
+                  "option '--set' takes FIELD=TEXT with FIELD one of txtYear, txtYear0 ... "
+                  "txtYear5, not 'txtCost=1'"},
         UsageCase{{"--file", "AutoMax.DAT", "--set", "txtYear"},
-                  "option '--set' needs FIELD=TEXT, got 'txtYear'"},
+                  "option '--set' takes FIELD=TEXT with FIELD one of txtYear, txtYear0 ... "
+                  "txtYear5, not 'txtYear'"},
+        UsageCase{{"--file", "AutoMax.DAT", "--limits-dir", ""},
+                  "option '--limits-dir' takes a folder name, not ''"},
         UsageCase{{"--file", "AutoMax.DAT", "--next=1"}, "option '--next' takes no value"}));
 
 }  // namespace

@@ -1,11 +1,10 @@
 #pragma once
-// Shared pieces of the limit file tests: scripted message boxes, a counting beep, a scratch
+// Shared pieces of the limit file tests: the scripted platform's boxes and beep, a scratch
 // folder, raw file access and a file system whose operations can be made to fail.
 
 #include <unistd.h>
 
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -17,41 +16,12 @@
 #include "engine/fault.h"
 #include "limits/data_file.h"
 #include "limits/file_system.h"
-#include "platform/services.h"
+#include "platform/fakes.h"
 
 namespace orvane::testing {
 
-// Answers questions from a queue (Yes when it runs dry) and records every box.
-class ScriptedBoxes : public MessageBoxes {
-  public:
-    struct Shown {
-        std::string text;
-        std::string title;
-        MsgButtons buttons;
-    };
-    MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override {
-        shown.push_back({std::string(text), std::string(title), buttons});
-        if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-        if (answers.empty()) return MsgAnswer::Yes;
-        MsgAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> t;
-        for (const Shown& s : shown)
-            t.push_back(s.text);
-        return t;
-    }
-    std::deque<MsgAnswer> answers;
-    std::vector<Shown> shown;
-};
-
-class CountingBeeper : public Beeper {
-  public:
-    void Beep() override { ++beeps; }
-    int beeps = 0;
-};
+using ScriptedBoxes = fakes::ScriptedMessageBoxes;
+using fakes::CountingBeeper;
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class ScratchFolder {

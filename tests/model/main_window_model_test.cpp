@@ -246,12 +246,12 @@ TEST_F(FieldTest, PastedLettersReachValidation) {
     ASSERT_EQ(window.Focus(MainCtl::txtCost), Outcome::Done);
     window.Paste("12ab");
     EXPECT_EQ(c(MainCtl::txtCost).text, "12ab");
-    EXPECT_EQ(platform.beeps, 0);
+    EXPECT_EQ(platform.beeper.beeps, 0);
     InService("012004");
     Calculate();
-    ASSERT_FALSE(platform.boxes.empty());
-    EXPECT_EQ(platform.boxes[0].title, "Calculation Error");
-    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
+    ASSERT_FALSE(platform.boxes.shown.empty());
+    EXPECT_EQ(platform.boxes.shown[0].title, "Calculation Error");
+    EXPECT_EQ(platform.boxes.shown[0].text, "Err: 13[Type mismatch]");
 }
 
 TEST_F(FieldTest, AFaultOnTheWayIsNotARefusal) {
@@ -263,8 +263,8 @@ TEST_F(FieldTest, AFaultOnTheWayIsNotARefusal) {
     // has moved all the same.
     EXPECT_EQ(window.Focus(MainCtl::txtInService), Outcome::Faulted);
     EXPECT_EQ(f().focus(), MainCtl::txtInService);
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, "Err: 6[Overflow]");
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
+    EXPECT_EQ(platform.boxes.shown[0].text, "Err: 6[Overflow]");
     EXPECT_EQ(window.Focus(MainCtl::mskSold), Outcome::NotPossible);
     EXPECT_EQ(f().focus(), MainCtl::txtInService);
 }
@@ -332,9 +332,9 @@ TEST_F(CalculateTest, BadLifeTextIsReportedThenReadAsItsLeadingNumber) {
     Enter(MainCtl::txtCost, "100000");
     InService("032004");
     Calculate();
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].title, "Calculation Error");
-    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
+    EXPECT_EQ(platform.boxes.shown[0].title, "Calculation Error");
+    EXPECT_EQ(platform.boxes.shown[0].text, "Err: 13[Type mismatch]");
     EXPECT_EQ(Amounts().size(), 28u);  // 27.5 years from March: year 29 has no rate
     EXPECT_EQ(Amounts()[0], "2,879.00 ");
     EXPECT_EQ(Status(), "Method: MACRS- Straight Line");
@@ -347,8 +347,8 @@ TEST_F(CalculateTest, LifeOfZeroDividesByZero) {
     Enter(MainCtl::txtCost, "100");
     InService("012004");
     Calculate();
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, "Err: 11[Division by zero]");
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
+    EXPECT_EQ(platform.boxes.shown[0].text, "Err: 11[Division by zero]");
     EXPECT_EQ(Amounts(), std::vector<std::string>{".00 "});
 }
 

@@ -32,7 +32,7 @@ class PrintTest : public WindowTest {
     }
     // Selects the field's text and deletes it.
     void Erase(MainCtl field) {
-        ASSERT_TRUE(window.Focus(field));
+        ASSERT_EQ(window.Focus(field), Outcome::Done);
         window.Select(field, 0, static_cast<int>(c(field).text.size()));
         window.KeyDown(key::kDelete);
         window.KeyUp(key::kDelete);
@@ -41,7 +41,7 @@ class PrintTest : public WindowTest {
     // Presses Print and returns the one page it printed.
     const std::vector<PrintItem>& Print() {
         const std::size_t before = printer.pages.size();
-        EXPECT_TRUE(window.Click(MainCtl::cmdPrint));
+        EXPECT_EQ(window.Click(MainCtl::cmdPrint), Outcome::Done);
         EXPECT_EQ(printer.pages.size(), before + 1);
         return printer.pages.back();
     }
@@ -138,7 +138,7 @@ TEST_F(PrintTest, FortyYearsPrintInGroupOrderEachOnce) {
 
 TEST_F(PrintTest, ThirtyPercentAllowanceComesOffTheNetCostAndHasItsLine) {
     Asset("MACRS", "5", "10000", "012004");
-    ASSERT_TRUE(window.Click(MainCtl::chkBonus));
+    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     Calculate();
     const auto& page = Print();
     EXPECT_EQ(Starting(page, "Net Cost: ").text, "Net Cost: $7,000.00");
@@ -150,7 +150,7 @@ TEST_F(PrintTest, ThirtyPercentAllowanceComesOffTheNetCostAndHasItsLine) {
 
 TEST_F(PrintTest, StraightLineHasNoConventionAndShowsItsLife) {
     Asset("Straight Line", "", "1200", "012004");
-    ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+    ASSERT_EQ(window.Focus(MainCtl::cboLife), Outcome::Done);
     window.TypeText("3");
     Calculate();
     ASSERT_EQ(Status(), "") << "Straight Line has no method caption of its own";
@@ -165,7 +165,7 @@ TEST_F(PrintTest, StraightLineHasNoConventionAndShowsItsLife) {
 }
 
 TEST_F(PrintTest, ExchangeLineOnlyWithASalesPrice) {
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType2));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
     Asset("MACRS", "7", "10000", "012004");
     Enter(MainCtl::txtSalesPrice, "4000");
     Enter(MainCtl::txtAdjTaxBasis, "3000.5");
@@ -188,14 +188,14 @@ TEST_F(PrintTest, ExchangeLineOnlyWithASalesPrice) {
 }
 
 TEST_F(PrintTest, DateSoldLineOnlyWhenTheBoxIsFilled) {
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
     Asset("MACRS", "7", "10000", "012004");
     Calculate();
     const auto& blank = Print();
     EXPECT_EQ(Starting(blank, "Date Sold").text, "");
     EXPECT_EQ(Starting(blank, "YEAR").y, 4300);
 
-    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+    ASSERT_EQ(window.Focus(MainCtl::mskSold), Outcome::Done);
     window.TypeText("062006");
     Calculate();
     const auto& sold = Print();
@@ -211,11 +211,11 @@ TEST_F(PrintTest, AfterAFailedCalculationTheMethodNameStandsInAndTheCostFaults) 
     Erase(MainCtl::txtCost);
     Calculate();
     ASSERT_EQ(state().method_caption, "");
-    platform.boxes.clear();
+    platform.boxes.shown.clear();
     const auto& page = Print();
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].title, "Print Grid Error");
-    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
+    EXPECT_EQ(platform.boxes.shown[0].title, "Print Grid Error");
+    EXPECT_EQ(platform.boxes.shown[0].text, "Err: 13[Type mismatch]");
     EXPECT_EQ(Starting(page, "Net Cost").text, "");
     EXPECT_EQ(Starting(page, "Method: "), Item(8, 3830, 2900, "Method: MACRS"));
     EXPECT_EQ(state().method_caption, "Method: MACRS");
@@ -227,10 +227,10 @@ TEST_F(PrintTest, TheHourglassShowsWhilePrinting) {
     Asset("MACRS", "5", "10000", "012004");
     Calculate();
     std::vector<bool> during;
-    printer.while_printing = [&] { during = platform.hourglass; };
+    printer.while_printing = [&] { during = platform.pointer.hourglass; };
     Print();
     EXPECT_EQ(during, std::vector<bool>{true});
-    EXPECT_EQ(platform.hourglass, (std::vector<bool>{true, false}));
+    EXPECT_EQ(platform.pointer.hourglass, (std::vector<bool>{true, false}));
 }
 
 struct FailureCase {
@@ -253,17 +253,17 @@ TEST_P(PrintFailureTest, ReportedAndNothingElseChanges) {
     const std::string status = Status();
     const std::string caption = state().method_caption;
     const ScheduleGrid grid = f().grid;
-    platform.boxes.clear();
+    platform.boxes.shown.clear();
     printer.fail_page_with = fc.page_fault;
     printer.fail_line_height_with = fc.line_fault;
     if (fc.printer) {
-        ASSERT_TRUE(window.Click(MainCtl::cmdPrint));
+        ASSERT_EQ(window.Click(MainCtl::cmdPrint), Outcome::Done);
     } else {
         window.PrintOn(nullptr);
     }
-    ASSERT_EQ(platform.boxes.size(), fc.boxes);
-    EXPECT_EQ(platform.boxes[0].title, fc.title);
-    EXPECT_EQ(platform.boxes[0].text, fc.text);
+    ASSERT_EQ(platform.boxes.shown.size(), fc.boxes);
+    EXPECT_EQ(platform.boxes.shown[0].title, fc.title);
+    EXPECT_EQ(platform.boxes.shown[0].text, fc.text);
     EXPECT_TRUE(printer.pages.empty() || fc.line_fault != 0);
     EXPECT_EQ(Status(), status);
     EXPECT_EQ(state().method_caption, caption);
@@ -272,7 +272,7 @@ TEST_P(PrintFailureTest, ReportedAndNothingElseChanges) {
             EXPECT_EQ(f().grid.Text(r, col), grid.Text(r, col));
     }
     EXPECT_TRUE(f().Usable(MainCtl::cmdPrint));
-    EXPECT_EQ(platform.hourglass, (std::vector<bool>{true, false}));
+    EXPECT_EQ(platform.pointer.hourglass, (std::vector<bool>{true, false}));
 }
 
 INSTANTIATE_TEST_SUITE_P(

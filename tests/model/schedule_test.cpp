@@ -61,7 +61,7 @@ TEST_P(MacrsTableTest, TheConventionAndQuarterPickTheTable) {
     EXPECT_EQ(amounts.front(), Money(123456.78 * t.first / 100));
     EXPECT_EQ(amounts.back(), Money(123456.78 * t.last / 100));
     EXPECT_EQ(Status(), t.caption);
-    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_TRUE(platform.boxes.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -125,12 +125,13 @@ TEST_F(ScheduleTest, NoTableLifeReportsEveryYearUnderTheTitleOfItsQuarter) {
         {"022004", "MACRS Error"}, {"052004", "MACRS 2 Error"}, {"112004", "MACRS 3 Error"}};
     for (auto [in_service, title] : quarters) {
         ASSERT_EQ(window.Click(MainCtl::cmdClear), Outcome::Done);
-        platform.boxes.clear();
+        platform.boxes.shown.clear();
         Asset("MACRS", "39", "10000", in_service);
-        ASSERT_EQ(window.Click(MainCtl::optConvention1), Outcome::Done);  // a typed life does not lock Mid Month
+        ASSERT_EQ(window.Click(MainCtl::optConvention1),
+                  Outcome::Done);  // a typed life does not lock Mid Month
         Calculate();
-        ASSERT_EQ(platform.boxes.size(), 40u) << in_service;
-        for (const auto& box : platform.boxes) {
+        ASSERT_EQ(platform.boxes.shown.size(), 40u) << in_service;
+        for (const auto& box : platform.boxes.shown) {
             EXPECT_EQ(box.title, title);
             EXPECT_EQ(box.text, "Err: 9[Subscript out of range]");
         }
@@ -256,12 +257,12 @@ TEST_F(VehicleTest, AllowanceIsCutToTheFirstYearLimit) {
     ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "9000");
     Calculate();
-    ASSERT_EQ(platform.boxes.size(), 1u);
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
     EXPECT_EQ(
-        platform.boxes[0].text,
+        platform.boxes.shown[0].text,
         "The Special Depr Allowance was adjusted to be equal to the (max auto rate x Business "
         "%) of 7660");
-    EXPECT_EQ(platform.boxes[0].title, "Orvane Asset Depreciation");
+    EXPECT_EQ(platform.boxes.shown[0].title, "Orvane Asset Depreciation");
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "7660");
     EXPECT_EQ(Cell(1, 2), ".00 ");
     EXPECT_EQ(Cell(1, 3), "22,340.00 ");
@@ -287,9 +288,9 @@ TEST_F(VehicleTest, BlankLimitIsAConversionFault) {
     Car("Automobiles, Clean Fuel (5)", "", "30000");
     ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
     Calculate();
-    ASSERT_FALSE(platform.boxes.empty());
-    EXPECT_EQ(platform.boxes[0].title, "MACRSauto Error");
-    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
+    ASSERT_FALSE(platform.boxes.shown.empty());
+    EXPECT_EQ(platform.boxes.shown[0].title, "MACRSauto Error");
+    EXPECT_EQ(platform.boxes.shown[0].text, "Err: 13[Type mismatch]");
 }
 
 TEST_F(VehicleTest, YearWithoutRecordAndSaleYear) {

@@ -1,5 +1,5 @@
 #pragma once
-// A loaded main window with scripted message boxes, beep counter and a fixed today.
+// A loaded main window on the scripted platform (message boxes, beeps, 2024-06-15 as today).
 
 #include <string>
 #include <vector>
@@ -7,45 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "app/model/main_window_model.h"
-#include "platform/fake_printer.h"
+#include "platform/fakes.h"
 
 namespace orvane::testing {
 
-class ScriptedPlatform : public MessageBoxes,
-                         public Beeper,
-                         public Clock,
-                         public TextMetrics,
-                         public MousePointer {
-  public:
-    struct Box {
-        std::string title, text;
-    };
-    std::vector<Box> boxes;
-    int beeps = 0;
-    MsgAnswer answer = MsgAnswer::Yes;
-    Date today{2024, 6, 15};
-    std::vector<bool> hourglass;  // every change of the mouse pointer
-
-    MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons b) override {
-        boxes.push_back({std::string(title.empty() ? kAppTitle : title), std::string(text)});
-        return b == MsgButtons::Ok ? MsgAnswer::Ok : answer;
-    }
-    void Beep() override { ++beeps; }
-    Date Today() const override { return today; }
-    int TextWidthTwips(std::string_view t) const override {
-        return static_cast<int>(t.size()) * 90;
-    }
-    int ScrollBarWidthPixels() const override { return 17; }
-    int TwipsPerPixel() const override { return 15; }
-    void SetHourglass(bool on) override { hourglass.push_back(on); }
-};
-
 class WindowTest : public ::testing::Test {
   protected:
-    WindowTest()
-        : window(Services{&platform, &platform, &platform, &platform, &printer, &platform}) {
-        window.Form_Load();
-    }
+    WindowTest() : window(platform.services()) { window.Form_Load(); }
 
     MainWindowControls& f() { return window.controls(); }
     Control& c(MainCtl id) { return window.controls()[id]; }
@@ -90,8 +58,8 @@ class WindowTest : public ::testing::Test {
         return out;
     }
 
-    ScriptedPlatform platform;
-    FakePrinter printer;
+    fakes::Platform platform;
+    fakes::FakePrinter& printer = platform.printer;
     MainWindowModel window;
 };
 

@@ -14,7 +14,7 @@
 #include "app/qt/limit_editor_view.h"
 #include "app/qt/main_window_view.h"
 #include "limits/vehicle_limit_files.h"
-#include "platform/fake_printer.h"
+#include "platform/fakes.h"
 #include "tests/limits/limits_test_support.h"
 
 namespace orvane::qt::testing {
@@ -57,11 +57,6 @@ class Person {
     }
 };
 
-class FixedClock final : public Clock {
-  public:
-    Date Today() const override { return {2024, 3, 15}; }
-};
-
 // The main window with scripted services, shown and active.
 class Desk final : public Person<MainCtl, kControlCount> {
   public:
@@ -73,9 +68,9 @@ class Desk final : public Person<MainCtl, kControlCount> {
 
     orvane::testing::ScriptedBoxes messages;
     orvane::testing::CountingBeeper beeper;
-    FixedClock clock;
+    fakes::FixedClock clock{Date{2024, 3, 15}};
     QtTextMetrics metrics;
-    FakePrinter pages;
+    fakes::FakePrinter pages;
     QtMousePointer pointer;
     std::vector<std::vector<std::string>> menus;
     int menu_answer = -1;

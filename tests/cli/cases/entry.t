@@ -96,7 +96,3 @@ adjusted cost: ""
   2042           999.96             41.73 
   2043            41.73               .00 
 focus: cmdCalculate
-# An empty folder name for the limit files
-$ --limits-dir ""
-stderr: orvane-cli: --limits-dir takes a folder name, not ''
-exit: 2

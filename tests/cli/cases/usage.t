@@ -1,14 +1,34 @@
 # Unknown option
 $ --frobnicate
-stderr: orvane-cli: Option ‘frobnicate’ does not exist
+stderr: orvane-cli: unknown option '--frobnicate'
 exit: 2
 # Missing value
 $ --cost
-stderr: orvane-cli: Option ‘cost’ is missing an argument
+stderr: orvane-cli: option '--cost' needs a value
 exit: 2
 # A bad choice
 $ --convention quarterly
-stderr: orvane-cli: --convention takes half-year, mid-quarter or mid-month, not 'quarterly'
+stderr: orvane-cli: option '--convention' takes half-year, mid-quarter or mid-month, not 'quarterly'
+exit: 2
+# An empty folder name for the limit files
+$ --limits-dir ""
+stderr: orvane-cli: option '--limits-dir' takes a folder name, not ''
+exit: 2
+# A flag given a value
+$ --json=yes
+stderr: orvane-cli: option '--json' takes no value
+exit: 2
+# A word that is not an option
+$ --method MACRS 5
+stderr: orvane-cli: unexpected argument '5'
+exit: 2
+# A date that is not one
+$ --today 2024-13-01
+stderr: orvane-cli: option '--today' takes a date YYYY-MM-DD, not '2024-13-01'
+exit: 2
+# Paste into something that is not a field of the window
+$ --paste txtNothing=5
+stderr: orvane-cli: option '--paste' takes FIELD=TEXT with FIELD a text box of the window, not 'txtNothing=5'
 exit: 2
 # Actions a person could not carry out are ignored
 $ --today 2024-06-15 --allowance 30 --method Depreciate --sales-price 5 --method ADS --class "Desks (7)" --life 10 --cost 500 --in-service 012004
