@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake clang-format
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    nlohmann-json3-dev libcxxopts-dev
+    nlohmann-json3-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6help6 libgl-dev
     fonts-liberation2 xvfb xauth xdotool imagemagick
     poppler-utils cups-daemon cups-client printer-driver-cups-pdf
