@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cli/options.h"
-#include "limits/ansi.h"
+#include "engine/edit_buffer.h"
 #include "limits/data_file.h"
 #include "limits/data_folder.h"
 #include "limits/limit_editor_model.h"
@@ -90,7 +90,7 @@ class Runner {
         const EditorCtl field = FieldOf(field_and_text);
         const std::string text = field_and_text.substr(field_and_text.find('=') + 1);
         w_.SetFocus(field);
-        w_.Select(field, 0, CharCount(w_.controls[field].text));
+        w_.Select(field, 0, utf8::Count(w_.controls[field].text));
         if (text.empty()) {
             w_.PressDelete(field);
         } else {

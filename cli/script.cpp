@@ -14,8 +14,8 @@
 #include "cli/edit_limits.h"
 #include "cli/options.h"
 #include "cli/print.h"
+#include "engine/edit_buffer.h"
 #include "engine/numtext.h"
-#include "limits/ansi.h"
 #include "limits/data_folder.h"
 #include "limits/vehicle_limit_files.h"
 #include "platform/fakes.h"
@@ -174,7 +174,7 @@ class Runner {
     // Selects the whole text and types the new one over it; an empty text erases the field
     // (Delete on the selection).
     void TypeOver(MainCtl id, const std::string& text) {
-        m_.Select(id, 0, CharCount(m_.controls()[id].text));
+        m_.Select(id, 0, utf8::Count(m_.controls()[id].text));
         if (!text.empty()) {
             m_.TypeText(text);
             return;

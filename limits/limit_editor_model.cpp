@@ -1,10 +1,9 @@
 #include "limits/limit_editor_model.h"
 
-#include <algorithm>
 #include <limits>
 #include <utility>
 
-#include "limits/ansi.h"
+#include "engine/edit_buffer.h"
 
 namespace orvane {
 namespace {
@@ -124,7 +123,7 @@ bool LimitEditorModel::Validate() {
     if (controls[EditorCtl::txtYear].text.empty()) {
         return fail({EditorCtl::txtYear, EditorCtl::lblYear, limit_text::kYearRequired});
     }
-    if (CharCount(controls[EditorCtl::txtYear].text) != 4) {
+    if (utf8::Count(controls[EditorCtl::txtYear].text) != 4) {
         return fail({EditorCtl::txtYear, EditorCtl::lblYear, limit_text::kYearFourDigits});
     }
     const Rule amounts[] = {
@@ -243,18 +242,13 @@ void LimitEditorModel::SetFocus(EditorCtl id) {
 
 void LimitEditorModel::GotFocus(EditorCtl id) {
     if (!IsNumericBox(id)) return;
-    Control& box = controls[id];
-    box.sel_start = 0;
-    box.sel_length = CharCount(box.text);
+    EditBuffer(controls[id]).SelectAll();
 }
 
 void LimitEditorModel::Select(EditorCtl box, int start, int length) {
     if (!loaded_ || !IsBox(box)) return;
     SetFocus(box);
-    Control& c = controls[box];
-    const int size = CharCount(c.text);
-    c.sel_start = std::clamp(start, 0, size);
-    c.sel_length = std::clamp(length, 0, size - c.sel_start);
+    EditBuffer(controls[box]).Select(start, length);
 }
 
 bool LimitEditorModel::KeyPress(EditorCtl box, char32_t key) {
@@ -270,52 +264,23 @@ bool LimitEditorModel::KeyPress(EditorCtl box, char32_t key) {
 }
 
 void LimitEditorModel::Type(EditorCtl box, std::string_view text) {
-    for (char32_t key : Utf8ToCodePoints(text))
+    for (char32_t key : utf8::Decode(text))
         KeyPress(box, key);
 }
 
 bool LimitEditorModel::EditBox(EditorCtl box, char32_t key) {
-    Control& c = controls[box];
-    std::u32string text = Utf8ToCodePoints(c.text);
-    const int size = static_cast<int>(text.size());
-    int start = std::clamp(c.sel_start, 0, size);
-    int length = std::clamp(c.sel_length, 0, size - start);
+    EditBuffer edit(controls[box], Design(box).max_length);
     if (key == kBackspace) {
-        if (length == 0) {
-            if (start == 0) return true;
-            --start;
-            length = 1;
-        }
-        text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
-    } else {
-        // A single-line box takes no other control characters.
-        if (key < 0x20 || key == 0x7F || key > 0x10FFFF || (key >= 0xD800 && key <= 0xDFFF)) {
-            return false;
-        }
-        const int limit = Design(box).max_length;
-        if (limit > 0 && size - length + 1 > limit) return false;
-        text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), 1, key);
-        ++start;
+        edit.Backspace();
+        return true;
     }
-    c.text = CodePointsToUtf8(text);
-    c.sel_start = start;
-    c.sel_length = 0;
-    return true;
+    return edit.Type(key);
 }
 
 void LimitEditorModel::PressDelete(EditorCtl box) {
     if (!loaded_ || !IsBox(box)) return;
     SetFocus(box);
-    Control& c = controls[box];
-    std::u32string text = Utf8ToCodePoints(c.text);
-    const int size = static_cast<int>(text.size());
-    int start = std::clamp(c.sel_start, 0, size);
-    int length = std::clamp(c.sel_length, 0, size - start);
-    if (length == 0 && start < size) length = 1;
-    text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
-    c.text = CodePointsToUtf8(text);
-    c.sel_start = start;
-    c.sel_length = 0;
+    EditBuffer(controls[box]).Delete();
 }
 
 }  // namespace orvane

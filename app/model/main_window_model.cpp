@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "engine/edit_buffer.h"
 #include "engine/numtext.h"
 #include "limits/limit_editor_controls.h"
 #include "limits/vehicle_limit_files.h"
@@ -27,11 +28,6 @@ bool IsTextEntry(Kind k) {
 
 bool CanTakeFocus(Kind k) {
     return k != Kind::Label && k != Kind::Frame && k != Kind::Status;
-}
-
-// The character places of the masked month "##/####".
-bool IsMaskSlot(int pos) {
-    return pos >= 0 && pos < 7 && pos != 2;
 }
 
 // The outcome of several events in a row: a fault in any of them counts.
@@ -268,16 +264,14 @@ void MainWindowModel::SetSelected() {
     if (id == MainCtl::None || !IsTextEntry(Design(id).kind))
         return;  // no such property: left alone
     Control& c = controls_[id];
-    c.sel_start = 0;
-    c.sel_length = static_cast<int>(c.text.size());
+    EditBuffer(c).SelectAll();
 }
 
 void MainWindowModel::OnClick(MainCtl id) {
     // An entry chosen in a list that takes typing shows its text with the caret after it, as
     // the toolkit's editable combo box does, so that typing goes on from there.
     if (Design(id).kind == Kind::ComboEdit) {
-        controls_[id].sel_start = static_cast<int>(controls_[id].text.size());
-        controls_[id].sel_length = 0;
+        EditBuffer(controls_[id]).End();
     }
     switch (id) {
         case MainCtl::optAssetType0:
@@ -334,8 +328,7 @@ void MainWindowModel::OnFocusChange(MainCtl from, MainCtl to) {
             break;
         default:
             if (to != MainCtl::None && IsTextEntry(Design(to).kind)) {
-                controls_[to].sel_start = static_cast<int>(controls_[to].text.size());
-                controls_[to].sel_length = 0;
+                EditBuffer(controls_[to]).End();
             }
             break;
     }
@@ -514,39 +507,26 @@ void MainWindowModel::KeyDownNow(int code) {
         id == MainCtl::txtInService) {
         depr_.ShowStatus("");
     }
+    const Kind kind = Design(id).kind;
+    if (!IsTextEntry(kind)) return;
     Control& c = controls_[id];
-    if (!IsTextEntry(Design(id).kind)) return;
-    int len = static_cast<int>(c.text.size());
+    EditBuffer edit(c, Design(id).max_length);
     switch (code) {
         case key::kLeft:
-            c.sel_start = std::max(0, c.sel_start - 1), c.sel_length = 0;
-            break;
+            return edit.Left();
         case key::kRight:
-            c.sel_start = std::min(len, c.sel_start + c.sel_length + 1), c.sel_length = 0;
-            break;
+            return edit.Right();
         case key::kHome:
-            c.sel_start = 0, c.sel_length = 0;
-            break;
+            return edit.Home();
         case key::kEnd:
-            c.sel_start = len, c.sel_length = 0;
-            break;
+            return edit.End();
         case key::kDelete:
-            if (Design(id).kind == Kind::MaskBox) {
-                int end = c.sel_length ? c.sel_start + c.sel_length : c.sel_start + 1;
-                for (int p = c.sel_start; p < end && p < 7; ++p) {
-                    if (IsMaskSlot(p)) c.text[p] = '_';
-                }
-                c.sel_length = 0;
-            } else if (c.sel_length > 0) {
-                c.text.erase(c.sel_start, c.sel_length);
-                c.sel_length = 0;
-            } else if (c.sel_start < len) {
-                c.text.erase(c.sel_start, 1);
-            }
-            if (Design(id).kind == Kind::ComboEdit) c.list_index = -1;
-            break;
+            if (kind == Kind::MaskBox) return MaskedMonthBuffer(c).Delete();
+            edit.Delete();
+            if (kind == Kind::ComboEdit) c.list_index = -1;
+            return;
         default:
-            break;
+            return;
     }
 }
 
@@ -558,9 +538,8 @@ void MainWindowModel::KeyPressNow(char32_t ch) {
     MainCtl id = controls_.focus();
     if (id == MainCtl::None) return;
     Kind kind = Design(id).kind;
-    char32_t code = ch;
     if (KeyFiltered(id)) {
-        bool passes = ch == '.' || code <= 31 || (ch >= '0' && ch <= '9');
+        bool passes = ch == '.' || ch <= 31 || (ch >= '0' && ch <= '9');
         if (!passes) {
             if (services_.beeper) services_.beeper->Beep();
             return;
@@ -572,9 +551,9 @@ void MainWindowModel::KeyPressNow(char32_t ch) {
         int n = static_cast<int>(c.items.size());
         for (int k = 1; k <= n; ++k) {
             int i = (c.list_index + k + n) % n;
-            if (!c.items[i].empty() && code < 0x80 &&
+            if (!c.items[i].empty() && ch < 0x80 &&
                 std::toupper(static_cast<unsigned char>(c.items[i][0])) ==
-                    std::toupper(static_cast<int>(code))) {
+                    std::toupper(static_cast<int>(ch))) {
                 controls_.SetListIndex(id, i);
                 break;
             }
@@ -587,63 +566,26 @@ void MainWindowModel::KeyPressNow(char32_t ch) {
     }
     if (!IsTextEntry(kind)) return;
     if (kind == Kind::MaskBox) {
+        MaskedMonthBuffer month(c);
         if (ch == 8) {
-            int p = c.sel_length ? c.sel_start + c.sel_length : c.sel_start;
-            for (int q = c.sel_start; q < p && c.sel_length; ++q) {
-                if (IsMaskSlot(q)) c.text[q] = '_';
-            }
-            if (!c.sel_length) {
-                int q = p - 1;
-                if (q == 2) --q;
-                if (q >= 0) c.text[q] = '_', c.sel_start = q;
-            }
-            c.sel_length = 0;
-        } else if (ch == '/') {
-            if (c.sel_start == 2) c.sel_start = 3;
-        } else if (ch >= '0' && ch <= '9') {
-            if (c.sel_length > 0) {
-                for (int q = c.sel_start; q < c.sel_start + c.sel_length && q < 7; ++q) {
-                    if (IsMaskSlot(q)) c.text[q] = '_';
-                }
-                c.sel_length = 0;
-            }
-            int p = c.sel_start;
-            if (p == 2) p = 3;
-            if (IsMaskSlot(p)) {
-                c.text[p] = static_cast<char>(ch);
-                c.sel_start = p + 1;
-            }
+            month.Backspace();
+        } else {
+            month.Type(ch);
         }
         return;
     }
+    EditBuffer edit(c, Design(id).max_length);
     if (ch == 8) {
-        if (c.sel_length > 0) {
-            c.text.erase(c.sel_start, c.sel_length);
-        } else if (c.sel_start > 0) {
-            c.text.erase(c.sel_start - 1, 1);
-            --c.sel_start;
-        }
-        c.sel_length = 0;
-        if (kind == Kind::ComboEdit) c.list_index = -1;
-        return;
+        edit.Backspace();
+    } else if (!edit.Type(ch)) {
+        return;  // a control character, or the length limit
     }
-    if (code < 32) return;
-    char byte = static_cast<char>(ch);
-    InsertText(id, std::string_view(&byte, 1));
+    if (kind == Kind::ComboEdit) c.list_index = -1;
 }
 
 void MainWindowModel::InsertText(MainCtl id, std::string_view text) {
     Control& c = controls_[id];
-    int max = Design(id).max_length;
-    int len = static_cast<int>(c.text.size());
-    c.sel_start = std::clamp(c.sel_start, 0, len);
-    c.sel_length = std::clamp(c.sel_length, 0, len - c.sel_start);
-    int room = max > 0 ? max - (len - c.sel_length) : static_cast<int>(text.size());
-    if (room <= 0) return;  // the length limit refuses it
-    if (static_cast<int>(text.size()) > room) text = text.substr(0, room);
-    c.text.replace(c.sel_start, c.sel_length, text);
-    c.sel_start += static_cast<int>(text.size());
-    c.sel_length = 0;
+    EditBuffer(c, Design(id).max_length).Insert(text);
     if (Design(id).kind == Kind::ComboEdit) c.list_index = -1;
 }
 
@@ -679,20 +621,20 @@ Outcome MainWindowModel::Type(char32_t ch) {
     return Worst({down, press, up});
 }
 
-Outcome MainWindowModel::TypeText(std::string_view utf8) {
+Outcome MainWindowModel::TypeText(std::string_view text) {
     Outcome result = Outcome::Done;
-    for (char ch : utf8)
-        result = Worst({result, Type(static_cast<unsigned char>(ch))});
+    for (char32_t ch : utf8::Decode(text))
+        result = Worst({result, Type(ch)});
     return result;
 }
 
-Outcome MainWindowModel::Paste(std::string_view utf8) {
+Outcome MainWindowModel::Paste(std::string_view text) {
     MainCtl id = controls_.focus();
     if (id == MainCtl::None) return Outcome::NotPossible;
     Kind kind = Design(id).kind;
     if (kind == Kind::MaskBox) {
         Outcome result = Outcome::Done;
-        for (char ch : utf8) {
+        for (char ch : text) {
             if ((ch >= '0' && ch <= '9') || ch == '/') result = Worst({result, KeyPress(ch)});
         }
         return result;
@@ -701,16 +643,13 @@ Outcome MainWindowModel::Paste(std::string_view utf8) {
     // Ctrl+V: its key events, with the text arriving between them.
     Outcome down = KeyDown('V');
     Outcome press = KeyPress(22);  // Ctrl+V passes the character filter
-    Outcome insert = Guarded([&] { return InsertText(id, utf8), true; });
+    Outcome insert = Guarded([&] { return InsertText(id, text), true; });
     Outcome up = KeyUp('V');
     return Worst({down, press, insert, up});
 }
 
 void MainWindowModel::Select(MainCtl id, int start, int length) {
-    Control& c = controls_[id];
-    int len = static_cast<int>(c.text.size());
-    c.sel_start = std::clamp(start, 0, len);
-    c.sel_length = std::clamp(length, 0, len - c.sel_start);
+    EditBuffer(controls_[id]).Select(start, length);
 }
 
 }  // namespace orvane

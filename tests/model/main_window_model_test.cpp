@@ -254,6 +254,27 @@ TEST_F(FieldTest, PastedLettersReachValidation) {
     EXPECT_EQ(platform.boxes.shown[0].text, "Err: 13[Type mismatch]");
 }
 
+TEST_F(FieldTest, DescriptionKeepsWhatIsTypedInWholeCharacters) {
+    ASSERT_EQ(window.Focus(MainCtl::txtDescription), Outcome::Done);
+    window.TypeText(
+        "Caf\xC3\xA9 \xE2\x82\xAC"
+        "5");
+    EXPECT_EQ(c(MainCtl::txtDescription).text,
+              "Caf\xC3\xA9 \xE2\x82\xAC"
+              "5");
+    EXPECT_EQ(c(MainCtl::txtDescription).sel_start, 7);
+    EXPECT_EQ(platform.beeper.beeps, 0);
+    // Up to the limit of 100 characters a paste is cut before a character, never inside one.
+    window.Select(MainCtl::txtDescription, 0, 7);
+    window.Paste(std::string(98, 'x') + "\xC3\xA9\xC3\xA9\xC3\xA9");
+    EXPECT_EQ(c(MainCtl::txtDescription).text, std::string(98, 'x') + "\xC3\xA9\xC3\xA9");
+    // The cost refuses the same letter with a beep.
+    ASSERT_EQ(window.Focus(MainCtl::txtCost), Outcome::Done);
+    window.TypeText("1\xC3\xA9");
+    EXPECT_EQ(c(MainCtl::txtCost).text, "1");
+    EXPECT_EQ(platform.beeper.beeps, 1);
+}
+
 TEST_F(FieldTest, AFaultOnTheWayIsNotARefusal) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "5");
