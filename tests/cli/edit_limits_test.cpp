@@ -106,6 +106,7 @@ TEST_F(EditLimitsCliTest, PrintsAReadableStateWithoutJson) {
 }
 
 struct UsageCase {
+    const char* name;
     std::vector<std::string> args;
     const char* error;
 };
@@ -121,24 +122,35 @@ TEST_P(UsageTest, AWrongCommandLineExitsWithTwoAndOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     Errors, UsageTest,
     ::testing::Values(
-        UsageCase{{"--file", "AutoMax.DAT", "--frobnicate"}, "unknown option '--frobnicate'"},
-        UsageCase{{"--file"}, "option '--file' needs a value"},
-        UsageCase{{"--file", "AutoMax.DAT", "--set"}, "option '--set' needs a value"},
-        UsageCase{{"--next"}, "option '--file' is required"},
-        UsageCase{{"--file", "Other.DAT"},
+        UsageCase{"UnknownOption",
+                  {"--file", "AutoMax.DAT", "--frobnicate"},
+                  "unknown option '--frobnicate'"},
+        UsageCase{"FileWithoutValue", {"--file"}, "option '--file' needs a value"},
+        UsageCase{
+            "SetWithoutValue", {"--file", "AutoMax.DAT", "--set"}, "option '--set' needs a value"},
+        UsageCase{"NoFile", {"--next"}, "option '--file' is required"},
+        UsageCase{"UnknownFile",
+                  {"--file", "Other.DAT"},
                   "option '--file' takes AutoMax.DAT, Electric.DAT or TruckMax.DAT, not "
                   "'Other.DAT'"},
-        UsageCase{{"--file", "AutoMax.DAT", "--answer", "maybe"},
+        UsageCase{"BadAnswer",
+                  {"--file", "AutoMax.DAT", "--answer", "maybe"},
                   "option '--answer' takes yes, no or cancel, not 'maybe'"},
-        UsageCase{{"--file", "AutoMax.DAT", "--set", "txtCost=1"},
+        UsageCase{"FieldOfTheMainWindow",
+                  {"--file", "AutoMax.DAT", "--set", "txtCost=1"},
                   "option '--set' takes FIELD=TEXT with FIELD one of txtYear, txtYear0 ... "
                   "txtYear5, not 'txtCost=1'"},
-        UsageCase{{"--file", "AutoMax.DAT", "--set", "txtYear"},
+        UsageCase{"SetWithoutText",
+                  {"--file", "AutoMax.DAT", "--set", "txtYear"},
                   "option '--set' takes FIELD=TEXT with FIELD one of txtYear, txtYear0 ... "
                   "txtYear5, not 'txtYear'"},
-        UsageCase{{"--file", "AutoMax.DAT", "--limits-dir", ""},
+        UsageCase{"EmptyFolder",
+                  {"--file", "AutoMax.DAT", "--limits-dir", ""},
                   "option '--limits-dir' takes a folder name, not ''"},
-        UsageCase{{"--file", "AutoMax.DAT", "--next=1"}, "option '--next' takes no value"}));
+        UsageCase{"FlagWithValue",
+                  {"--file", "AutoMax.DAT", "--next=1"},
+                  "option '--next' takes no value"}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace orvane
