@@ -108,9 +108,11 @@ int ReadOptions(std::span<const Option<Settings, Actor>> rows, std::span<const s
             if (i + 1 >= args.size() || args[i + 1].starts_with("--")) MissingValue(word);
             value = args[++i];
         }
-        const std::string option = "--" + std::string(row.name);
-        if (!row.choices.empty()) detail::CheckChoice(option, row.choices, value);
-        if (row.check != nullptr) row.check(option, value);
+        if (!row.choices.empty() || row.check != nullptr) {
+            const std::string option = "--" + std::string(row.name);
+            if (!row.choices.empty()) detail::CheckChoice(option, row.choices, value);
+            if (row.check != nullptr) row.check(option, value);
+        }
         if (row.setting != nullptr) {
             row.setting(settings, value);
             ++settings_given;

@@ -83,10 +83,10 @@ class MainWindowModel final : public MainWindowEvents {
     Outcome KeyDown(int code);
     Outcome KeyPress(char32_t ch);  // the character filter, then the text changes
     Outcome KeyUp(int code);
-    Outcome Type(char32_t ch);  // KeyDown, KeyPress and KeyUp of one character
-    Outcome TypeText(std::string_view utf8);
+    Outcome Type(char32_t ch);                // KeyDown, KeyPress and KeyUp of one character
+    Outcome TypeText(std::string_view text);  // UTF-8, character by character
     // Ctrl+V: the text arrives unfiltered (only the length limit holds).
-    Outcome Paste(std::string_view utf8);
+    Outcome Paste(std::string_view text);
     // Selects part of a text (as with the mouse), in characters.
     void Select(MainCtl id, int start, int length);
 
