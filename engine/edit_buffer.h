@@ -66,8 +66,6 @@ class EditBuffer {
 // and the "/" stays where it is; the text keeps its seven characters.
 class MaskedMonthBuffer : public EditBuffer {
   public:
-    static constexpr std::string_view kBlank = "__/____";
-
     explicit MaskedMonthBuffer(Control& box);
 
     // A digit fills the place at the caret (after blanking the selection) and the caret moves
