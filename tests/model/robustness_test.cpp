@@ -52,7 +52,7 @@ class RobustnessTest : public WindowTest {
     std::optional<double> PlainDepreciableBasis() {
         const Control& cls = c(MainCtl::cboClass);
         bool vehicle = cls.list_index >= 0 && VehicleKind(cls.text) != '\0';
-        if (vehicle || c(MainCtl::mskSold).text != kBlankMonth || !platform.boxes.empty() ||
+        if (vehicle || c(MainCtl::mskSold).text != kBlankMonth || !platform.boxes.shown.empty() ||
             !c(MainCtl::lblAdjCost).caption.empty()) {
             return std::nullopt;
         }
@@ -76,7 +76,7 @@ class RobustnessTest : public WindowTest {
             }
         }
         std::vector<Row> rows = Rows();
-        if (rows.empty() || !platform.boxes.empty()) return;
+        if (rows.empty() || !platform.boxes.shown.empty()) return;
         int first_year = CInt(Val(rows[0].year));
         // The basis before each year: the depreciable basis, then what the year before left.
         std::optional<double> before = PlainDepreciableBasis();
