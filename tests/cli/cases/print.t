@@ -59,5 +59,5 @@ red: lblCost
 focus: txtCost
 # --print-pdf wants a file name
 $ --today 2024-06-15 --print-pdf ""
-stderr: orvane-cli: --print-pdf takes the name of the PDF file to write
+stderr: orvane-cli: option '--print-pdf' takes the name of the PDF file to write, not ''
 exit: 2
