@@ -89,6 +89,9 @@ class MainWindowModel final : public MainWindowEvents {
     Outcome Paste(std::string_view text);
     // Selects part of a text (as with the mouse), in characters.
     void Select(MainCtl id, int start, int length);
+    // Ctrl+X: the key goes down and its character passes the filter, the selection goes as
+    // Delete takes it, then the key comes up (the copy to the clipboard is the window's).
+    void Cut();
 
     // ---- The window's handlers.
     void Form_Load();

@@ -1,8 +1,5 @@
 #include "app/qt/main_window_view.h"
 
-#include "app/qt/frame_box.h"
-#include "app/qt/print_preview.h"
-
 #include <QAbstractItemView>
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -10,17 +7,27 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <algorithm>
 #include <functional>
+#include <limits>
+#include <set>
 #include <utility>
+
+#include "app/qt/frame_box.h"
+#include "app/qt/print_preview.h"
 
 namespace orvane::qt {
 namespace {
@@ -34,6 +41,63 @@ class ListBox final : public QComboBox {
     void showPopup() override {
         if (before_popup) before_popup();
         if (isEnabled()) QComboBox::showPopup();
+    }
+
+};
+
+// A drop-down list without typing drawn as the window's entry fields are: a flat field in its
+// back colour beside the arrow button, and, while it has the focus, its entry highlighted.
+class ListStyle final : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control != CC_ComboBox || box == nullptr || box->editable) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        painter->fillRect(box->rect, box->palette.brush(QPalette::Base));
+        QStyleOptionFrame frame;
+        frame.QStyleOption::operator=(*box);
+        frame.lineWidth = 1;
+        frame.state |= State_Sunken;
+        frame.state &= ~State_HasFocus;
+        proxy()->drawPrimitive(PE_FrameLineEdit, &frame, painter, widget);
+        QStyleOptionButton button;
+        button.QStyleOption::operator=(*box);
+        button.rect = proxy()->subControlRect(CC_ComboBox, box, SC_ComboBoxArrow, widget);
+        button.state = (box->state & (State_Enabled | State_MouseOver)) |
+                       (box->state & State_On ? State_Sunken : State_Raised);
+        button.palette.setBrush(QPalette::Button, QApplication::palette().button());
+        proxy()->drawPrimitive(PE_PanelButtonCommand, &button, painter, widget);
+        QStyleOption arrow = button;
+        const int side = std::min(button.rect.width(), button.rect.height()) / 2;
+        arrow.rect = QRect(0, 0, side, side);
+        arrow.rect.moveCenter(button.rect.center());
+        arrow.palette.setBrush(QPalette::ButtonText, QApplication::palette().buttonText());
+        proxy()->drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (element != CE_ComboBoxLabel || box == nullptr || box->editable ||
+            !(box->state & State_HasFocus)) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        QRect field = proxy()->subControlRect(CC_ComboBox, box, SC_ComboBoxEditField, widget);
+        painter->fillRect(field.adjusted(1, 2, -1, -2), box->palette.brush(QPalette::Highlight));
+        QStyleOptionComboBox shown(*box);
+        const QColor text = box->palette.color(QPalette::HighlightedText);
+        shown.palette.setColor(QPalette::Text, text);
+        shown.palette.setColor(QPalette::ButtonText, text);
+        painter->save();
+        painter->setPen(text);
+        QProxyStyle::drawControl(element, &shown, painter, widget);
+        painter->restore();
     }
 };
 
@@ -49,7 +113,9 @@ class GridTable final : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : ScheduleGrid::kCols;
     }
-    Qt::ItemFlags flags(const QModelIndex& /*index*/) const override { return Qt::ItemIsEnabled; }
+    Qt::ItemFlags flags(const QModelIndex& /*index*/) const override {
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) return {};
         switch (role) {
@@ -89,116 +155,196 @@ bool IsEntry(Kind k) {
     return k == Kind::TextBox || k == Kind::MaskBox || k == Kind::ComboList || k == Kind::ComboEdit;
 }
 
+bool IsTextEntry(Kind k) {
+    return k == Kind::TextBox || k == Kind::MaskBox || k == Kind::ComboEdit;
+}
+
 bool TakesKeys(Kind k) {
     return IsEntry(k) || k == Kind::CheckBox || k == Kind::Option || k == Kind::Button ||
            k == Kind::Grid;
 }
 
-// The key code of a key as the window's handlers know it (US keyboard).
+// The key codes of the window's KeyDown and KeyUp handlers (US keyboard), of the keys that are
+// not a letter, a digit or a function key; a shifted key keeps the code of its key.
+struct KeyRow {
+    Qt::Key key;
+    int code;
+    int keypad_code;  // on the numeric keypad; 0: as elsewhere
+};
+constexpr KeyRow kKeyCodes[] = {
+    {Qt::Key_Backspace, key::kBack, 0},
+    {Qt::Key_Tab, key::kTab, 0},
+    {Qt::Key_Backtab, key::kTab, 0},
+    {Qt::Key_Return, key::kReturn, 0},
+    {Qt::Key_Enter, key::kReturn, 0},
+    {Qt::Key_Shift, key::kShift, 0},
+    {Qt::Key_Control, 17, 0},
+    {Qt::Key_Alt, 18, 0},
+    {Qt::Key_Escape, 27, 0},
+    {Qt::Key_Space, 32, 0},
+    {Qt::Key_PageUp, 33, 0},
+    {Qt::Key_PageDown, 34, 0},
+    {Qt::Key_End, key::kEnd, 0},
+    {Qt::Key_Home, key::kHome, 0},
+    {Qt::Key_Left, key::kLeft, 0},
+    {Qt::Key_Up, 38, 0},
+    {Qt::Key_Right, key::kRight, 0},
+    {Qt::Key_Down, 40, 0},
+    {Qt::Key_Insert, 45, 0},
+    {Qt::Key_Delete, key::kDelete, 0},
+    {Qt::Key_Period, key::kPoint, 110},
+    {Qt::Key_Greater, key::kPoint, 0},
+    {Qt::Key_Comma, 188, 0},
+    {Qt::Key_Less, 188, 0},
+    {Qt::Key_Minus, 189, 109},
+    {Qt::Key_Underscore, 189, 0},
+    {Qt::Key_Plus, 187, 107},
+    {Qt::Key_Equal, 187, 0},
+    {Qt::Key_Asterisk, '8', 106},
+    {Qt::Key_Slash, 191, 111},
+    {Qt::Key_Question, 191, 0},
+    {Qt::Key_Semicolon, 186, 0},
+    {Qt::Key_Colon, 186, 0},
+    {Qt::Key_Exclam, '1', 0},
+    {Qt::Key_At, '2', 0},
+    {Qt::Key_NumberSign, '3', 0},
+    {Qt::Key_Dollar, '4', 0},
+    {Qt::Key_Percent, '5', 0},
+    {Qt::Key_AsciiCircum, '6', 0},
+    {Qt::Key_Ampersand, '7', 0},
+    {Qt::Key_ParenLeft, '9', 0},
+    {Qt::Key_ParenRight, '0', 0},
+};
+
 int KeyCode(const QKeyEvent* e) {
     const int k = e->key();
     const bool keypad = e->modifiers().testFlag(Qt::KeypadModifier);
     if (k >= Qt::Key_A && k <= Qt::Key_Z) return 'A' + (k - Qt::Key_A);
     if (k >= Qt::Key_0 && k <= Qt::Key_9) return (keypad ? 96 : '0') + (k - Qt::Key_0);
     if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
-    switch (k) {
-        case Qt::Key_Backspace:
-            return key::kBack;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return key::kTab;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return key::kReturn;
-        case Qt::Key_Shift:
-            return key::kShift;
-        case Qt::Key_Control:
-            return 17;
-        case Qt::Key_Alt:
-            return 18;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Space:
-            return 32;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_End:
-            return key::kEnd;
-        case Qt::Key_Home:
-            return key::kHome;
-        case Qt::Key_Left:
-            return key::kLeft;
+    for (const KeyRow& row : kKeyCodes) {
+        if (row.key == k) return keypad && row.keypad_code != 0 ? row.keypad_code : row.code;
+    }
+    return 0;
+}
+
+// The keys with which the grid moves its own cell and selection.
+bool GridMovesItself(const QKeyEvent* e) {
+    switch (e->key()) {
         case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return key::kRight;
         case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Delete:
-            return key::kDelete;
-        case Qt::Key_Period:
-        case Qt::Key_Greater:
-            return keypad ? 110 : key::kPoint;
-        case Qt::Key_Comma:
-        case Qt::Key_Less:
-            return 188;
-        case Qt::Key_Minus:
-        case Qt::Key_Underscore:
-            return keypad ? 109 : 189;
-        case Qt::Key_Plus:
-            return keypad ? 107 : 187;
-        case Qt::Key_Equal:
-            return 187;
-        case Qt::Key_Asterisk:
-            return keypad ? 106 : '8';
-        case Qt::Key_Slash:
-        case Qt::Key_Question:
-            return keypad ? 111 : 191;
-        case Qt::Key_Semicolon:
-        case Qt::Key_Colon:
-            return 186;
-        // Shifted digits keep the code of their key.
-        case Qt::Key_Exclam:
-            return '1';
-        case Qt::Key_At:
-            return '2';
-        case Qt::Key_NumberSign:
-            return '3';
-        case Qt::Key_Dollar:
-            return '4';
-        case Qt::Key_Percent:
-            return '5';
-        case Qt::Key_AsciiCircum:
-            return '6';
-        case Qt::Key_Ampersand:
-            return '7';
-        case Qt::Key_ParenLeft:
-            return '9';
-        case Qt::Key_ParenRight:
-            return '0';
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
         default:
-            return 0;
+            return e->matches(QKeySequence::SelectAll);
     }
 }
 
+int Id(MainCtl id) {
+    return static_cast<int>(id);
+}
+
+// A schedule cell as a spreadsheet reads a number: no grouping, no blanks, a zero before the
+// point.
+std::string PlainCell(const std::string& text) {
+    std::string plain;
+    for (char ch : text) {
+        if (ch != ',' && ch != ' ') plain += ch;
+    }
+    if (!plain.empty() && plain.front() == '.') plain.insert(plain.begin(), '0');
+    return plain;
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
+
+// The grid holds four groups of eleven years side by side: group g in columns 3g+1 to 3g+3
+// (year, depreciation, basis left), its years in rows 1 to 11.
+std::string ScheduleText(const ScheduleGrid& grid, const std::vector<std::pair<int, int>>& cells) {
+    constexpr int kFields = 3;
+    constexpr int kYearsPerGroup = ScheduleGrid::kRows - 1;
+    std::set<int> years;  // g * 11 + row - 1
+    std::set<int> fields;
+    bool header = false;
+    auto take = [&](int row, int col) {
+        if (col < 1 || col >= ScheduleGrid::kCols || row < 0 || row >= ScheduleGrid::kRows) return;
+        const int group = (col - 1) / kFields;
+        fields.insert((col - 1) % kFields);
+        if (row == 0) {
+            header = true;
+        } else {
+            years.insert(group * kYearsPerGroup + row - 1);
+        }
+    };
+    if (cells.empty()) {
+        for (int row = 0; row < ScheduleGrid::kRows; ++row) {
+            for (int col = 1; col < ScheduleGrid::kCols; ++col)
+                take(row, col);
+        }
+    } else {
+        for (const auto& [row, col] : cells)
+            take(row, col);
+    }
+    std::string out;
+    auto line = [&](auto cell) {
+        std::string text;
+        bool any = false;
+        for (int f : fields) {
+            if (f != *fields.begin()) text += '\t';
+            const std::string value = cell(f);
+            any = any || !value.empty();
+            text += value;
+        }
+        if (any) out += text + "\n";
+    };
+    if (header) line([&](int f) { return Trimmed(grid.Text(0, 1 + f)); });
+    for (int year : years) {
+        const int row = year % kYearsPerGroup + 1;
+        const int col = year / kYearsPerGroup * kFields + 1;
+        line([&](int f) { return PlainCell(grid.Text(row, col + f)); });
+    }
+    return out;
+}
+
+const std::vector<std::string>& MainWindowView::FieldMenuEntries() {
+    static const std::vector<std::string> entries = {"Cut", "Copy", "Paste", "Select All"};
+    return entries;
+}
+
+const std::vector<std::string>& MainWindowView::GridMenuEntries() {
+    static const std::vector<std::string> entries = {"Copy", "Copy Schedule"};
+    return entries;
+}
 
 MainWindowView::MainWindowView(const Services& services, QtWindowCommands::PopupMenu popup,
                                Twips twips, QWidget* parent)
     : QWidget(parent),
       twips_(twips),
-      model_(services),
-      commands_(*services.messages,
-                popup ? std::move(popup) : QtWindowCommands::MenuAtPointer(this)) {
+      boxes_(*services.messages),
+      model_([&] {
+          Services own = services;
+          own.messages = &boxes_;
+          return own;
+      }()),
+      popup_(popup ? std::move(popup) : QtWindowCommands::MenuAtPointer(this)),
+      commands_(boxes_, popup_),
+      view_(new ControlView(this)) {
     model_.set_commands(&commands_);
     commands_.set_window(&model_);
+    boxes_.render = [this] { Render(); };
     Build();
     AddPrintPreview(static_cast<QPushButton*>(control(MainCtl::cmdPrint)),
-                    [this](Printer& printer) { Act([&] { model_.PrintOn(&printer); }); });
+                    [this](Printer& printer) { view_->Act([&] { model_.PrintOn(&printer); }); });
     model_.Form_Load();
     // Centred on the screen, as the window loads.
     if (const QScreen* s = screen()) {
@@ -210,17 +356,13 @@ MainWindowView::MainWindowView(const Services& services, QtWindowCommands::Popup
 
 MainWindowView::~MainWindowView() {
     // The widgets go while the model still exists, and nothing they do on the way reaches it.
-    busy_ = true;
-    for (QWidget* w : widgets_) {
-        w->removeEventFilter(this);
-        disconnect(w, nullptr, this, nullptr);
-        if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) {
-            box->lineEdit()->removeEventFilter(this);
-            disconnect(box->lineEdit(), nullptr, this, nullptr);
-        }
-    }
-    widgets_.fill(nullptr);
+    boxes_.render = nullptr;
+    view_->Detach();
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+QWidget* MainWindowView::control(MainCtl id) const {
+    return view_->widget(Id(id));
 }
 
 QTableView* MainWindowView::grid() const {
@@ -237,103 +379,40 @@ void MainWindowView::Build() {
     SetRole(this, QPalette::Window, kButtonFace, true);
     setAutoFillBackground(true);
 
+    view_->focus_arrived = [this](int id) {
+        view_->Act([&] { model_.Focus(static_cast<MainCtl>(id)); });
+    };
+    view_->key_pressed = [this](int id, QKeyEvent* e) {
+        return OnKeyPress(static_cast<MainCtl>(id), e);
+    };
+    view_->key_released = [this](int, QKeyEvent* e) { return OnKeyRelease(e); };
+    view_->access_key = [this](int id) {
+        view_->Act([&] { model_.Click(static_cast<MainCtl>(id)); });
+    };
+    view_->context_menu = [this](int id, const QPoint&) { OnContextMenu(static_cast<MainCtl>(id)); };
+    view_->selected = [this](int id, int start, int length) {
+        model_.Select(static_cast<MainCtl>(id), start, length);
+    };
+    view_->model_focus = [this] {
+        const MainCtl id = model_.controls().focus();
+        return id == MainCtl::None ? -1 : Id(id);
+    };
+    view_->render = [this] {
+        for (int i = 0; i < kControlCount; ++i)
+            RenderControl(static_cast<MainCtl>(i));
+        RenderGrid();
+        const MainCtl focus = model_.controls().focus();
+        view_->ShowFocus(focus == MainCtl::None ? nullptr : control(focus));
+    };
+
     for (int i = 0; i < kControlCount; ++i) {
         const auto id = static_cast<MainCtl>(i);
         const MainControlDesign& d = Design(id);
-        QWidget* parent = d.parent == MainCtl::None ? this : control(d.parent);
-        QString caption = ToQString(std::string(d.caption));
-        QWidget* w = nullptr;
-        switch (d.kind) {
-            case Kind::Frame:
-                w = new FrameBox(caption, parent);
-                break;
-            case Kind::Label: {
-                auto* label = new QLabel(parent);
-                label->setTextFormat(Qt::PlainText);
-                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                w = label;
-                break;
-            }
-            case Kind::Status: {
-                auto* label = new QLabel(parent);
-                label->setTextFormat(Qt::PlainText);
-                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-                label->setIndent(2);
-                w = label;
-                break;
-            }
-            case Kind::TextBox:
-            case Kind::MaskBox: {
-                auto* edit = new QLineEdit(parent);
-                edit->setContextMenuPolicy(Qt::NoContextMenu);
-                edit->setDragEnabled(false);
-                edit->setAcceptDrops(false);
-                edit->setTextMargins(1, 0, 0, 0);
-                w = edit;
-                break;
-            }
-            case Kind::ComboList:
-            case Kind::ComboEdit: {
-                auto* box = new ListBox(parent);
-                box->setEditable(d.kind == Kind::ComboEdit);
-                box->setMaxVisibleItems(8);
-                if (QLineEdit* edit = box->lineEdit()) {
-                    box->setInsertPolicy(QComboBox::NoInsert);
-                    box->setCompleter(nullptr);
-                    edit->setContextMenuPolicy(Qt::NoContextMenu);
-                    edit->setDragEnabled(false);
-                    edit->setAcceptDrops(false);
-                }
-                box->before_popup = [this, id, box] {
-                    Act([&] { model_.OpenList(id); });
-                    // The drop-down may be wider than the box, to show the longest entry.
-                    const int wide = model_.controls()[id].dropped_width;
-                    box->view()->setMinimumWidth(wide > box->width() ? wide : 0);
-                };
-                w = box;
-                break;
-            }
-            case Kind::CheckBox:
-                w = new QCheckBox(caption, parent);
-                break;
-            case Kind::Option: {
-                auto* option = new QRadioButton(caption, parent);
-                option->setAutoExclusive(false);  // the model keeps each group to one choice
-                if (d.parent == MainCtl::fraConvention) option->setFont(ConventionFont());
-                w = option;
-                break;
-            }
-            case Kind::Button: {
-                auto* button = new QPushButton(caption, parent);
-                button->setAutoDefault(false);
-                button->setDefault(id == MainCtl::cmdCalculate);
-                w = button;
-                break;
-            }
-            case Kind::Grid: {
-                auto* table = new QTableView(parent);
-                table->setModel(new GridTable(table));
-                table->horizontalHeader()->hide();
-                table->verticalHeader()->hide();
-                table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-                table->setSelectionMode(QAbstractItemView::NoSelection);
-                table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-                table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-                table->setWordWrap(false);
-                table->setTextElideMode(Qt::ElideNone);
-                table->setCornerButtonEnabled(false);
-                QHeaderView* rows = table->verticalHeader();
-                rows->setMinimumSectionSize(1);
-                rows->setSectionResizeMode(QHeaderView::Fixed);
-                table->horizontalHeader()->setMinimumSectionSize(0);
-                w = table;
-                break;
-            }
-        }
+        QWidget* w = Make(id, d.parent == MainCtl::None ? this : control(d.parent));
         w->setObjectName(ToQString(std::string(d.name)));
-        Place(id, w);
+        w->setGeometry(twips_.ToPixels(d.left), twips_.ToPixels(d.top), twips_.ToPixels(d.width),
+                       twips_.ToPixels(d.height));
+        view_->Add(i, w, TakesKeys(d.kind));
         Connect(id, w);
     }
     control(MainCtl::cmdExport)
@@ -346,106 +425,105 @@ void MainWindowView::Build() {
         std::max(twips_.ToPixels(240), inner / ScheduleGrid::kRows));
 }
 
-void MainWindowView::Place(MainCtl id, QWidget* w) {
+// One widget of the kind of control `id`.
+QWidget* MainWindowView::Make(MainCtl id, QWidget* parent) {
     const MainControlDesign& d = Design(id);
-    w->setGeometry(twips_.ToPixels(d.left), twips_.ToPixels(d.top), twips_.ToPixels(d.width),
-                   twips_.ToPixels(d.height));
-    widgets_[static_cast<int>(id)] = w;
+    const QString caption = ToQString(std::string(d.caption));
+    switch (d.kind) {
+        case Kind::Frame:
+            return new FrameBox(caption, parent);
+        case Kind::Label:
+            return ControlView::MakeLabel(parent, Qt::AlignLeft | Qt::AlignTop);
+        case Kind::Status:
+            return ControlView::MakeStatusLine(parent);
+        case Kind::TextBox:
+        case Kind::MaskBox: {
+            QLineEdit* edit = ControlView::MakeTextBox(parent);
+            edit->setTextMargins(1, 0, 0, 0);
+            return edit;
+        }
+        case Kind::ComboList:
+        case Kind::ComboEdit:
+            return MakeList(id, parent);
+        case Kind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case Kind::Option: {
+            auto* option = new QRadioButton(caption, parent);
+            option->setAutoExclusive(false);  // the model keeps each group to one choice
+            if (d.parent == MainCtl::fraConvention) option->setFont(ConventionFont());
+            return option;
+        }
+        case Kind::Button: {
+            QPushButton* button = ControlView::MakeButton(caption, parent);
+            button->setDefault(id == MainCtl::cmdCalculate);
+            return button;
+        }
+        case Kind::Grid:
+            return MakeGrid(parent);
+    }
+    return nullptr;
+}
+
+QWidget* MainWindowView::MakeList(MainCtl id, QWidget* parent) {
+    auto* box = new ListBox(parent);
+    box->setEditable(Design(id).kind == Kind::ComboEdit);
+    box->setMaxVisibleItems(8);
+    if (box->lineEdit() != nullptr) {
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+    } else {
+        auto* style = new ListStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(box);
+        box->setStyle(style);
+    }
+    box->before_popup = [this, id, box] {
+        view_->Act([&] { model_.OpenList(id); });
+        // The drop-down may be wider than the box, to show the longest entry.
+        const int wide = model_.controls()[id].dropped_width;
+        box->view()->setMinimumWidth(wide > box->width() ? wide : 0);
+    };
+    return box;
+}
+
+QWidget* MainWindowView::MakeGrid(QWidget* parent) {
+    auto* table = new QTableView(parent);
+    table->setModel(new GridTable(table));
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideNone);
+    table->setCornerButtonEnabled(false);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    QHeaderView* rows = table->verticalHeader();
+    rows->setMinimumSectionSize(1);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setMinimumSectionSize(0);
+    return table;
 }
 
 void MainWindowView::Connect(MainCtl id, QWidget* w) {
-    const Kind kind = Design(id).kind;
-    if (!TakesKeys(kind)) {
-        w->setFocusPolicy(Qt::NoFocus);
-        return;
-    }
-    w->setFocusPolicy(Qt::StrongFocus);
-    w->installEventFilter(this);
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         connect(button, &QAbstractButton::clicked, this,
-                [this, id] { Act([&] { model_.Click(id); }); });
+                [this, id] { view_->Act([&] { model_.Click(id); }); });
     }
     if (auto* box = qobject_cast<QComboBox*>(w)) {
+        // Only a choice from the open drop-down arrives here.
         connect(box, &QComboBox::activated, this,
-                [this, id](int index) { Act([&] { model_.ChooseItem(id, index); }); });
+                [this, id](int index) { view_->Act([&] { model_.ChooseItem(id, index); }); });
     }
-    QLineEdit* edit = qobject_cast<QLineEdit*>(w);
-    if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) {
-        edit = box->lineEdit();
-        edit->installEventFilter(this);
+    if (auto* table = qobject_cast<QTableView*>(w)) {
+        connect(table, &QWidget::customContextMenuRequested, this,
+                [this, id] { OnContextMenu(id); });
     }
-    if (edit) {
-        // Only the mouse moves the caret of a field outside Render(); the model follows it.
-        connect(edit, &QLineEdit::cursorPositionChanged, this,
-                [this, id, edit] { OnCursorMoved(id, edit); });
-        connect(edit, &QLineEdit::selectionChanged, this,
-                [this, id, edit] { OnCursorMoved(id, edit); });
-    }
-}
-
-MainCtl MainWindowView::Find(const QObject* object) const {
-    for (int i = 0; i < kControlCount; ++i) {
-        const QWidget* w = widgets_[i];
-        if (w == nullptr) continue;
-        if (w == object) return static_cast<MainCtl>(i);
-        if (auto* box = qobject_cast<const QComboBox*>(w); box && box->lineEdit() == object) {
-            return static_cast<MainCtl>(i);
-        }
-    }
-    return MainCtl::None;
 }
 
 // ------------------------------------------------------------------ what a person does
-
-template <class F>
-void MainWindowView::Act(F&& action) {
-    if (busy_ || rendering_) return;
-    busy_ = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{busy_};
-    std::forward<F>(action)();
-    busy_ = false;
-    Render();
-}
-
-bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-    const MainCtl id = Find(watched);
-    if (id == MainCtl::None) return QWidget::eventFilter(watched, event);
-    const bool quiet = busy_ || rendering_;
-    switch (event->type()) {
-        case QEvent::FocusIn:
-            if (!quiet) OnFocusIn(id);
-            return false;
-        case QEvent::KeyPress:
-            return quiet || OnKeyPress(id, static_cast<QKeyEvent*>(event));
-        case QEvent::KeyRelease:
-            return quiet || OnKeyRelease(static_cast<QKeyEvent*>(event));
-        case QEvent::Shortcut:
-            // An access key (Alt+C, Alt+L, ...) presses its button at once.
-            if (!quiet) Act([&] { model_.Click(id); });
-            return true;
-        case QEvent::Wheel:
-            // The wheel does not leaf through the lists.
-            return qobject_cast<QComboBox*>(watched) != nullptr;
-        case QEvent::InputMethod:
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            // No pasting of the X11 selection into a field with the middle button.
-            return qobject_cast<QLineEdit*>(watched) != nullptr &&
-                   static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
-        default:
-            return false;
-    }
-}
-
-void MainWindowView::OnFocusIn(MainCtl id) {
-    if (model_.controls().focus() == id) return;
-    Act([&] { model_.Focus(id); });
-}
 
 bool MainWindowView::OnKeyPress(MainCtl id, QKeyEvent* e) {
     const int k = e->key();
@@ -459,10 +537,22 @@ bool MainWindowView::OnKeyPress(MainCtl id, QKeyEvent* e) {
     if (list && (k == Qt::Key_F4 || (alt && (k == Qt::Key_Down || k == Qt::Key_Up)))) {
         return false;
     }
-    // Copying a selection changes nothing.
-    if (e->matches(QKeySequence::Copy)) return false;
+    if (kind == Kind::Grid) {
+        if (e->matches(QKeySequence::Copy)) {
+            CopySchedule(false);
+            return true;
+        }
+        if (GridMovesItself(e)) return false;
+    }
+    if (IsTextEntry(kind) && OnEditingKey(id, e)) return true;
+    const bool arrow =
+        k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
+    if (kind == Kind::Option && arrow && !ctrl && !alt) {
+        StepOption(id, k == Qt::Key_Up || k == Qt::Key_Left ? -1 : 1);
+        return true;
+    }
 
-    Act([&] {
+    view_->Act([&] {
         // A key goes to the control that shows the focus.
         if (model_.controls().focus() != id) model_.Focus(id);
         if ((k == Qt::Key_Tab || k == Qt::Key_Backtab) && !ctrl && !alt) {
@@ -478,10 +568,6 @@ bool MainWindowView::OnKeyPress(MainCtl id, QKeyEvent* e) {
             }
             return;
         }
-        if (e->matches(QKeySequence::Paste)) {
-            model_.Paste(QApplication::clipboard()->text().toStdString());
-            return;
-        }
         const int code = KeyCode(e);
         model_.KeyDown(code);
         down_[k] = id;
@@ -493,14 +579,68 @@ bool MainWindowView::OnKeyPress(MainCtl id, QKeyEvent* e) {
             model_.ChooseItem(id, next);
             return;
         }
-        if (k == Qt::Key_Delete) return;  // Delete types no character
-        char ch = 0;
+        if (k == Qt::Key_Delete || alt) return;  // Delete types no character
         if (k == Qt::Key_Backspace) {
-            ch = 8;
-        } else if (const QString text = e->text(); text.size() == 1 && text[0].unicode() < 128) {
-            ch = static_cast<char>(text[0].unicode());
+            model_.KeyPress(8);
+            return;
         }
-        if (ch != 0 && !alt) model_.KeyPress(ch);
+        // Every character the key types, in UTF-8: Description keeps what is not ASCII.
+        for (char ch : e->text().toStdString()) {
+            if (ch != 0) model_.KeyPress(ch);
+        }
+    });
+    return true;
+}
+
+// The editing keys of a text field that pass no character the filters would refuse:
+// selecting, and cutting, copying and pasting through the clipboard.
+bool MainWindowView::OnEditingKey(MainCtl id, QKeyEvent* e) {
+    if (e->matches(QKeySequence::Copy)) {
+        CopySelection(id);
+        return true;
+    }
+    if (e->matches(QKeySequence::Cut)) {
+        CutSelection(id);
+        return true;
+    }
+    if (e->matches(QKeySequence::Paste)) {
+        PasteClipboard();
+        return true;
+    }
+    if (e->matches(QKeySequence::SelectAll)) {
+        SelectWholeText(id);
+        return true;
+    }
+    const int k = e->key();
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    const bool moves =
+        k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Home || k == Qt::Key_End;
+    if (!moves || mods != Qt::ShiftModifier) return false;
+    // Shift with a caret key stretches the selection from where it started.
+    auto* edit = qobject_cast<QLineEdit*>(control(id));
+    if (edit == nullptr) edit = static_cast<QComboBox*>(control(id))->lineEdit();
+    const QString text = edit->text();
+    const int caret = CharsBefore(text, edit->cursorPosition());
+    int anchor = caret;
+    if (edit->hasSelectedText()) {
+        const int first = CharsBefore(text, edit->selectionStart());
+        const int last = CharsBefore(text, edit->selectionEnd());
+        anchor = caret == first ? last : first;
+    }
+    const int length = CharsBefore(text, static_cast<int>(text.size()));
+    int to = caret;
+    if (k == Qt::Key_Left) to = std::max(0, caret - 1);
+    if (k == Qt::Key_Right) to = std::min(length, caret + 1);
+    if (k == Qt::Key_Home) to = 0;
+    if (k == Qt::Key_End) to = length;
+    view_->Act([&] {
+        model_.KeyDown(KeyCode(e));
+        down_[k] = id;
+        model_.Select(id, std::min(anchor, to), std::abs(to - anchor));
+        // The widget keeps the caret at the moving end.
+        const QSignalBlocker block(edit);
+        edit->setSelection(UnitsBefore(text, anchor),
+                           UnitsBefore(text, to) - UnitsBefore(text, anchor));
     });
     return true;
 }
@@ -516,33 +656,116 @@ bool MainWindowView::OnKeyRelease(QKeyEvent* e) {
     down_.erase(it);
     if (model_.controls().focus() != pressed_in) return true;
     const int code = KeyCode(e);
-    Act([&] { model_.KeyUp(code); });
+    view_->Act([&] { model_.KeyUp(code); });
     return true;
 }
 
-void MainWindowView::OnCursorMoved(MainCtl id, QLineEdit* edit) {
-    if (busy_ || rendering_ || model_.controls().focus() != id) return;
-    int start = edit->cursorPosition();
-    int length = 0;
-    if (edit->hasSelectedText()) {
-        start = edit->selectionStart();
-        length = static_cast<int>(edit->selectedText().size());
+// An arrow key in an option group moves to the next usable option of the group and chooses
+// it, as a click would.
+void MainWindowView::StepOption(MainCtl id, int step) {
+    std::vector<MainCtl> group;
+    for (int i = 0; i < kControlCount; ++i) {
+        const auto other = static_cast<MainCtl>(i);
+        if (Design(other).kind == Kind::Option && Design(other).parent == Design(id).parent) {
+            group.push_back(other);
+        }
     }
+    std::sort(group.begin(), group.end(),
+              [](MainCtl a, MainCtl b) { return Design(a).tab_index < Design(b).tab_index; });
+    const int n = static_cast<int>(group.size());
+    const int at = static_cast<int>(std::find(group.begin(), group.end(), id) - group.begin());
+    view_->Act([&] {
+        for (int k = 1; k < n; ++k) {
+            const MainCtl next = group[static_cast<std::size_t>(((at + step * k) % n + n) % n)];
+            if (model_.controls().Usable(next)) {
+                model_.Click(next);
+                return;
+            }
+        }
+    });
+}
+
+void MainWindowView::CopySelection(MainCtl id) const {
     const Control& c = model_.controls()[id];
-    if (c.sel_start == start && c.sel_length == length) return;
-    model_.Select(id, start, length);
+    if (c.sel_length <= 0) return;
+    const QString text = ToQString(c.text);
+    const int from = UnitsBefore(text, c.sel_start);
+    QApplication::clipboard()->setText(
+        text.mid(from, UnitsBefore(text, c.sel_start + c.sel_length) - from));
+}
+
+void MainWindowView::CutSelection(MainCtl id) {
+    view_->Act([&] {
+        if (model_.controls().focus() != id) model_.Focus(id);
+        CopySelection(id);
+        model_.Cut();
+    });
+}
+
+void MainWindowView::PasteClipboard() {
+    view_->Act([&] { model_.Paste(QApplication::clipboard()->text().toStdString()); });
+}
+
+void MainWindowView::SelectWholeText(MainCtl id) {
+    view_->Act([&] { model_.Select(id, 0, std::numeric_limits<int>::max()); });
+}
+
+void MainWindowView::OnContextMenu(MainCtl id) {
+    if (Design(id).kind == Kind::Grid) {
+        switch (popup_(GridMenuEntries())) {
+            case 0:
+                CopySchedule(false);
+                break;
+            case 1:
+                CopySchedule(true);
+                break;
+            default:
+                break;
+        }
+        return;
+    }
+    if (!IsTextEntry(Design(id).kind)) return;
+    // The menu acts on the field it was opened over, which takes the focus first.
+    view_->Act([&] {
+        if (model_.controls().focus() != id) model_.Focus(id);
+    });
+    if (model_.controls().focus() != id) return;
+    switch (popup_(FieldMenuEntries())) {
+        case 0:
+            CutSelection(id);
+            break;
+        case 1:
+            CopySelection(id);
+            break;
+        case 2:
+            PasteClipboard();
+            break;
+        case 3:
+            SelectWholeText(id);
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindowView::CopySchedule(bool whole) const {
+    std::vector<std::pair<int, int>> cells;
+    if (!whole) {
+        const QTableView* table = grid();
+        for (const QModelIndex& index : table->selectionModel()->selectedIndexes())
+            cells.emplace_back(index.row(), index.column());
+        if (cells.empty() && table->currentIndex().isValid()) {
+            cells.emplace_back(table->currentIndex().row(), table->currentIndex().column());
+        }
+        if (cells.empty()) return;
+    }
+    QApplication::clipboard()->setText(ToQString(ScheduleText(model_.controls().grid, cells)));
 }
 
 // ------------------------------------------------------------------ showing the model
 
 void MainWindowView::Render() {
-    if (rendering_) return;
-    rendering_ = true;
-    for (int i = 0; i < kControlCount; ++i)
-        RenderControl(static_cast<MainCtl>(i));
-    RenderGrid();
-    RenderFocus();
-    rendering_ = false;
+    view_->Render();
 }
 
 void MainWindowView::RenderControl(MainCtl id) {
@@ -568,18 +791,11 @@ void MainWindowView::RenderControl(MainCtl id) {
             break;
         }
         case Kind::TextBox:
-        case Kind::MaskBox: {
-            auto* edit = static_cast<QLineEdit*>(w);
-            if (edit->text() != ToQString(c.text)) edit->setText(ToQString(c.text));
-            if (c.sel_length > 0) {
-                edit->setSelection(c.sel_start, c.sel_length);
-            } else {
-                edit->setCursorPosition(c.sel_start);
-            }
+        case Kind::MaskBox:
+            ControlView::ShowText(static_cast<QLineEdit*>(w), c, model_.controls().focus() == id);
             SetRole(w, QPalette::Text, c.fore, false);
             SetRole(w, QPalette::Base, c.back, true);
             break;
-        }
         case Kind::ComboList:
         case Kind::ComboEdit:
             RenderList(id, static_cast<QComboBox*>(w));
@@ -604,23 +820,21 @@ void MainWindowView::RenderControl(MainCtl id) {
 
 void MainWindowView::RenderList(MainCtl id, QComboBox* box) {
     const Control& c = model_.controls()[id];
+    const QColor fore(c.fore.r, c.fore.g, c.fore.b);
     bool same = box->count() == static_cast<int>(c.items.size());
     for (int i = 0; same && i < box->count(); ++i)
-        same = box->itemText(i) == ToQString(c.items[i]);
+        same = box->itemText(i) == ToQString(c.items[i]) &&
+               qvariant_cast<QBrush>(box->itemData(i, Qt::ForegroundRole)).color() == fore;
     if (!same) {
         box->clear();
-        for (const std::string& item : c.items)
+        for (const std::string& item : c.items) {
             box->addItem(ToQString(item));
+            box->setItemData(box->count() - 1, QBrush(fore), Qt::ForegroundRole);
+        }
     }
     if (box->currentIndex() != c.list_index) box->setCurrentIndex(c.list_index);
     if (QLineEdit* edit = box->lineEdit()) {
-        const QSignalBlocker block(edit);
-        if (edit->text() != ToQString(c.text)) edit->setText(ToQString(c.text));
-        if (c.sel_length > 0) {
-            edit->setSelection(c.sel_start, c.sel_length);
-        } else {
-            edit->setCursorPosition(c.sel_start);
-        }
+        ControlView::ShowText(edit, c, model_.controls().focus() == id);
         SetRole(edit, QPalette::Text, c.fore, false);
         SetRole(edit, QPalette::Base, c.back, true);
     }
@@ -640,13 +854,6 @@ void MainWindowView::RenderGrid() {
         if (!hidden && table->columnWidth(col) != width) table->setColumnWidth(col, width);
     }
     static_cast<GridTable*>(table->model())->Show(g);
-}
-
-void MainWindowView::RenderFocus() {
-    const MainCtl id = model_.controls().focus();
-    if (id == MainCtl::None) return;
-    QWidget* want = control(id);
-    if (focusWidget() != want && want->isEnabled()) want->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace orvane::qt

@@ -7,8 +7,12 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/model/main_window_model.h"
+#include "app/qt/control_view.h"
 #include "app/qt/qt_services.h"
 #include "app/qt/window_commands.h"
 
@@ -18,18 +22,20 @@ class QTableView;
 
 namespace orvane::qt {
 
+class ControlView;
+
 class MainWindowView final : public QWidget {
     Q_OBJECT
 
   public:
-    // `services` outlive the window. `popup` answers the Tools and Help menus (a QMenu at the
-    // mouse pointer when not given).
+    // `services` outlive the window. `popup` answers the Tools and Help menus and the context
+    // menus of the fields and the grid (a QMenu at the mouse pointer when not given).
     explicit MainWindowView(const Services& services, QtWindowCommands::PopupMenu popup = {},
                             Twips twips = LayoutTwips(), QWidget* parent = nullptr);
     ~MainWindowView() override;
 
     // The widget that shows a control.
-    QWidget* control(MainCtl id) const { return widgets_[static_cast<int>(id)]; }
+    QWidget* control(MainCtl id) const;
     QTableView* grid() const;
     const MainWindowModel& model() const { return model_; }
     // Where the vehicle schedules find their yearly limits.
@@ -40,34 +46,44 @@ class MainWindowView final : public QWidget {
     // Copies the model's state into the widgets, with their signals blocked.
     void Render();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The entries of the context menus.
+    static const std::vector<std::string>& FieldMenuEntries();
+    static const std::vector<std::string>& GridMenuEntries();
 
   private:
     void Build();
-    void Place(MainCtl id, QWidget* w);
+    QWidget* Make(MainCtl id, QWidget* parent);
+    QWidget* MakeList(MainCtl id, QWidget* parent);
+    QWidget* MakeGrid(QWidget* parent);
     void Connect(MainCtl id, QWidget* w);
-    MainCtl Find(const QObject* object) const;
+
     bool OnKeyPress(MainCtl id, QKeyEvent* event);
     bool OnKeyRelease(QKeyEvent* event);
-    void OnFocusIn(MainCtl id);
-    void OnCursorMoved(MainCtl id, QLineEdit* edit);
-    // Runs a person's action on the model, then shows the result.
-    template <class F>
-    void Act(F&& action);
+    bool OnEditingKey(MainCtl id, QKeyEvent* event);
+    void OnContextMenu(MainCtl id);
+    void StepOption(MainCtl id, int step);
+    void CutSelection(MainCtl id);
+    void CopySelection(MainCtl id) const;
+    void PasteClipboard();
+    void SelectWholeText(MainCtl id);
+    // Copies the selected cells of the grid, or the whole schedule, to the clipboard.
+    void CopySchedule(bool whole) const;
 
     void RenderControl(MainCtl id);
     void RenderList(MainCtl id, QComboBox* box);
     void RenderGrid();
-    void RenderFocus();
 
     Twips twips_;
+    RenderFirstBoxes boxes_;
     MainWindowModel model_;
+    QtWindowCommands::PopupMenu popup_;
     QtWindowCommands commands_;
-    std::array<QWidget*, kControlCount> widgets_{};
-    bool rendering_ = false;       // Render() is copying the model into the widgets
-    bool busy_ = false;            // the model is running an action (perhaps in a modal loop)
+    ControlView* view_;
     std::map<int, MainCtl> down_;  // keys held down, with the control they went down in
 };
+
+// The schedule as tab-separated text, one line per year in year order (the header line first
+// when a header cell is among them): the cells `cells` (row, column) or, when empty, all.
+std::string ScheduleText(const ScheduleGrid& grid, const std::vector<std::pair<int, int>>& cells);
 
 }  // namespace orvane::qt

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QImage>
 
 #include "app/qt/program.h"
 #include "tests/qt/person.h"
@@ -31,6 +32,46 @@ void EnterMacrsFiveYear(Desk& d) {
     QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
     QVERIFY(d.Choose(MainCtl::cboLife, "5"));
     d.Fill(MainCtl::txtInService, "012004");
+}
+
+// How the focus leaves a field.
+enum class Leave { Tab, ClickField, ClickButton };
+
+// Clear, then cost 10000, MACRS, in service 02/2024 and Mid Quarter, all by mouse and keys.
+void EnterMidQuarterAsset(Desk& d) {
+    d.Click(MainCtl::cmdClear);
+    d.Type("10000");
+    QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+    d.ClickText(MainCtl::txtInService);
+    d.Type("022024");
+    d.Click(MainCtl::optConvention1);
+    QVERIFY(d.Checked(MainCtl::optConvention1));
+}
+
+// The picture of a widget as it is painted now.
+QImage Picture(QWidget* w) {
+    return w->grab().toImage();
+}
+
+// The fields that paint a selection without having the focus.
+int SelectionsWithoutFocus() {
+    int n = 0;
+    for (QLineEdit* edit : QApplication::activeWindow()->findChildren<QLineEdit*>()) {
+        if (edit->hasSelectedText() && !edit->hasFocus()) ++n;
+    }
+    return n;
+}
+
+// Pixels of `image` in strong blue, as blue text leaves them.
+int BluePixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 200 && c.red() < 90 && c.green() < 90) ++n;
+        }
+    }
+    return n;
 }
 
 }  // namespace
@@ -223,6 +264,281 @@ class ViewDeprTest : public QObject {
         QVERIFY(!d.Enabled(MainCtl::cmdExport));
         QVERIFY(!d.Enabled(MainCtl::cboClass));
         QCOMPARE(d.Focus(), MainCtl::txtCost);
+    }
+
+    // A life typed into the life box is a typed life however the focus leaves the box: the
+    // conventions and allowances stay as they were and the schedule is the mid-quarter one.
+    void typedLifeKeepsTheChosenConvention_data() {
+        QTest::addColumn<Leave>("leave");
+        QTest::newRow("Tab, then Enter") << Leave::Tab;
+        QTest::newRow("click on Cost, then Enter") << Leave::ClickField;
+        QTest::newRow("click on Calculate") << Leave::ClickButton;
+    }
+    void typedLifeKeepsTheChosenConvention() {
+        QFETCH(Leave, leave);
+        Desk d;
+        EnterMidQuarterAsset(d);
+        d.ClickText(MainCtl::cboLife);
+        d.Type("7");
+        switch (leave) {
+            case Leave::Tab:
+                d.Press(Qt::Key_Tab);
+                d.Press(Qt::Key_Return);
+                break;
+            case Leave::ClickField:
+                d.ClickText(MainCtl::txtCost);
+                QCOMPARE(d.Focus(), MainCtl::txtCost);
+                d.Press(Qt::Key_Return);
+                break;
+            case Leave::ClickButton:
+                d.Click(MainCtl::cmdCalculate);
+                break;
+        }
+        QCOMPARE(d.Text(MainCtl::cboLife), QString("7"));
+        QVERIFY(d.Checked(MainCtl::optConvention1));
+        QVERIFY(!d.Checked(MainCtl::optConvention0));
+        for (MainCtl box : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100})
+            QVERIFY(!d.Enabled(box));
+        QCOMPARE(d.Cell(1, 1), QString("2024"));
+        QCOMPARE(d.Cell(1, 2), QString("2,500.00 "));
+        QCOMPARE(d.Cell(2, 2), QString("2,143.00 "));
+        QCOMPARE(d.Cell(1, 3), QString("7,500.00 "));
+    }
+
+    // 39 typed and left by the mouse does not lock Mid Month; the click that leaves the life
+    // box puts the focus and the next keys where it clicked.
+    void clickOutOfTheLifeBoxMovesTheFocusAndTheKeys() {
+        Desk d;
+        EnterMidQuarterAsset(d);
+        d.ClickText(MainCtl::cboLife);
+        d.Type("39");
+        d.ClickText(MainCtl::txtDescription);
+        QVERIFY(d.Checked(MainCtl::optConvention1));
+        QVERIFY(d.Enabled(MainCtl::optConvention0));
+        QVERIFY(!d.Checked(MainCtl::optConvention2));
+
+        d.ClickText(MainCtl::cboLife);
+        d.Press(Qt::Key_End);
+        d.Press(Qt::Key_Backspace);
+        d.Press(Qt::Key_Backspace);
+        d.Type("3");
+        d.ClickText(MainCtl::txtCost);
+        d.Type("9");
+        QCOMPARE(d.Text(MainCtl::cboLife), QString("3"));
+        QCOMPARE(d.Text(MainCtl::txtCost), QString("9"));
+        QCOMPARE(d.Focus(), MainCtl::txtCost);
+    }
+
+    // Each of these fields selects its whole text when it gets the focus, by Tab or by a
+    // click anywhere in it, so the next keys replace the old value.
+    void clickIntoAFieldSelectsItsText_data() {
+        QTest::addColumn<MainCtl>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("Cost") << MainCtl::txtCost << "42" << "42";
+        QTest::newRow("Sales Price") << MainCtl::txtSalesPrice << "42" << "42";
+        QTest::newRow("Adj Tax Basis") << MainCtl::txtAdjTaxBasis << "42" << "42";
+        QTest::newRow("Business %") << MainCtl::txtBusinessPercent << "42" << "42";
+        QTest::newRow("Description") << MainCtl::txtDescription << "Van" << "Van";
+        QTest::newRow("In Service") << MainCtl::txtInService << "012024" << "01/2024";
+    }
+    void clickIntoAFieldSelectsItsText() {
+        QFETCH(MainCtl, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, result);
+        Desk d;
+        d.Click(MainCtl::optAssetType2);
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(MainCtl::cboClass, "Automobiles (5)"));
+        for (MainCtl f : {MainCtl::txtCost, MainCtl::txtSalesPrice, MainCtl::txtAdjTaxBasis,
+                          MainCtl::txtDescription}) {
+            d.ClickText(f);
+            d.Type("1234");
+        }
+        const QString before = d.Text(field);
+        QVERIFY(!before.isEmpty());
+        d.ClickText(field == MainCtl::txtDescription ? MainCtl::txtCost : MainCtl::txtDescription);
+        d.ClickText(field);
+        QCOMPARE(d.Focus(), field);
+        QCOMPARE(d.Selected(field), before);
+        d.Type(typed);
+        QCOMPARE(d.Text(field), result);
+    }
+
+    // Arrow keys move through an option group and choose as they go, as a click does; Space
+    // chooses the focused option.
+    void arrowKeysChooseWithinEachOptionGroup() {
+        Desk d;
+        QCOMPARE(d.Focus(), MainCtl::optAssetType0);
+        d.Press(Qt::Key_Down);
+        QCOMPARE(d.Focus(), MainCtl::optAssetType1);
+        QVERIFY(d.Checked(MainCtl::optAssetType1));
+        QVERIFY(!d.Checked(MainCtl::optAssetType0));
+        QVERIFY(d.Enabled(MainCtl::mskSold));  // the Relinquished handler ran
+        d.Press(Qt::Key_Right);
+        QCOMPARE(d.Focus(), MainCtl::optAssetType2);
+        QVERIFY(d.Enabled(MainCtl::txtSalesPrice));
+        QVERIFY(!d.Enabled(MainCtl::mskSold));
+        d.Press(Qt::Key_Down);  // round to the first
+        QVERIFY(d.Checked(MainCtl::optAssetType0));
+        d.Press(Qt::Key_Up);
+        QVERIFY(d.Checked(MainCtl::optAssetType2));
+        d.Press(Qt::Key_Left);
+        QVERIFY(d.Checked(MainCtl::optAssetType1));
+
+        // The conventions: Mid Month is disabled and skipped.
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        d.Click(MainCtl::optConvention0);
+        d.Press(Qt::Key_Down);
+        QCOMPARE(d.Focus(), MainCtl::optConvention1);
+        QVERIFY(d.Checked(MainCtl::optConvention1));
+        d.Press(Qt::Key_Down);
+        QCOMPARE(d.Focus(), MainCtl::optConvention0);
+        QVERIFY(d.Checked(MainCtl::optConvention0));
+        QVERIFY(!d.Checked(MainCtl::optConvention1));
+        // Tab reaches the chosen option of a group; Space keeps it chosen.
+        d.Press(Qt::Key_Up);
+        d.Press(Qt::Key_Tab);
+        d.Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(d.Focus(), MainCtl::optConvention1);
+        d.Press(Qt::Key_Space);
+        QVERIFY(d.Checked(MainCtl::optConvention1));
+    }
+
+    // Every kind of tab stop shows that it has the focus, and stops showing it when the focus
+    // has gone; a field that is left paints no selection.
+    void focusShowsWhereItIsAndOnlyThere_data() {
+        QTest::addColumn<MainCtl>("stop");
+        QTest::newRow("button") << MainCtl::cmdClear;
+        QTest::newRow("option") << MainCtl::optAssetType0;
+        QTest::newRow("check box") << MainCtl::chkBonus;
+        QTest::newRow("Method list") << MainCtl::cboMethod;
+        QTest::newRow("Type list") << MainCtl::cboClass;
+        QTest::newRow("text field") << MainCtl::txtCost;
+    }
+    void focusShowsWhereItIsAndOnlyThere() {
+        QFETCH(MainCtl, stop);
+        Desk d;
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(MainCtl::cboLife, "7"));
+        d.ClickText(MainCtl::txtCost);
+        d.Type("500");
+        d.ClickText(MainCtl::txtDescription);
+        QCOMPARE(SelectionsWithoutFocus(), 0);
+        const QImage away = Picture(d.w(stop));
+        // Tab until the focus arrives.
+        for (int i = 0; i < 40 && d.Focus() != stop; ++i)
+            d.Press(Qt::Key_Tab);
+        QCOMPARE(d.Focus(), stop);
+        const QImage focused = Picture(d.w(stop));
+        QVERIFY2(focused != away, "no focus shown");
+        d.Press(Qt::Key_Tab);
+        QVERIFY(d.Focus() != stop);
+        QCOMPARE(Picture(d.w(stop)), away);
+        QCOMPARE(SelectionsWithoutFocus(), 0);
+    }
+
+    // While a box is up the window shows what the model holds: the calculation has already
+    // emptied the schedule and the status line.
+    void boxShowsOverTheCurrentState() {
+        Desk d;
+        EnterMacrsFiveYear(d);
+        d.Press(Qt::Key_Return);
+        QCOMPARE(d.Cell(1, 2), QString("2,000.00 "));
+        d.ClickText(MainCtl::cboLife);
+        d.Press(Qt::Key_End);
+        d.Press(Qt::Key_Backspace);
+        d.Type("27.5.5");
+        QStringList seen;
+        d.watched.on_show = [&] {
+            seen << d.Cell(1, 1) + "|" + d.Cell(1, 2) + "|" + d.Text(MainCtl::stbMain);
+        };
+        d.Click(MainCtl::cmdCalculate);
+        QCOMPARE(d.messages.Texts(), std::vector<std::string>{"Err: 13[Type mismatch]"});
+        QCOMPARE(seen, QStringList{"||"});
+    }
+
+    // A disabled list is painted in the grey of the other disabled fields, and the open lists
+    // show their entries in the window's blue.
+    void listsShowTheFieldColours() {
+        Desk d;
+        QWidget* type = d.w(MainCtl::cboClass);
+        QVERIFY(!type->isEnabled());
+        const QImage closed = Picture(type);
+        const QPoint inside(type->width() / 3, type->height() / 2);
+        QCOMPARE(closed.pixelColor(inside), kGrey);
+        QCOMPARE(closed.pixelColor(inside.x(), 4), kGrey);
+        QCOMPARE(closed.pixelColor(inside.x(), type->height() - 5), kGrey);
+
+        for (MainCtl list : {MainCtl::cboMethod, MainCtl::cboClass}) {
+            if (list == MainCtl::cboClass) QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+            auto* box = static_cast<QComboBox*>(d.w(list));
+            d.Click(list);
+            QVERIFY(QTest::qWaitFor([&] { return box->view()->isVisible(); }, 2000));
+            QVERIFY2(BluePixels(Picture(box->view()->viewport())) > 20, d.Text(list).toUtf8());
+            QTest::keyClick(box->view(), Qt::Key_Escape);
+            QVERIFY(QTest::qWaitFor([&] { return !box->view()->isVisible(); }, 2000));
+        }
+    }
+
+    // Leaving any field by Tab, by a click on another field or on a button keeps what was typed,
+    // and Enter in any field presses Calculate.
+    void everyFieldKeepsItsTextHoweverItIsLeft_data() {
+        QTest::addColumn<MainCtl>("field");
+        QTest::addColumn<Leave>("leave");
+        const std::vector<std::pair<MainCtl, const char*>> fields = {
+            {MainCtl::txtCost, "Cost"},
+            {MainCtl::txtInService, "In Service"},
+            {MainCtl::cboLife, "Life"},
+            {MainCtl::txtBusinessPercent, "Business %"},
+            {MainCtl::mskSold, "Date Sold"},
+            {MainCtl::txtDescription, "Description"},
+        };
+        for (const auto& [field, name] : fields) {
+            QTest::addRow("%s by Tab", name) << field << Leave::Tab;
+            QTest::addRow("%s by a click on a field", name) << field << Leave::ClickField;
+            QTest::addRow("%s by a click on a button", name) << field << Leave::ClickButton;
+        }
+    }
+    void everyFieldKeepsItsTextHoweverItIsLeft() {
+        QFETCH(MainCtl, field);
+        QFETCH(Leave, leave);
+        Desk d;
+        d.Click(MainCtl::optAssetType1);
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(MainCtl::cboClass, "Automobiles (5)"));
+        const bool mask = field == MainCtl::txtInService || field == MainCtl::mskSold;
+        d.ClickText(field);
+        if (field == MainCtl::cboLife) d.Press(Qt::Key_End);
+        if (field == MainCtl::mskSold) d.Press(Qt::Key_Home);
+        d.Type(mask ? "072023" : "12");
+        const QString typed = d.Text(field);
+        QCOMPARE(typed, mask ? QString("07/2023") : QString("12"));
+        switch (leave) {
+            case Leave::Tab:
+                d.Press(Qt::Key_Tab);
+                QVERIFY(d.Focus() != field);
+                break;
+            case Leave::ClickField: {
+                const MainCtl other =
+                    field == MainCtl::txtDescription ? MainCtl::txtCost : MainCtl::txtDescription;
+                d.ClickText(other);
+                QCOMPARE(d.Focus(), other);
+                break;
+            }
+            case Leave::ClickButton:
+                d.Click(MainCtl::cmdTools);
+                QCOMPARE(d.Focus(), MainCtl::cmdTools);
+                break;
+        }
+        QCOMPARE(d.Text(field), typed);
+        if (field != MainCtl::cboLife) QVERIFY(d.Checked(MainCtl::optConvention0));
+        // Enter in the field calculates: without a cost, the cost is marked.
+        d.ClickText(field);
+        d.Press(Qt::Key_Return);
+        const QString status = d.Text(MainCtl::stbMain);
+        const bool failed = !status.isEmpty() && d.TextColour(MainCtl::stbMain) == kRed;
+        QVERIFY2(failed || status.startsWith("Method:"), status.toUtf8());
     }
 
     // The Qt message box behind the window's questions.

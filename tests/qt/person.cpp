@@ -23,6 +23,19 @@ void ClickOn(QWidget* target) {
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+void ClickIntoText(QWidget* target) {
+    if (auto* box = qobject_cast<QComboBox*>(target); box && box->lineEdit()) {
+        target = box->lineEdit();
+    }
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+QString SelectedTextOf(QWidget* w) {
+    if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) w = box->lineEdit();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->selectedText();
+    return {};
+}
+
 void TypeKeys(const QString& text) {
     for (QChar ch : text) {
         QWidget* focused = QApplication::focusWidget();
@@ -34,6 +47,14 @@ void TypeKeys(const QString& text) {
 void PressKey(QWidget* fallback, int key, Qt::KeyboardModifiers modifiers) {
     QWidget* focused = QApplication::focusWidget();
     QTest::keyClick(focused ? focused : fallback, static_cast<Qt::Key>(key), modifiers);
+}
+
+QWidget* FocusedControl() {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && qobject_cast<QComboBox*>(focused->parentWidget()) != nullptr) {
+        return focused->parentWidget();
+    }
+    return focused;
 }
 
 QString TextOf(QWidget* w) {
@@ -73,7 +94,7 @@ void CheckFit(QWidget* window, QWidget* w) {
 }
 
 Desk::Desk(bool real_menus, Printer* printer) {
-    Services services{&messages, &beeper, &clock, &metrics, printer ? printer : &pages, &pointer};
+    Services services{&watched, &beeper, &clock, &metrics, printer ? printer : &pages, &pointer};
     QtWindowCommands::PopupMenu popup;
     if (!real_menus) {
         popup = [this](const std::vector<std::string>& entries) {

@@ -21,10 +21,16 @@ namespace orvane::qt::testing {
 
 // On a check mark or an option's dot, on an editable list's arrow, elsewhere in the middle.
 void ClickOn(QWidget* target);
+// Into the text of a field or of an editable list, away from its arrow.
+void ClickIntoText(QWidget* target);
+// The selected text of a field or of an editable list.
+QString SelectedTextOf(QWidget* w);
 // Key by key into the widget that has the focus (`fallback` when none has).
 void TypeKeys(const QString& text);
 void PressKey(QWidget* fallback, int key, Qt::KeyboardModifiers modifiers);
 QString TextOf(QWidget* w);
+// The widget with the focus; an editable list for its text part.
+QWidget* FocusedControl();
 QColor TextColourOf(QWidget* w);
 // The control lies inside its container and the window, and shows its caption whole.
 void CheckFit(QWidget* window, QWidget* control);
@@ -38,6 +44,8 @@ class Person {
     virtual QWidget* root() const = 0;
 
     void Click(Id id) const { ClickOn(w(id)); }
+    void ClickText(Id id) const { ClickIntoText(w(id)); }
+    QString Selected(Id id) const { return SelectedTextOf(w(id)); }
     void Type(const QString& text) const { TypeKeys(text); }
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         PressKey(root(), key, modifiers);
@@ -46,8 +54,9 @@ class Person {
     QColor TextColour(Id id) const { return TextColourOf(w(id)); }
     bool Enabled(Id id) const { return w(id)->isEnabled(); }
     Id Focus() const {
+        const QWidget* focused = FocusedControl();
         for (int i = 0; i < kCount; ++i) {
-            if (w(static_cast<Id>(i)) == QApplication::focusWidget()) return static_cast<Id>(i);
+            if (w(static_cast<Id>(i)) == focused) return static_cast<Id>(i);
         }
         return Id::None;
     }
@@ -55,6 +64,20 @@ class Person {
         for (int i = 0; i < kCount; ++i)
             CheckFit(root(), w(static_cast<Id>(i)));
     }
+};
+
+// Message boxes that let a test look at the window while a box is up, then answer as `boxes`.
+class WatchedBoxes final : public MessageBoxes {
+  public:
+    explicit WatchedBoxes(MessageBoxes& boxes) : boxes_(boxes) {}
+    std::function<void()> on_show;
+    MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override {
+        if (on_show) on_show();
+        return boxes_.Show(text, title, buttons);
+    }
+
+  private:
+    MessageBoxes& boxes_;
 };
 
 // The main window with scripted services, shown and active.
@@ -67,6 +90,7 @@ class Desk final : public Person<MainCtl, kControlCount> {
     ~Desk() override;
 
     orvane::testing::ScriptedBoxes messages;
+    WatchedBoxes watched{messages};  // the window's boxes
     orvane::testing::CountingBeeper beeper;
     fakes::FixedClock clock{Date{2024, 3, 15}};
     QtTextMetrics metrics;
