@@ -445,6 +445,7 @@ class ViewDeprTest : public QObject {
         EnterMacrsFiveYear(d);
         d.Press(Qt::Key_Return);
         QCOMPARE(d.Cell(1, 2), QString("2,000.00 "));
+        QVERIFY(d.Choose(MainCtl::cboLife, "7"));
         d.ClickText(MainCtl::cboLife);
         d.Press(Qt::Key_End);
         d.Press(Qt::Key_Backspace);
@@ -533,12 +534,17 @@ class ViewDeprTest : public QObject {
         }
         QCOMPARE(d.Text(field), typed);
         if (field != MainCtl::cboLife) QVERIFY(d.Checked(MainCtl::optConvention0));
-        // Enter in the field calculates: without a cost, the cost is marked.
+        // Enter in the field calculates: it marks the missing cost, or stops at the missing
+        // vehicle limits when the cost was typed.
         d.ClickText(field);
         d.Press(Qt::Key_Return);
         const QString status = d.Text(MainCtl::stbMain);
-        const bool failed = !status.isEmpty() && d.TextColour(MainCtl::stbMain) == kRed;
-        QVERIFY2(failed || status.startsWith("Method:"), status.toUtf8());
+        if (field == MainCtl::txtCost) {
+            QCOMPARE(d.TextColour(MainCtl::stbMain), kRed);
+            QVERIFY2(status.startsWith("Vehicle limits"), status.toUtf8());
+        } else {
+            QCOMPARE(d.TextColour(MainCtl::lblCost), kRed);
+        }
     }
 
     // The Qt message box behind the window's questions.
