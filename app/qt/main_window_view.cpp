@@ -313,6 +313,8 @@ std::string ScheduleText(const ScheduleGrid& grid, const std::vector<std::pair<i
         const int col = year / kYearsPerGroup * kFields + 1;
         line([&](int f) { return PlainCell(grid.Text(row, col + f)); });
     }
+    // One cell alone goes without a line end, so that it pastes into a field too.
+    if (std::count(out.begin(), out.end(), '\n') == 1) out.pop_back();
     return out;
 }
 

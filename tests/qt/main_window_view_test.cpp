@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -545,6 +546,134 @@ class ViewDeprTest : public QObject {
         } else {
             QCOMPARE(d.TextColour(MainCtl::lblCost), kRed);
         }
+    }
+
+    // The schedule leaves the grid as tab-separated lines, one per year in year order: a
+    // clicked cell alone, Ctrl+A then Ctrl+C, or "Copy Schedule" from the grid's menu.
+    void scheduleCopiesAsTabSeparatedYears() {
+        Desk d;
+        EnterMacrsFiveYear(d);
+        d.Press(Qt::Key_Return);
+        QTableView* grid = d.window->grid();
+        auto click_cell = [&](int row, int col, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            const QRect cell = grid->visualRect(grid->model()->index(row, col));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, mods, cell.center());
+        };
+        click_cell(2, 2);
+        QCOMPARE(d.Focus(), MainCtl::grdDepr);
+        d.Press(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("3200.00"));
+
+        click_cell(1, 1);
+        click_cell(3, 2, Qt::ShiftModifier);
+        d.Press(Qt::Key_Down, Qt::ShiftModifier);
+        d.Press(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString("2004\t2000.00\n2005\t3200.00\n2006\t1920.00\n2007\t1152.00\n"));
+
+        d.Press(Qt::Key_A, Qt::ControlModifier);
+        d.Press(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("Year\tDepreciation\tAdj. Tax Basis\n"
+                                                            "2004\t2000.00\t8000.00\n"
+                                                            "2005\t3200.00\t4800.00\n"
+                                                            "2006\t1920.00\t2880.00\n"
+                                                            "2007\t1152.00\t1728.00\n"
+                                                            "2008\t1152.00\t576.00\n"
+                                                            "2009\t576.00\t0.00\n"));
+    }
+
+    // A schedule over all four groups of the grid comes out in year order, and its amounts
+    // add up to the cost.
+    void copyScheduleFromTheMenuRunsThroughTheGroupsInYearOrder() {
+        Desk d;
+        d.Fill(MainCtl::txtCost, "10000");
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(MainCtl::cboLife, "39"));
+        d.Fill(MainCtl::txtInService, "012004");
+        d.Press(Qt::Key_Return);
+        QTableView* grid = d.window->grid();
+        QApplication::clipboard()->clear();
+        d.menu_answer = 1;
+        const QRect cell = grid->visualRect(grid->model()->index(1, 2));
+        orvane::qt::testing::RightClickOn(grid->viewport(), cell.center());
+        QCOMPARE(d.menus.size(), std::size_t{1});
+        QCOMPARE(d.menus.back(), (std::vector<std::string>{"Copy", "Copy Schedule"}));
+        const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 40);
+        QCOMPARE(lines[0], QString("Year\tDepreciation\tAdj. Tax Basis"));
+        double total = 0;
+        for (int i = 1; i < lines.size(); ++i) {
+            const QStringList cells = lines[i].split('\t');
+            QCOMPARE(cells.size(), 3);
+            QCOMPARE(cells[0].toInt(), 2003 + i);
+            bool number = false;
+            total += cells[1].toDouble(&number);
+            QVERIFY2(number, lines[i].toUtf8());
+        }
+        QCOMPARE(total, 10000.0);
+        QCOMPARE(lines.back().split('\t')[2], QString("0.00"));
+    }
+
+    // The editing keys of a field go through its filter, echo and handlers: select all, cut,
+    // paste back, stretch the selection with Shift, and paste from the field's menu.
+    void fieldsTakeTheEditingKeysAndTheirMenu() {
+        Desk d;
+        d.ClickText(MainCtl::txtCost);
+        d.Type("12345");
+        d.Press(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(d.Selected(MainCtl::txtCost), QString("12345"));
+        d.Press(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("12345"));
+        QCOMPARE(d.Text(MainCtl::txtCost), QString());
+        QCOMPARE(d.Text(MainCtl::stbMain), QString());
+        d.Press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(d.Text(MainCtl::txtCost), QString("12345"));
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("12,345"));
+
+        d.Press(Qt::Key_Left, Qt::ShiftModifier);
+        d.Press(Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(d.Selected(MainCtl::txtCost), QString("45"));
+        d.Type("9");
+        QCOMPARE(d.Text(MainCtl::txtCost), QString("1239"));
+        d.Press(Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(d.Selected(MainCtl::txtCost), QString("1239"));
+        d.Press(Qt::Key_Home);
+        d.Press(Qt::Key_Right);
+        d.Press(Qt::Key_End, Qt::ShiftModifier);
+        QCOMPARE(d.Selected(MainCtl::txtCost), QString("239"));
+        d.Type("a");  // the filter still holds
+        QCOMPARE(d.beeper.beeps, 1);
+
+        // The field's menu: paste into Description, then select it all and cut it.
+        QApplication::clipboard()->setText("Delivery van");
+        auto right_click = [&](MainCtl field, int answer) {
+            d.menu_answer = answer;
+            QWidget* w = d.w(field);
+            orvane::qt::testing::RightClickOn(w, w->rect().center());
+        };
+        right_click(MainCtl::txtDescription, 2);
+        QCOMPARE(d.menus.size(), std::size_t{1});
+        QCOMPARE(d.menus.back(), (std::vector<std::string>{"Cut", "Copy", "Paste", "Select All"}));
+        QCOMPARE(d.Focus(), MainCtl::txtDescription);
+        QCOMPARE(d.Text(MainCtl::txtDescription), QString("Delivery van"));
+        right_click(MainCtl::txtDescription, 3);
+        QCOMPARE(d.Selected(MainCtl::txtDescription), QString("Delivery van"));
+        right_click(MainCtl::txtDescription, 0);
+        QCOMPARE(d.Text(MainCtl::txtDescription), QString());
+        // The menu's field takes the focus and selects its text; a pasted amount replaces it
+        // and echoes as a typed one does.
+        QApplication::clipboard()->setText("2500");
+        right_click(MainCtl::txtCost, 2);
+        QCOMPARE(d.Text(MainCtl::txtCost), QString("2500"));
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("2,500"));
+    }
+
+    // Description keeps what is typed, letters outside ASCII too.
+    void descriptionKeepsTypedLettersBeyondAscii() {
+        Desk d;
+        d.ClickText(MainCtl::txtDescription);
+        d.Type(QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
+        QCOMPARE(d.Text(MainCtl::txtDescription), QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
     }
 
     // The Qt message box behind the window's questions.

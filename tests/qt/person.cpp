@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +24,13 @@ void ClickOn(QWidget* target) {
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+void RightClickOn(QWidget* target, QPoint at) {
+    QTest::mousePress(target, Qt::RightButton, Qt::NoModifier, at);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &request);
+    QTest::mouseRelease(target, Qt::RightButton, Qt::NoModifier, at);
+}
+
 void ClickIntoText(QWidget* target) {
     if (auto* box = qobject_cast<QComboBox*>(target); box && box->lineEdit()) {
         target = box->lineEdit();
@@ -40,7 +48,13 @@ void TypeKeys(const QString& text) {
     for (QChar ch : text) {
         QWidget* focused = QApplication::focusWidget();
         if (focused == nullptr) return;
-        QTest::keyClicks(focused, QString(ch));
+        if (ch.unicode() < 128) {
+            QTest::keyClicks(focused, QString(ch));
+        } else {
+            // A letter of another keyboard layout: no key of the US layout, only its text.
+            QTest::sendKeyEvent(QTest::Click, focused, Qt::Key_unknown, QString(ch),
+                                Qt::NoModifier);
+        }
     }
 }
 

@@ -21,6 +21,8 @@ namespace orvane::qt::testing {
 
 // On a check mark or an option's dot, on an editable list's arrow, elsewhere in the middle.
 void ClickOn(QWidget* target);
+// A right click at `at`, with the context-menu request the platform makes of it.
+void RightClickOn(QWidget* target, QPoint at);
 // Into the text of a field or of an editable list, away from its arrow.
 void ClickIntoText(QWidget* target);
 // The selected text of a field or of an editable list.
