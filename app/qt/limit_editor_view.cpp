@@ -25,22 +25,6 @@ void SetBold(QWidget* w, bool bold) {
     w->setFont(f);
 }
 
-// The editor counts characters; a QLineEdit counts UTF-16 units.
-int UnitsBefore(const QString& text, int chars) {
-    int units = 0;
-    for (int c = 0; c < chars && units < text.size(); ++c)
-        units += text[units].isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
-    return units;
-}
-
-int CharsBefore(const QString& text, int units) {
-    int chars = 0;
-    for (int u = 0; u < units && u < text.size(); ++u) {
-        if (!text[u].isLowSurrogate()) ++chars;
-    }
-    return chars;
-}
-
 // Keys that only move the caret or the selection: the box takes them itself and the editor
 // then follows its selection.
 bool MovesCaret(const QKeyEvent* e) {
@@ -60,17 +44,13 @@ bool MovesCaret(const QKeyEvent* e) {
 // ------------------------------------------------------------------ the dialog
 
 LimitEditorView::LimitEditorView(LimitEditorModel& editor, Twips twips, QWidget* parent)
-    : QDialog(parent), editor_(editor), twips_(twips) {
+    : QDialog(parent), editor_(editor), twips_(twips), view_(new ControlView(this)) {
     Build();
 }
 
 LimitEditorView::~LimitEditorView() {
     // The widgets go quietly: nothing they do on the way reaches the editor.
-    busy_ = true;
-    for (QWidget* w : widgets_) {
-        w->removeEventFilter(this);
-        disconnect(w, nullptr, this, nullptr);
-    }
+    view_->Detach();
 }
 
 void LimitEditorView::Build() {
@@ -81,63 +61,39 @@ void LimitEditorView::Build() {
     SetRole(this, QPalette::Window, kButtonFace, true);
     setAutoFillBackground(true);
 
+    view_->focus_arrived = [this](int id) {
+        Act([&] { editor_.SetFocus(static_cast<EditorCtl>(id)); });
+    };
+    view_->key_pressed = [this](int id, QKeyEvent* e) {
+        return OnKeyPress(static_cast<EditorCtl>(id), e);
+    };
+    view_->access_key = [this](int id) { Act([&] { editor_.Click(static_cast<EditorCtl>(id)); }); };
+    view_->selected = [this](int id, int start, int length) {
+        editor_.Select(static_cast<EditorCtl>(id), start, length);
+    };
+    view_->model_focus = [this] {
+        const EditorCtl id = editor_.controls.focus;
+        return id == EditorCtl::None ? -1 : static_cast<int>(id);
+    };
+    view_->render = [this] {
+        const QString caption = ToQString(editor_.controls.caption);
+        if (windowTitle() != caption) setWindowTitle(caption);
+        for (int i = 0; i < kEditorControlCount; ++i)
+            RenderControl(static_cast<EditorCtl>(i));
+        const EditorCtl focus = editor_.controls.focus;
+        view_->ShowFocus(focus == EditorCtl::None ? nullptr : control(focus));
+    };
+
     std::map<int, QWidget*> tab_order;
     for (int i = 0; i < kEditorControlCount; ++i) {
         const auto id = static_cast<EditorCtl>(i);
         const EditorControlDesign& d = Design(id);
-        QWidget* w = nullptr;
-        switch (d.kind) {
-            case Kind::TextBox: {
-                auto* edit = new QLineEdit(this);
-                edit->setAlignment(d.align_right ? Qt::AlignRight | Qt::AlignVCenter
-                                                 : Qt::AlignLeft | Qt::AlignVCenter);
-                edit->setContextMenuPolicy(Qt::NoContextMenu);
-                edit->setDragEnabled(false);
-                edit->setAcceptDrops(false);
-                connect(edit, &QLineEdit::cursorPositionChanged, this,
-                        [this, id, edit] { OnCursorMoved(id, edit); });
-                connect(edit, &QLineEdit::selectionChanged, this,
-                        [this, id, edit] { OnCursorMoved(id, edit); });
-                w = edit;
-                break;
-            }
-            case Kind::Button: {
-                auto* button = new QPushButton(ToQString(d.caption), this);
-                button->setAutoDefault(false);
-                button->setDefault(false);
-                connect(button, &QPushButton::clicked, this,
-                        [this, id] { Act([&] { editor_.Click(id); }); });
-                w = button;
-                break;
-            }
-            case Kind::Status: {
-                auto* label = new QLabel(this);
-                label->setTextFormat(Qt::PlainText);
-                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-                label->setIndent(2);
-                w = label;
-                break;
-            }
-            default: {
-                auto* label = new QLabel(this);
-                label->setTextFormat(Qt::PlainText);
-                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-                w = label;
-                break;
-            }
-        }
+        QWidget* w = Make(id);
         w->setObjectName(ToQString(d.name));
         w->setGeometry(twips_.ToPixels(d.left), twips_.ToPixels(d.top), twips_.ToPixels(d.width),
                        twips_.ToPixels(d.height));
-        if (d.tab_index >= 0) {
-            w->setFocusPolicy(Qt::StrongFocus);
-            w->installEventFilter(this);
-            tab_order[d.tab_index] = w;
-        } else {
-            w->setFocusPolicy(Qt::NoFocus);
-        }
-        widgets_[static_cast<std::size_t>(i)] = w;
+        view_->Add(i, w, d.tab_index >= 0);
+        if (d.tab_index >= 0) tab_order[d.tab_index] = w;
     }
     // The design sets each caption level with the text of its box, and a box centres its text:
     // the caption's line is centred on the box's too.
@@ -153,6 +109,29 @@ void LimitEditorView::Build() {
     }
 }
 
+// One widget of the kind of control `id`.
+QWidget* LimitEditorView::Make(EditorCtl id) {
+    const EditorControlDesign& d = Design(id);
+    switch (d.kind) {
+        case Kind::TextBox: {
+            QLineEdit* edit = ControlView::MakeTextBox(this);
+            edit->setAlignment(d.align_right ? Qt::AlignRight | Qt::AlignVCenter
+                                             : Qt::AlignLeft | Qt::AlignVCenter);
+            return edit;
+        }
+        case Kind::Button: {
+            QPushButton* button = ControlView::MakeButton(ToQString(d.caption), this);
+            connect(button, &QPushButton::clicked, this,
+                    [this, id] { Act([&] { editor_.Click(id); }); });
+            return button;
+        }
+        case Kind::Status:
+            return ControlView::MakeStatusLine(this);
+        default:
+            return ControlView::MakeLabel(this, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
 void LimitEditorView::Load() {
     // The editor centres the window on the screen, in twips.
     const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
@@ -162,62 +141,17 @@ void LimitEditorView::Load() {
     };
     editor_.controls.width = to_twips(width());
     editor_.controls.height = to_twips(height());
-    busy_ = true;
-    editor_.Form_Load(to_twips(area.width()), to_twips(area.height()));
-    busy_ = false;
+    view_->Act([&] { editor_.Form_Load(to_twips(area.width()), to_twips(area.height())); });
     move(area.x() + twips_.ToPixels(editor_.controls.left),
          area.y() + twips_.ToPixels(editor_.controls.top));
-    Render();
-}
-
-EditorCtl LimitEditorView::Find(const QObject* object) const {
-    for (int i = 0; i < kEditorControlCount; ++i) {
-        if (widgets_[static_cast<std::size_t>(i)] == object) return static_cast<EditorCtl>(i);
-    }
-    return EditorCtl::None;
 }
 
 // ------------------------------------------------------------------ what a person does
 
 template <class F>
 void LimitEditorView::Act(F&& action) {
-    if (busy_ || rendering_) return;
-    busy_ = true;
-    struct Idle {
-        bool& flag;
-        ~Idle() { flag = false; }
-    } idle{busy_};
-    std::forward<F>(action)();
-    busy_ = false;
-    Render();
+    view_->Act(std::forward<F>(action));
     if (!editor_.loaded() && isVisible()) done(QDialog::Accepted);
-}
-
-bool LimitEditorView::eventFilter(QObject* watched, QEvent* event) {
-    const EditorCtl id = Find(watched);
-    if (id == EditorCtl::None) return QDialog::eventFilter(watched, event);
-    const bool quiet = busy_ || rendering_;
-    switch (event->type()) {
-        case QEvent::FocusIn:
-            if (!quiet && editor_.controls.focus != id) Act([&] { editor_.SetFocus(id); });
-            return false;
-        case QEvent::KeyPress:
-            return quiet || OnKeyPress(id, static_cast<QKeyEvent*>(event));
-        case QEvent::Shortcut:
-            // An access key (Alt+N, Alt+S, ...) presses its button at once.
-            if (!quiet) Act([&] { editor_.Click(id); });
-            return true;
-        case QEvent::InputMethod:
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            // No pasting of the X11 selection into a box with the middle button.
-            return qobject_cast<QLineEdit*>(watched) != nullptr &&
-                   static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
-        default:
-            return false;
-    }
 }
 
 bool LimitEditorView::OnKeyPress(EditorCtl id, QKeyEvent* e) {
@@ -268,22 +202,6 @@ bool LimitEditorView::OnKeyPress(EditorCtl id, QKeyEvent* e) {
     return true;
 }
 
-void LimitEditorView::OnCursorMoved(EditorCtl id, QLineEdit* edit) {
-    if (busy_ || rendering_ || editor_.controls.focus != id) return;
-    const QString text = edit->text();
-    int start = edit->cursorPosition();
-    int length = 0;
-    if (edit->hasSelectedText()) {
-        start = edit->selectionStart();
-        length = edit->selectionLength();
-    }
-    const int first = CharsBefore(text, start);
-    const int count = CharsBefore(text, start + length) - first;
-    const Control& c = editor_.controls[id];
-    if (c.sel_start == first && c.sel_length == count) return;
-    Act([&] { editor_.Select(id, first, count); });
-}
-
 void LimitEditorView::keyPressEvent(QKeyEvent* event) {
     // Esc presses Close, the window's cancel button; there is no default button for Enter.
     if (event->key() == Qt::Key_Escape) {
@@ -296,7 +214,7 @@ void LimitEditorView::keyPressEvent(QKeyEvent* event) {
 void LimitEditorView::closeEvent(QCloseEvent* event) {
     // The window's close button closes the window alone: no question, and the limit file is
     // let go with the editor.
-    if (busy_ || rendering_) {
+    if (view_->quiet()) {
         event->ignore();
         return;
     }
@@ -306,18 +224,7 @@ void LimitEditorView::closeEvent(QCloseEvent* event) {
 // ------------------------------------------------------------------ showing the editor
 
 void LimitEditorView::Render() {
-    if (rendering_) return;
-    rendering_ = true;
-    const QString caption = ToQString(editor_.controls.caption);
-    if (windowTitle() != caption) setWindowTitle(caption);
-    for (int i = 0; i < kEditorControlCount; ++i)
-        RenderControl(static_cast<EditorCtl>(i));
-    const EditorCtl focus = editor_.controls.focus;
-    if (focus != EditorCtl::None) {
-        QWidget* want = control(focus);
-        if (focusWidget() != want && want->isEnabled()) want->setFocus(Qt::OtherFocusReason);
-    }
-    rendering_ = false;
+    view_->Render();
 }
 
 void LimitEditorView::RenderControl(EditorCtl id) {
@@ -327,27 +234,11 @@ void LimitEditorView::RenderControl(EditorCtl id) {
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     SetBold(w, c.bold);
     switch (Design(id).kind) {
-        case Kind::TextBox: {
-            auto* edit = static_cast<QLineEdit*>(w);
-            const QString text = ToQString(c.text);
-            if (edit->text() != text) edit->setText(text);
-            const int start = UnitsBefore(text, c.sel_start);
-            const int length = UnitsBefore(text, c.sel_start + c.sel_length) - start;
-            // A selection made backwards with Shift keeps its direction when it is the same.
-            const bool same =
-                length > 0 ? edit->selectionStart() == start && edit->selectionLength() == length
-                           : !edit->hasSelectedText() && edit->cursorPosition() == start;
-            if (!same) {
-                if (length > 0) {
-                    edit->setSelection(start, length);
-                } else {
-                    edit->setCursorPosition(start);
-                }
-            }
+        case Kind::TextBox:
+            ControlView::ShowText(static_cast<QLineEdit*>(w), c, editor_.controls.focus == id);
             SetRole(w, QPalette::Text, c.fore, false);
             SetRole(w, QPalette::Base, c.back, true);
             break;
-        }
         case Kind::Button: {
             auto* button = static_cast<QPushButton*>(w);
             if (button->text() != ToQString(c.caption)) button->setText(ToQString(c.caption));
@@ -375,13 +266,17 @@ QtLimitEditors::QtLimitEditors(std::function<std::filesystem::path()> folder, Me
     : folder_(std::move(folder)), boxes_(boxes), beeper_(beeper), twips_(twips) {}
 
 void QtLimitEditors::ShowEditor(std::string_view file, std::string_view caption) {
-    DataFile data(folder_ ? folder_() : std::filesystem::path(), boxes_);
+    // Every box the editor and its file show comes up over the editor's latest state.
+    RenderFirstBoxes boxes(boxes_);
+    DataFile data(folder_ ? folder_() : std::filesystem::path(), boxes);
     data.OpenFile(file);
-    LimitEditorModel editor(data, boxes_, beeper_, std::string(file));
+    LimitEditorModel editor(data, boxes, beeper_, std::string(file));
     if (!caption.empty()) editor.controls.caption = std::string(caption);
     LimitEditorView view(editor, twips_, parent_.data());
+    boxes.render = [&view] { view.Render(); };
     view.Load();
     view.exec();
+    boxes.render = nullptr;
     // The window that opened the editor takes the keyboard back, even without a window manager.
     if (parent_ != nullptr) parent_->activateWindow();
 }

@@ -6,12 +6,12 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <string_view>
 
 #include "app/model/main_window_model.h"
+#include "app/qt/control_view.h"
 #include "app/qt/qt_services.h"
 #include "limits/limit_editor_model.h"
 
@@ -31,22 +31,20 @@ class LimitEditorView final : public QDialog {
     // Loads the editor, centred on the screen, and shows its state.
     void Load();
 
-    QWidget* control(EditorCtl id) const { return widgets_[static_cast<int>(id)]; }
+    QWidget* control(EditorCtl id) const { return view_->widget(static_cast<int>(id)); }
     const LimitEditorModel& editor() const { return editor_; }
 
     // Copies the editor's state into the widgets, with their signals blocked.
     void Render();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void Build();
-    EditorCtl Find(const QObject* object) const;
+    QWidget* Make(EditorCtl id);
     bool OnKeyPress(EditorCtl id, QKeyEvent* event);
-    void OnCursorMoved(EditorCtl id, QLineEdit* edit);
     // Runs a person's action on the editor, then shows the result or closes the dialog.
     template <class F>
     void Act(F&& action);
@@ -54,9 +52,7 @@ class LimitEditorView final : public QDialog {
 
     LimitEditorModel& editor_;
     Twips twips_;
-    std::array<QWidget*, kEditorControlCount> widgets_{};
-    bool rendering_ = false;  // Render() is copying the editor into the widgets
-    bool busy_ = false;       // the editor is running an action (perhaps in a message box)
+    ControlView* view_;
 };
 
 // The limit editor as the main window's Tools menu opens it: the limit file in the folder of

@@ -130,6 +130,46 @@ class LimitEditorTest : public QObject {
         QCOMPARE(d.Cell(2, 2), QString("3,456.00 "));
     }
 
+    // A box that selects its text on Tab selects it on a click too, and the keys replace it;
+    // a box without that handler takes the caret where it is clicked. Every stop shows the
+    // focus while it has it, and a box that is left shows no selection.
+    void clickedBoxesAndFocusAsWithTheKeyboard() {
+        LimitFolder folder;
+        Desk d;
+        d.UseLimitFolder(folder.path());
+        d.menu_answer = 0;
+        bool shown = false;
+        d.WhenEditorShows(
+            [&](LimitEditorView& view) {
+                EditorDesk e(view);
+                e.ClickText(EditorCtl::txtYear1);
+                QCOMPARE(e.Focus(), EditorCtl::txtYear1);
+                QCOMPARE(e.Selected(EditorCtl::txtYear1), QString("3060"));
+                QCOMPARE(e.Selected(EditorCtl::txtYear), QString());
+                e.Type("3100");
+                QCOMPARE(e.Text(EditorCtl::txtYear1), QString("3100"));
+                e.ClickText(EditorCtl::txtYear0);
+                QCOMPARE(e.Selected(EditorCtl::txtYear0), QString());
+                QCOMPARE(e.Selected(EditorCtl::txtYear1), QString());
+
+                QWidget* next = e.w(EditorCtl::cmdNext);
+                const QImage away = next->grab().toImage();
+                for (int i = 0; i < 10 && e.Focus() != EditorCtl::cmdNext; ++i)
+                    e.Press(Qt::Key_Tab);
+                QCOMPARE(e.Focus(), EditorCtl::cmdNext);
+                QVERIFY2(next->grab().toImage() != away, "no focus shown on Next");
+                // Space presses the focused button: the changed record asks first.
+                d.messages.answers = {MsgAnswer::Cancel};
+                e.Press(Qt::Key_Space);
+                QCOMPARE(d.messages.Texts(), std::vector<std::string>{"Save Changes?"});
+                e.Press(Qt::Key_Tab);
+                QCOMPARE(next->grab().toImage(), away);
+            },
+            &shown);
+        d.Click(MainCtl::cmdTools);
+        QVERIFY(shown);
+    }
+
   private:
     static void EditRecords(Desk& d, const EditorDesk& e) {
         // Record 1 with the year selected in the focused year box.
