@@ -1,5 +1,6 @@
 #include "app/qt/control_view.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -7,12 +8,90 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/qt/qt_services.h"
 
 namespace orvane::qt {
+
+namespace {
+
+// The look of the controls as the windows' design has it: a drop-down list without typing is
+// drawn as the entry fields are, a flat field in its back colour beside the arrow button, with
+// its entry highlighted while it has the focus; a button with the focus shows a dotted frame
+// inside, so the focus is told apart from the default button.
+class ControlStyle final : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control != CC_ComboBox || box == nullptr || box->editable) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        painter->fillRect(box->rect, box->palette.brush(QPalette::Base));
+        QStyleOptionFrame frame;
+        frame.QStyleOption::operator=(*box);
+        frame.lineWidth = 1;
+        frame.state |= State_Sunken;
+        frame.state &= ~State_HasFocus;
+        proxy()->drawPrimitive(PE_FrameLineEdit, &frame, painter, widget);
+        QStyleOptionButton button;
+        button.QStyleOption::operator=(*box);
+        button.rect = proxy()->subControlRect(CC_ComboBox, box, SC_ComboBoxArrow, widget);
+        button.state = (box->state & (State_Enabled | State_MouseOver)) |
+                       (box->state & State_On ? State_Sunken : State_Raised);
+        button.palette.setBrush(QPalette::Button, QApplication::palette().button());
+        proxy()->drawPrimitive(PE_PanelButtonCommand, &button, painter, widget);
+        QStyleOption arrow = button;
+        const int side = std::min(button.rect.width(), button.rect.height()) / 2;
+        arrow.rect = QRect(0, 0, side, side);
+        arrow.rect.moveCenter(button.rect.center());
+        arrow.palette.setBrush(QPalette::ButtonText, QApplication::palette().buttonText());
+        proxy()->drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_PushButton) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            if ((option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange)) {
+                painter->save();
+                painter->setPen(QPen(option->palette.color(QPalette::ButtonText), 1, Qt::DotLine));
+                painter->setBrush(Qt::NoBrush);
+                painter->drawRect(option->rect.adjusted(3, 3, -4, -4));
+                painter->restore();
+            }
+            return;
+        }
+        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (element != CE_ComboBoxLabel || box == nullptr || box->editable ||
+            !(box->state & State_HasFocus)) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        QRect field = proxy()->subControlRect(CC_ComboBox, box, SC_ComboBoxEditField, widget);
+        painter->fillRect(field.adjusted(1, 2, -1, -2), box->palette.brush(QPalette::Highlight));
+        QStyleOptionComboBox shown(*box);
+        const QColor text = box->palette.color(QPalette::HighlightedText);
+        shown.palette.setColor(QPalette::Text, text);
+        shown.palette.setColor(QPalette::ButtonText, text);
+        painter->save();
+        painter->setPen(text);
+        QProxyStyle::drawControl(element, &shown, painter, widget);
+        painter->restore();
+    }
+};
+
+}  // namespace
 
 int UnitsBefore(const QString& text, int chars) {
     int units = 0;
@@ -29,7 +108,12 @@ int CharsBefore(const QString& text, int units) {
     return chars;
 }
 
-ControlView::ControlView(QWidget* window) : QObject(window), window_(window) {}
+ControlView::ControlView(QWidget* window)
+    : QObject(window),
+      window_(window),
+      style_(new ControlStyle(QStyleFactory::create(QApplication::style()->name()))) {
+    style_->setParent(this);
+}
 
 ControlView::~ControlView() {
     Detach();
@@ -44,6 +128,10 @@ void ControlView::Add(int id, QWidget* w, bool takes_focus) {
     }
     w->setFocusPolicy(Qt::StrongFocus);
     w->installEventFilter(this);
+    if (auto* box = qobject_cast<QComboBox*>(w); qobject_cast<QPushButton*>(w) != nullptr ||
+                                                  (box != nullptr && !box->isEditable())) {
+        w->setStyle(style_);
+    }
     QLineEdit* edit = qobject_cast<QLineEdit*>(w);
     if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) {
         edit = box->lineEdit();

@@ -19,6 +19,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStyle;
 class QWidget;
 
 namespace orvane::qt {
@@ -89,6 +90,7 @@ class ControlView final : public QObject {
     void OnCursorMoved(int id, QLineEdit* edit);
 
     QWidget* window_;
+    QStyle* style_;  // the look of buttons and drop-down lists
     std::vector<QWidget*> widgets_;
     bool busy_ = false;       // the model is running an action (perhaps in a modal loop)
     bool rendering_ = false;  // the widgets are being rendered

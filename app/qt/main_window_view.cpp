@@ -11,14 +11,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
-#include <QStyleFactory>
-#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <algorithm>
 #include <functional>
@@ -43,62 +39,6 @@ class ListBox final : public QComboBox {
         if (isEnabled()) QComboBox::showPopup();
     }
 
-};
-
-// A drop-down list without typing drawn as the window's entry fields are: a flat field in its
-// back colour beside the arrow button, and, while it has the focus, its entry highlighted.
-class ListStyle final : public QProxyStyle {
-  public:
-    using QProxyStyle::QProxyStyle;
-
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget) const override {
-        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-        if (control != CC_ComboBox || box == nullptr || box->editable) {
-            QProxyStyle::drawComplexControl(control, option, painter, widget);
-            return;
-        }
-        painter->fillRect(box->rect, box->palette.brush(QPalette::Base));
-        QStyleOptionFrame frame;
-        frame.QStyleOption::operator=(*box);
-        frame.lineWidth = 1;
-        frame.state |= State_Sunken;
-        frame.state &= ~State_HasFocus;
-        proxy()->drawPrimitive(PE_FrameLineEdit, &frame, painter, widget);
-        QStyleOptionButton button;
-        button.QStyleOption::operator=(*box);
-        button.rect = proxy()->subControlRect(CC_ComboBox, box, SC_ComboBoxArrow, widget);
-        button.state = (box->state & (State_Enabled | State_MouseOver)) |
-                       (box->state & State_On ? State_Sunken : State_Raised);
-        button.palette.setBrush(QPalette::Button, QApplication::palette().button());
-        proxy()->drawPrimitive(PE_PanelButtonCommand, &button, painter, widget);
-        QStyleOption arrow = button;
-        const int side = std::min(button.rect.width(), button.rect.height()) / 2;
-        arrow.rect = QRect(0, 0, side, side);
-        arrow.rect.moveCenter(button.rect.center());
-        arrow.palette.setBrush(QPalette::ButtonText, QApplication::palette().buttonText());
-        proxy()->drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
-    }
-
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
-        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-        if (element != CE_ComboBoxLabel || box == nullptr || box->editable ||
-            !(box->state & State_HasFocus)) {
-            QProxyStyle::drawControl(element, option, painter, widget);
-            return;
-        }
-        QRect field = proxy()->subControlRect(CC_ComboBox, box, SC_ComboBoxEditField, widget);
-        painter->fillRect(field.adjusted(1, 2, -1, -2), box->palette.brush(QPalette::Highlight));
-        QStyleOptionComboBox shown(*box);
-        const QColor text = box->palette.color(QPalette::HighlightedText);
-        shown.palette.setColor(QPalette::Text, text);
-        shown.palette.setColor(QPalette::ButtonText, text);
-        painter->save();
-        painter->setPen(text);
-        QProxyStyle::drawControl(element, &shown, painter, widget);
-        painter->restore();
-    }
 };
 
 // The schedule sheet as the grid widget shows it: the texts of the last Render(), the header row
@@ -473,10 +413,6 @@ QWidget* MainWindowView::MakeList(MainCtl id, QWidget* parent) {
     if (box->lineEdit() != nullptr) {
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr);
-    } else {
-        auto* style = new ListStyle(QStyleFactory::create(QApplication::style()->name()));
-        style->setParent(box);
-        box->setStyle(style);
     }
     box->before_popup = [this, id, box] {
         view_->Act([&] { model_.OpenList(id); });
