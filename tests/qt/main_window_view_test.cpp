@@ -6,11 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <QImage>
 
 #include "app/qt/program.h"
@@ -77,7 +75,7 @@ int BluePixels(const QImage& image) {
 
 }  // namespace
 
-class ViewDeprTest : public QObject {
+class MainWindowViewTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
@@ -488,25 +486,36 @@ class ViewDeprTest : public QObject {
     void everyFieldKeepsItsTextHoweverItIsLeft_data() {
         QTest::addColumn<MainCtl>("field");
         QTest::addColumn<Leave>("leave");
-        const std::vector<std::pair<MainCtl, const char*>> fields = {
-            {MainCtl::txtCost, "Cost"},
-            {MainCtl::txtInService, "In Service"},
-            {MainCtl::cboLife, "Life"},
-            {MainCtl::txtBusinessPercent, "Business %"},
-            {MainCtl::mskSold, "Date Sold"},
-            {MainCtl::txtDescription, "Description"},
+        QTest::addColumn<MainCtl>("asset_type");  // the type that opens the field
+        struct Field {
+            MainCtl id;
+            const char* name;
+            MainCtl asset_type;
         };
-        for (const auto& [field, name] : fields) {
-            QTest::addRow("%s by Tab", name) << field << Leave::Tab;
-            QTest::addRow("%s by a click on a field", name) << field << Leave::ClickField;
-            QTest::addRow("%s by a click on a button", name) << field << Leave::ClickButton;
+        const std::vector<Field> fields = {
+            {MainCtl::txtCost, "Cost", MainCtl::optAssetType1},
+            {MainCtl::txtInService, "In Service", MainCtl::optAssetType1},
+            {MainCtl::cboLife, "Life", MainCtl::optAssetType1},
+            {MainCtl::txtBusinessPercent, "Business %", MainCtl::optAssetType1},
+            {MainCtl::mskSold, "Date Sold", MainCtl::optAssetType1},
+            {MainCtl::txtDescription, "Description", MainCtl::optAssetType1},
+            {MainCtl::txtSalesPrice, "Sales Price", MainCtl::optAssetType2},
+            {MainCtl::txtAdjTaxBasis, "Adj Tax Basis", MainCtl::optAssetType2},
+        };
+        for (const Field& f : fields) {
+            QTest::addRow("%s by Tab", f.name) << f.id << Leave::Tab << f.asset_type;
+            QTest::addRow("%s by a click on a field", f.name)
+                << f.id << Leave::ClickField << f.asset_type;
+            QTest::addRow("%s by a click on a button", f.name)
+                << f.id << Leave::ClickButton << f.asset_type;
         }
     }
     void everyFieldKeepsItsTextHoweverItIsLeft() {
         QFETCH(MainCtl, field);
         QFETCH(Leave, leave);
+        QFETCH(MainCtl, asset_type);
         Desk d;
-        d.Click(MainCtl::optAssetType1);
+        d.Click(asset_type);
         QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
         QVERIFY(d.Choose(MainCtl::cboClass, "Automobiles (5)"));
         const bool mask = field == MainCtl::txtInService || field == MainCtl::mskSold;
@@ -546,6 +555,31 @@ class ViewDeprTest : public QObject {
         } else {
             QCOMPARE(d.TextColour(MainCtl::lblCost), kRed);
         }
+    }
+
+    // Enter presses Calculate from every stop that does not take Enter itself: the lists, a
+    // check box, an option and the grid (without a cost, the cost's caption turns red).
+    void enterCalculatesFromListsBoxesOptionsAndTheGrid_data() {
+        QTest::addColumn<MainCtl>("stop");
+        QTest::newRow("Method list") << MainCtl::cboMethod;
+        QTest::newRow("Type list") << MainCtl::cboClass;
+        QTest::newRow("check box") << MainCtl::chkBonus;
+        QTest::newRow("option") << MainCtl::optConvention0;
+        QTest::newRow("grid") << MainCtl::grdDepr;
+    }
+    void enterCalculatesFromListsBoxesOptionsAndTheGrid() {
+        QFETCH(MainCtl, stop);
+        Desk d;
+        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
+        QVERIFY(d.Choose(MainCtl::cboLife, "7"));
+        for (int i = 0; i < 40 && d.Focus() != stop; ++i)
+            d.Press(Qt::Key_Tab);
+        QCOMPARE(d.Focus(), stop);
+        QCOMPARE(d.TextColour(MainCtl::lblCost), QColor(0, 0, 0));
+        d.Press(Qt::Key_Return);
+        QCOMPARE(d.Text(MainCtl::stbMain), QString("Cost Missing! "));
+        QCOMPARE(d.TextColour(MainCtl::lblCost), kRed);
+        QVERIFY(!d.Checked(MainCtl::chkBonus));
     }
 
     // The schedule leaves the grid as tab-separated lines, one per year in year order: a
@@ -675,36 +709,7 @@ class ViewDeprTest : public QObject {
         d.Type(QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
         QCOMPARE(d.Text(MainCtl::txtDescription), QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
     }
-
-    // The Qt message box behind the window's questions.
-    void messageBoxCarriesTheTitleAndButtons() {
-        orvane::qt::QtMessageBoxes boxes;
-        QString title, text;
-        qsizetype buttons = 0;
-        auto answer = [&](std::function<void(QMessageBox*)> press) {
-            QTimer::singleShot(0, this, [&, press] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (box == nullptr) return;
-                title = box->windowTitle();
-                text = box->text();
-                buttons = box->buttons().size();
-                press(box);
-            });
-        };
-        answer([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
-        QCOMPARE(boxes.Show("Save Changes?", "", orvane::MsgButtons::YesNoCancel),
-                 orvane::MsgAnswer::No);
-        QCOMPARE(title, QString("Orvane Asset Depreciation"));
-        QCOMPARE(text, QString("Save Changes?"));
-        QCOMPARE(buttons, 3);
-        answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-        QCOMPARE(
-            boxes.Show("Err: 9[Subscript out of range]", "Fill Grid Error", orvane::MsgButtons::Ok),
-            orvane::MsgAnswer::Ok);
-        QCOMPARE(title, QString("Fill Grid Error"));
-        QCOMPARE(buttons, 1);
-    }
 };
 
-QTEST_MAIN(ViewDeprTest)
+QTEST_MAIN(MainWindowViewTest)
 #include "main_window_view_test.moc"
