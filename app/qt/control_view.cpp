@@ -128,8 +128,8 @@ void ControlView::Add(int id, QWidget* w, bool takes_focus) {
     }
     w->setFocusPolicy(Qt::StrongFocus);
     w->installEventFilter(this);
-    if (auto* box = qobject_cast<QComboBox*>(w); qobject_cast<QPushButton*>(w) != nullptr ||
-                                                  (box != nullptr && !box->isEditable())) {
+    if (auto* box = qobject_cast<QComboBox*>(w);
+        qobject_cast<QPushButton*>(w) != nullptr || (box != nullptr && !box->isEditable())) {
         w->setStyle(style_);
     }
     QLineEdit* edit = qobject_cast<QLineEdit*>(w);
@@ -204,8 +204,10 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
             if (!quiet() && access_key) access_key(id);
             return true;
         case QEvent::ContextMenu:
-            if (!context_menu) return false;
-            if (!quiet()) context_menu(id, static_cast<QContextMenuEvent*>(event)->globalPos());
+            // Only the window's own menu: the widgets' menus would edit behind the model.
+            if (!quiet() && context_menu) {
+                context_menu(id, static_cast<QContextMenuEvent*>(event)->globalPos());
+            }
             return true;
         case QEvent::Wheel:
             // The wheel does not leaf through the lists.

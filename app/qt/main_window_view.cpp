@@ -38,7 +38,6 @@ class ListBox final : public QComboBox {
         if (before_popup) before_popup();
         if (isEnabled()) QComboBox::showPopup();
     }
-
 };
 
 // The schedule sheet as the grid widget shows it: the texts of the last Render(), the header row
@@ -331,7 +330,9 @@ void MainWindowView::Build() {
     view_->access_key = [this](int id) {
         view_->Act([&] { model_.Click(static_cast<MainCtl>(id)); });
     };
-    view_->context_menu = [this](int id, const QPoint&) { OnContextMenu(static_cast<MainCtl>(id)); };
+    view_->context_menu = [this](int id, const QPoint&) {
+        OnContextMenu(static_cast<MainCtl>(id));
+    };
     view_->selected = [this](int id, int start, int length) {
         model_.Select(static_cast<MainCtl>(id), start, length);
     };

@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QImage>
 
 #include "app/qt/program.h"
 #include "tests/qt/person.h"
@@ -334,12 +334,18 @@ class MainWindowViewTest : public QObject {
         QTest::addColumn<MainCtl>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("Cost") << MainCtl::txtCost << "42" << "42";
-        QTest::newRow("Sales Price") << MainCtl::txtSalesPrice << "42" << "42";
-        QTest::newRow("Adj Tax Basis") << MainCtl::txtAdjTaxBasis << "42" << "42";
-        QTest::newRow("Business %") << MainCtl::txtBusinessPercent << "42" << "42";
-        QTest::newRow("Description") << MainCtl::txtDescription << "Van" << "Van";
-        QTest::newRow("In Service") << MainCtl::txtInService << "012024" << "01/2024";
+        QTest::newRow("Cost") << MainCtl::txtCost << "42"
+                              << "42";
+        QTest::newRow("Sales Price") << MainCtl::txtSalesPrice << "42"
+                                     << "42";
+        QTest::newRow("Adj Tax Basis") << MainCtl::txtAdjTaxBasis << "42"
+                                       << "42";
+        QTest::newRow("Business %") << MainCtl::txtBusinessPercent << "42"
+                                    << "42";
+        QTest::newRow("Description") << MainCtl::txtDescription << "Van"
+                                     << "Van";
+        QTest::newRow("In Service") << MainCtl::txtInService << "012024"
+                                    << "01/2024";
     }
     void clickIntoAFieldSelectsItsText() {
         QFETCH(MainCtl, field);
@@ -707,7 +713,8 @@ class MainWindowViewTest : public QObject {
         Desk d;
         d.ClickText(MainCtl::txtDescription);
         d.Type(QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
-        QCOMPARE(d.Text(MainCtl::txtDescription), QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
+        QCOMPARE(d.Text(MainCtl::txtDescription),
+                 QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
     }
 };
 
