@@ -4,9 +4,7 @@
 // whole state of the model back into the widgets. The view keeps no state of its own.
 
 #include <QWidget>
-#include <array>
 #include <map>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
