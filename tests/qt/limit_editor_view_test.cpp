@@ -148,6 +148,11 @@ class LimitEditorTest : public QObject {
                 QCOMPARE(e.Selected(EditorCtl::txtYear), QString());
                 e.Type("3100");
                 QCOMPARE(e.Text(EditorCtl::txtYear1), QString("3100"));
+                // No button is the default: Enter in a box is a key the box refuses.
+                e.Press(Qt::Key_Return);
+                QCOMPARE(e.Text(EditorCtl::stbAuto), QString("Only numeric data is allowed."));
+                QCOMPARE(d.beeper.beeps, 1);
+                QCOMPARE(e.Text(EditorCtl::txtYear1), QString("3100"));
                 e.ClickText(EditorCtl::txtYear0);
                 QCOMPARE(e.Selected(EditorCtl::txtYear0), QString());
                 QCOMPARE(e.Selected(EditorCtl::txtYear1), QString());
@@ -162,8 +167,16 @@ class LimitEditorTest : public QObject {
                 d.messages.answers = {MsgAnswer::Cancel};
                 e.Press(Qt::Key_Space);
                 QCOMPARE(d.messages.Texts(), std::vector<std::string>{"Save Changes?"});
+                // Enter presses the focused button: Previous, its question answered No.
                 e.Press(Qt::Key_Tab);
+                QCOMPARE(e.Focus(), EditorCtl::cmdPrevious);
                 QCOMPARE(next->grab().toImage(), away);
+                d.messages.answers = {MsgAnswer::No};
+                e.Press(Qt::Key_Return);
+                QCOMPARE(d.messages.Texts(), std::vector<std::string>(2, "Save Changes?"));
+                // On the first record there is nowhere to go: the box keeps what was typed.
+                QCOMPARE(e.Text(EditorCtl::stbAuto), QString("No more records."));
+                QCOMPARE(e.Text(EditorCtl::txtYear1), QString("3100"));
             },
             &shown);
         d.Click(MainCtl::cmdTools);
