@@ -204,7 +204,8 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
             if (!quiet() && access_key) access_key(id);
             return true;
         case QEvent::ContextMenu:
-            // Only the window's own menu: the widgets' menus would edit behind the model.
+            // A field offers only the window's own menu: its own would edit behind the model.
+            if (qobject_cast<QLineEdit*>(watched) == nullptr) return false;
             if (!quiet() && context_menu) {
                 context_menu(id, static_cast<QContextMenuEvent*>(event)->globalPos());
             }
