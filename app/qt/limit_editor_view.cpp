@@ -49,8 +49,10 @@ LimitEditorView::LimitEditorView(LimitEditorModel& editor, Twips twips, QWidget*
 }
 
 LimitEditorView::~LimitEditorView() {
-    // The widgets go quietly: nothing they do on the way reaches the editor.
+    // The widgets go quietly, before the look they share: nothing they do on the way reaches
+    // the editor.
     view_->Detach();
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 void LimitEditorView::Build() {

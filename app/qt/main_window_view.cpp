@@ -296,7 +296,8 @@ MainWindowView::MainWindowView(const Services& services, QtWindowCommands::Popup
 }
 
 MainWindowView::~MainWindowView() {
-    // The widgets go while the model still exists, and nothing they do on the way reaches it.
+    // The widgets go while the model and their look still exist, and nothing they do on the
+    // way reaches the model.
     boxes_.render = nullptr;
     view_->Detach();
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
