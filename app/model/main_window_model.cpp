@@ -652,14 +652,15 @@ void MainWindowModel::Select(MainCtl id, int start, int length) {
     EditBuffer(controls_[id]).Select(start, length);
 }
 
-void MainWindowModel::Cut() {
-    Guarded([&] {
+Outcome MainWindowModel::Cut() {
+    return Guarded([&] {
         const MainCtl id = controls_.focus();
-        if (id == MainCtl::None || !IsTextEntry(Design(id).kind)) return;
+        if (id == MainCtl::None || !IsTextEntry(Design(id).kind)) return false;
         KeyDownNow('X');
         KeyPressNow(24);  // Ctrl+X passes the character filter
         if (controls_.focus() == id && controls_[id].sel_length > 0) KeyDownNow(key::kDelete);
         KeyUpNow('X');
+        return true;
     });
 }
 

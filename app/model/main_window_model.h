@@ -91,7 +91,7 @@ class MainWindowModel final : public MainWindowEvents {
     void Select(MainCtl id, int start, int length);
     // Ctrl+X: the key goes down and its character passes the filter, the selection goes as
     // Delete takes it, then the key comes up (the copy to the clipboard is the window's).
-    void Cut();
+    Outcome Cut();
 
     // ---- The window's handlers.
     void Form_Load();

@@ -524,8 +524,8 @@ bool MainWindowView::OnKeyPress(MainCtl id, QKeyEvent* e) {
             model_.KeyPress(8);
             return;
         }
-        // Every character the key types, in UTF-8: Description keeps what is not ASCII.
-        for (char ch : e->text().toStdString()) {
+        // Every character the key types: Description keeps what is not ASCII.
+        for (char32_t ch : e->text().toUcs4()) {
             if (ch != 0) model_.KeyPress(ch);
         }
     });

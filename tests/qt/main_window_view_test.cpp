@@ -708,13 +708,21 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(d.Text(MainCtl::stbMain), QString("2,500"));
     }
 
-    // Description keeps what is typed, letters outside ASCII too.
+    // Description keeps what is typed, letters outside ASCII too, and edits them as letters.
     void descriptionKeepsTypedLettersBeyondAscii() {
         Desk d;
         d.ClickText(MainCtl::txtDescription);
         d.Type(QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
         QCOMPARE(d.Text(MainCtl::txtDescription),
                  QString::fromUtf8("Caf\u00e9 \u00e0 Z\u00fcrich"));
+        // Caret and selection count characters on both sides.
+        d.Press(Qt::Key_Home);
+        for (int i = 0; i < 3; ++i)
+            d.Press(Qt::Key_Right);
+        d.Press(Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(d.Selected(MainCtl::txtDescription), QString::fromUtf8("\u00e9"));
+        d.Type("e");
+        QCOMPARE(d.Text(MainCtl::txtDescription), QString::fromUtf8("Cafe \u00e0 Z\u00fcrich"));
     }
 };
 
