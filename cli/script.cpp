@@ -16,8 +16,11 @@
 #include "cli/print.h"
 #include "engine/edit_buffer.h"
 #include "engine/numtext.h"
+#include "export/calc_spreadsheet.h"
+#include "export/mod_excel.h"
 #include "limits/data_folder.h"
 #include "limits/vehicle_limit_files.h"
+#include "platform/fake_spreadsheet.h"
 #include "platform/fakes.h"
 
 namespace orvane::cli {
@@ -96,8 +99,9 @@ int FindItem(const Control& list, const std::string& text) {
 // carry out at that moment changes nothing and leaves a note among the messages.
 class Runner {
   public:
-    Runner(MainWindowModel& model, fakes::ScriptedMessageBoxes& boxes, CliPrinter& printer)
-        : m_(model), boxes_(boxes), printer_(printer) {}
+    Runner(MainWindowModel& model, fakes::ScriptedMessageBoxes& boxes, CliPrinter& printer,
+           const Services& services, FakeFileDialog& dialog)
+        : m_(model), boxes_(boxes), printer_(printer), services_(services), dialog_(dialog) {}
 
     // The option about to run (its name without "--"), for the notes.
     void Start(std::string_view option, const std::string& value) {
@@ -157,6 +161,13 @@ class Runner {
         m_.Click(MainCtl::cmdPrint);
     }
 
+    // Presses Export and answers the save dialog with `file`; an empty one is Cancel.
+    void Export(const std::string& file) {
+        if (!m_.controls().Usable(MainCtl::cmdExport)) return Ignore("cmdExport is disabled");
+        dialog_.answer = file.empty() ? std::nullopt : std::optional(file);
+        cmdExport_Click(m_.controls(), m_.depr(), services_);
+    }
+
   private:
     void Ignore(std::string_view why) {
         std::string text = "ignored: --" + std::string(option_);
@@ -186,6 +197,8 @@ class Runner {
     MainWindowModel& m_;
     fakes::ScriptedMessageBoxes& boxes_;
     CliPrinter& printer_;
+    Services services_;
+    FakeFileDialog& dialog_;
     std::string_view option_;
     const std::string* value_ = nullptr;
 };
@@ -286,7 +299,8 @@ constexpr MainOption kOptions[] = {
      .check = CheckPaste,
      .action = [](Runner& r, const std::string& v) { r.Paste(v); }},
     {.name = "calculate",
-     .help = "press Calculate (added once at the end if the last action is not it)",
+     .help = "press Calculate (added once at the end, or before a closing run of --export, if "
+             "the action there is not it)",
      .action = [](Runner& r, const std::string&) { r.Click(MainCtl::cmdCalculate); }},
     {.name = "clear",
      .help = "press Clear",
@@ -301,6 +315,11 @@ constexpr MainOption kOptions[] = {
              "want a schedule, so --calculate first",
      .check = CheckPdfFile,
      .action = [](Runner& r, const std::string& v) { r.Print(v); }},
+    {.name = "export",
+     .value = "FILE",
+     .help = "press Export and answer the save dialog with FILE (empty: Cancel); LibreOffice "
+             "Calc writes the workbook",
+     .action = [](Runner& r, const std::string& v) { r.Export(v); }},
 
     {.name = "limits-dir",
      .value = "DIR",
@@ -329,6 +348,7 @@ constexpr MainOption kOptions[] = {
 };
 constexpr std::span<const MainOption> kTable = kOptions;
 constexpr std::size_t kCalculate = IndexOf(kOptions, "calculate");
+constexpr std::size_t kExport = IndexOf(kOptions, "export");
 constexpr std::size_t kFirstSetting = IndexOf(kOptions, "limits-dir");
 
 std::string Usage() {
@@ -504,25 +524,32 @@ void AppendBatchLine(const MainWindowModel& m, const fakes::Platform& p, std::st
     out += "]}";
 }
 
-// Runs the actions in order on the window, then Calculate unless the last action pressed it.
+// Runs the actions in order on the window, and Calculate once more at the end, or before a
+// closing run of exports, unless the action there pressed it.
 void RunActions(MainWindowModel& model, fakes::ScriptedMessageBoxes& boxes, CliPrinter& printer,
+                const Services& services, FakeFileDialog& dialog,
                 const std::vector<Given>& actions) {
-    Runner runner(model, boxes, printer);
-    for (const Given& a : actions) {
+    Runner runner(model, boxes, printer, services, dialog);
+    auto run = [&](const Given& a) {
         const MainOption& row = kOptions[a.index];
         runner.Start(row.name, a.value);
         row.action(runner, a.value);
-    }
-    if (actions.empty() || actions.back().index != kCalculate) {
-        const std::string none;
-        runner.Start(kOptions[kCalculate].name, none);
-        kOptions[kCalculate].action(runner, none);
-    }
+    };
+    std::size_t end = actions.size();
+    while (end > 0 && actions[end - 1].index == kExport)
+        --end;
+    for (std::size_t i = 0; i < end; ++i)
+        run(actions[i]);
+    if (end == 0 || actions[end - 1].index != kCalculate) run({kCalculate, {}});
+    for (std::size_t i = end; i < actions.size(); ++i)
+        run(actions[i]);
 }
 
 struct Session {
     fakes::Platform platform;
     CliPrinter printer;
+    FakeFileDialog dialog;  // answered by --export FILE
+    CalcSpreadsheet spreadsheet;
     std::unique_ptr<VehicleLimitFiles> limits;
 
     explicit Session(const Script& s) {
@@ -534,13 +561,20 @@ struct Session {
         limits = std::make_unique<VehicleLimitFiles>(folder, platform.boxes);
     }
 
-    // A freshly loaded main window that finds the vehicle limits in the session's folder.
-    MainWindowModel LoadWindow() {
-        // Print goes to the printer the script chose; the pointer is nobody's to see.
+    // Print goes to the printer the script chose, Export to LibreOffice; the pointer is
+    // nobody's to see.
+    Services WindowServices() {
         Services services = platform.services();
         services.printer = &printer;
         services.pointer = nullptr;
-        MainWindowModel model(services);
+        services.spreadsheet = &spreadsheet;
+        services.file_dialog = &dialog;
+        return services;
+    }
+
+    // A freshly loaded main window that finds the vehicle limits in the session's folder.
+    MainWindowModel LoadWindow() {
+        MainWindowModel model(WindowServices());
         model.depr().vehicle_limits = limits.get();
         model.Form_Load();
         return model;
@@ -573,7 +607,8 @@ int RunBatch(const Script& top, std::ostream& out, std::ostream& err) {
             if (ReadOptions(kTable, words, settings, actions) > 0)
                 throw UsageError{"settings belong on the command line, not in a batch line"};
             MainWindowModel model(prototype);
-            RunActions(model, session.platform.boxes, session.printer, actions);
+            RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
+                       session.dialog, actions);
             AppendBatchLine(model, session.platform, buffer);
         } catch (const UsageError& e) {
             ++failures;
@@ -658,7 +693,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         Session session(s);
         MainWindowModel model = session.LoadWindow();
-        RunActions(model, session.platform.boxes, session.printer, actions);
+        RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
+                   session.dialog, actions);
         if (s.json) {
             out << StateJson(model, session.platform).dump(1) << "\n";
         } else {

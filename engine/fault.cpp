@@ -93,7 +93,9 @@ std::string RoutinePrompt(const Fault& f, std::string_view routine) {
 }
 
 void ErrorTrap::Report(const Fault& f) {
-    if (numbered_) {
+    if (described_) {
+        boxes_.Show(f.description(), "", MsgButtons::Ok);
+    } else if (numbered_) {
         boxes_.Show(NumberedPrompt(f, title_), "", MsgButtons::Ok);
     } else {
         boxes_.Show(ErrPrompt(f), title_, MsgButtons::Ok);

@@ -50,6 +50,12 @@ class ErrorTrap {
         trap.numbered_ = true;
         return trap;
     }
+    // The export's shape: the description alone, under the application title.
+    static ErrorTrap Described(MessageBoxes& boxes) {
+        ErrorTrap trap(boxes, "");
+        trap.described_ = true;
+        return trap;
+    }
 
     template <class F>
     bool Run(F&& statement) {
@@ -69,6 +75,7 @@ class ErrorTrap {
     MessageBoxes& boxes_;
     std::string_view title_;  // the routine's text in the numbered shape
     bool numbered_ = false;
+    bool described_ = false;
 };
 
 }  // namespace orvane

@@ -50,6 +50,8 @@ class TextMetrics {
 };
 
 class Printer;
+class Spreadsheet;
+class FileDialog;
 
 // The mouse pointer over the program's windows: the hourglass while a command works.
 class MousePointer {
@@ -64,8 +66,10 @@ struct Services {
     Beeper* beeper = nullptr;
     const Clock* clock = nullptr;
     const TextMetrics* metrics = nullptr;
-    Printer* printer = nullptr;       // the default printer
-    MousePointer* pointer = nullptr;  // none: the pointer stays as it is
+    Printer* printer = nullptr;          // the default printer
+    MousePointer* pointer = nullptr;     // none: the pointer stays as it is
+    Spreadsheet* spreadsheet = nullptr;  // the export's spreadsheet application
+    FileDialog* file_dialog = nullptr;   // the export's save dialog
 };
 
 }  // namespace orvane

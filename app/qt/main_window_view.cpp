@@ -283,6 +283,9 @@ MainWindowView::MainWindowView(const Services& services, QtWindowCommands::Popup
     model_.set_commands(&commands_);
     commands_.set_window(&model_);
     boxes_.render = [this] { Render(); };
+    Services exporting = services;  // the export's boxes show over the rendered window too
+    exporting.messages = &boxes_;
+    commands_.set_services(exporting);
     Build();
     AddPrintPreview(static_cast<QPushButton*>(control(MainCtl::cmdPrint)),
                     [this](Printer& printer) { view_->Act([&] { model_.PrintOn(&printer); }); });

@@ -26,6 +26,7 @@ Program::Program()
     window_ = std::make_unique<MainWindowView>(services_.services(), QtWindowCommands::PopupMenu(),
                                                twips_);
     services_.messages.set_parent(window_.get());
+    services_.file_dialog.set_parent(window_.get());
     editors_.set_parent(window_.get());
     window_->set_vehicle_limits(&limits_);
     window_->set_limit_editors(&editors_);

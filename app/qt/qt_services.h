@@ -9,8 +9,10 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/qt/qt_file_dialog.h"
 #include "app/qt/qt_printer.h"
 #include "engine/main_window_controls.h"
+#include "export/calc_spreadsheet.h"
 #include "platform/services.h"
 
 namespace orvane::qt {
@@ -93,8 +95,13 @@ class QtServices {
     QtTextMetrics metrics;
     std::unique_ptr<QtPrinter> printer = QtPrinter::DefaultPrinter();
     QtMousePointer pointer;
+    QtFileDialog file_dialog;
+    CalcSpreadsheet spreadsheet;
 
-    Services services() { return {&messages, &beeper, &clock, &metrics, printer.get(), &pointer}; }
+    Services services() {
+        return {&messages,     &beeper,  &clock,       &metrics,
+                printer.get(), &pointer, &spreadsheet, &file_dialog};
+    }
 };
 
 }  // namespace orvane::qt

@@ -1,9 +1,12 @@
 #include "app/qt/window_commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <utility>
+
+#include "export/mod_excel.h"
 
 namespace orvane::qt {
 
@@ -22,7 +25,12 @@ const std::vector<std::string>& QtWindowCommands::HelpEntries() {
 }
 
 void QtWindowCommands::Export() {
-    NotAvailable("Export");
+    if (window_ == nullptr || services_.spreadsheet == nullptr) return NotAvailable("Export");
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct Restore {
+        ~Restore() { QApplication::restoreOverrideCursor(); }
+    } restore;
+    cmdExport_Click(window_->controls(), window_->depr(), services_);
 }
 
 void QtWindowCommands::Tools() {

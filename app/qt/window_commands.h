@@ -22,6 +22,8 @@ class QtWindowCommands final : public WindowCommands {
     QtWindowCommands(MessageBoxes& messages, PopupMenu popup);
     // The window whose handlers the Tools entries run.
     void set_window(MainWindowModel* window) { window_ = window; }
+    // The save dialog and spreadsheet of the export.
+    void set_services(const Services& services) { services_ = services; }
 
     void Export() override;
     void Tools() override;
@@ -41,6 +43,7 @@ class QtWindowCommands final : public WindowCommands {
     MessageBoxes& messages_;
     PopupMenu popup_;
     MainWindowModel* window_ = nullptr;
+    Services services_;
 };
 
 }  // namespace orvane::qt

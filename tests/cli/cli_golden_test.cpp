@@ -6,7 +6,8 @@
 //
 // A case ends at the next "#" or "$" line. The output is what orvane-cli prints on standard
 // output, then "stderr: ..." lines and "exit: N" when it exits other than 0; @CASES@ in the
-// arguments is the folder of the case files. Run the test with
+// arguments is the folder of the case files; NAME=VALUE words before the arguments set the
+// environment. Run the test with
 // ORVANE_UPDATE_GOLDEN=1 to write the current output back into the files.
 
 #include <array>
@@ -59,7 +60,18 @@ std::string RunCli(std::string args) {
     std::string err_file =
         (fs::temp_directory_path() / ("orvane-golden-" + std::to_string(getpid()) + ".err"))
             .string();
-    std::string command = std::string("'") + ORVANE_CLI + "' " + args + " 2>'" + err_file + "'";
+    // Leading NAME=VALUE words set the environment of the run ("PATH=/nowhere --export x.xls").
+    std::string env;
+    while (true) {
+        auto space = args.find(' ');
+        auto eq = args.find('=');
+        if (space == std::string::npos || eq == std::string::npos || eq > space || args[0] == '-')
+            break;
+        env += args.substr(0, space + 1);
+        args.erase(0, space + 1);
+    }
+    std::string command =
+        env + "'" + std::string(ORVANE_CLI) + "' " + args + " 2>'" + err_file + "'";
     std::string out;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return "popen failed\n";

@@ -108,7 +108,8 @@ void CheckFit(QWidget* window, QWidget* w) {
 }
 
 Desk::Desk(bool real_menus, Printer* printer) {
-    Services services{&watched, &beeper, &clock, &metrics, printer ? printer : &pages, &pointer};
+    Services services{&watched, &beeper,      &clock,      &metrics, printer ? printer : &pages,
+                      &pointer, &spreadsheet, &file_dialog};
     QtWindowCommands::PopupMenu popup;
     if (!real_menus) {
         popup = [this](const std::vector<std::string>& entries) {

@@ -14,6 +14,7 @@
 #include "app/qt/limit_editor_view.h"
 #include "app/qt/main_window_view.h"
 #include "limits/vehicle_limit_files.h"
+#include "platform/fake_spreadsheet.h"
 #include "platform/fakes.h"
 #include "tests/limits/limits_test_support.h"
 
@@ -100,6 +101,8 @@ class Desk final : public Person<MainCtl, kControlCount> {
     QtMousePointer pointer;
     std::vector<std::vector<std::string>> menus;
     int menu_answer = -1;
+    FakeSpreadsheet spreadsheet;  // the export's workbooks
+    FakeFileDialog file_dialog;   // the export's save dialog; no answer is Cancel
     std::unique_ptr<MainWindowView> window;
     std::unique_ptr<VehicleLimitFiles> limit_files;
     std::unique_ptr<QtLimitEditors> limit_editors;

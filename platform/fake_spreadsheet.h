@@ -1,0 +1,117 @@
+#pragma once
+// An in-memory spreadsheet application and a scripted save dialog, for the tests and for
+// orvane-cli. Workbooks live in `files` under their path; the calls are logged, and a fault can
+// be put on any call.
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/spreadsheet.h"
+
+namespace orvane {
+
+struct FakeWorkbook {
+    std::map<std::pair<int, int>, std::string> cells;  // (row, column) -> text as entered
+    std::map<int, double> widths;                      // column -> characters
+    int sheets = 1;
+
+    std::string Cell(int row, int col) const {
+        auto it = cells.find({row, col});
+        return it == cells.end() ? std::string() : it->second;
+    }
+};
+
+class FakeSpreadsheet final : public Spreadsheet {
+  public:
+    std::map<std::string, FakeWorkbook> files;
+    std::set<std::string> held;  // files open in another program: SaveAs fails on them
+    // Faults to raise, by call name ("Start", "Open", "Add", "ReadColumn", "Write",
+    // "SetColumnWidth", "SaveAs", "Close", "Quit").
+    std::map<std::string, PlatformFault> faults;
+    std::vector<std::string> log;  // the calls in order, "Write 1 3 Year"
+    bool running = false;
+
+    void Start() override {
+        Call("Start");
+        running = true;
+    }
+    void Open(const std::string& path) override {
+        Call("Open " + path);
+        auto it = files.find(path);
+        if (it == files.end()) throw PlatformFault(1004, "'" + path + "' could not be found.");
+        book_ = it->second;
+    }
+    void Add() override {
+        Call("Add");
+        book_ = FakeWorkbook{};
+    }
+    std::vector<std::string> ReadColumn(int col, int first, int last) override {
+        Call("ReadColumn " + std::to_string(col) + " " + std::to_string(first) + " " +
+             std::to_string(last));
+        std::vector<std::string> out;
+        for (int row = first; row <= last; ++row)
+            out.push_back(Book().Cell(row, col));
+        while (!out.empty() && out.back().empty())
+            out.pop_back();
+        return out;
+    }
+    void Write(int row, int col, std::string_view text) override {
+        Call("Write " + std::to_string(row) + " " + std::to_string(col) + " " + std::string(text));
+        Book().cells[{row, col}] = std::string(text);
+    }
+    void SetColumnWidth(int col, double characters) override {
+        Call("SetColumnWidth " + std::to_string(col));
+        Book().widths[col] = characters;
+    }
+    void SaveAs(const std::string& path) override {
+        Call("SaveAs " + path);
+        if (held.count(path))
+            throw PlatformFault(1004, "Cannot access read-only document '" + path + "'.");
+        files[path] = Book();
+    }
+    void Close() override {
+        Call("Close");
+        book_.reset();
+    }
+    void Quit() override {
+        Call("Quit");
+        running = false;
+        book_.reset();
+    }
+
+  private:
+    void Call(std::string entry) {
+        std::string name = entry.substr(0, entry.find(' '));
+        log.push_back(std::move(entry));
+        auto it = faults.find(name);
+        if (it != faults.end()) throw it->second;
+    }
+    FakeWorkbook& Book() {
+        if (!book_) throw PlatformFault(91, "Object variable or With block variable not set");
+        return *book_;
+    }
+
+    std::optional<FakeWorkbook> book_;
+};
+
+// Answers the save dialog with `answer`; no answer is Cancel.
+class FakeFileDialog final : public FileDialog {
+  public:
+    std::optional<std::string> answer;
+    std::optional<PlatformFault> fault;
+    std::vector<SaveDialogSettings> shown;
+
+    std::string ShowSave(const SaveDialogSettings& settings) override {
+        shown.push_back(settings);
+        if (fault) throw *fault;
+        if (!answer) throw PlatformFault(kCancelError, "Cancel was selected.");
+        return *answer;
+    }
+};
+
+}  // namespace orvane

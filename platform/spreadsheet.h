@@ -1,0 +1,76 @@
+#pragma once
+// The spreadsheet application as the export drives it, and the save-file dialog that picks the
+// workbook. Both report failures as a PlatformFault: the number and description that the
+// program's error messages show.
+
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+
+class PlatformFault : public std::exception {
+  public:
+    PlatformFault(int number, std::string description)
+        : number_(number), description_(std::move(description)) {}
+    int number() const { return number_; }
+    const std::string& description() const { return description_; }
+    const char* what() const noexcept override { return description_.c_str(); }
+
+  private:
+    int number_;
+    std::string description_;
+};
+
+// The fault of a spreadsheet application that is gone (it ended, or stopped answering and was
+// ended): nothing more can be done with it.
+inline constexpr int kSpreadsheetGone = 429;
+
+// One spreadsheet application, started for one export and kept invisible. Rows and columns
+// count from 1; the cell calls work on the active sheet of the open workbook.
+class Spreadsheet {
+  public:
+    virtual ~Spreadsheet() = default;
+    // Starts the application; the description of a failure says what is missing.
+    virtual void Start() = 0;
+    // Opens an existing workbook; fails when there is none at `path` or it cannot be read.
+    virtual void Open(const std::string& path) = 0;
+    // A new workbook with one sheet, the first sheet selected.
+    virtual void Add() = 0;
+    // Rows first..last of column `col` as texts; the list may stop early, the rows after it
+    // being empty.
+    virtual std::vector<std::string> ReadColumn(int col, int first, int last) = 0;
+    // Enters `text` as a person typing it would: numbers become numbers, texts stay texts.
+    virtual void Write(int row, int col, std::string_view text) = 0;
+    // A column's width in characters of the default font.
+    virtual void SetColumnWidth(int col, double characters) = 0;
+    // Saves the workbook under `path`, replacing a file there without asking.
+    virtual void SaveAs(const std::string& path) = 0;
+    virtual void Close() = 0;
+    // Ends the application; harmless when it is not running.
+    virtual void Quit() = 0;
+};
+
+struct SaveDialogSettings {
+    std::string default_ext;     // "xls": added to a name typed without extension
+    std::string initial_folder;  // absolute
+    std::string title;
+    std::string filter;     // "Description (*.ext)|*.ext"
+    std::string file_name;  // proposed name
+};
+
+// The common dialog's cancel error.
+inline constexpr int kCancelError = 32755;
+
+class FileDialog {
+  public:
+    virtual ~FileDialog() = default;
+    // The full path the user chose. Cancel raises PlatformFault kCancelError ("Cancel was
+    // selected.").
+    virtual std::string ShowSave(const SaveDialogSettings& settings) = 0;
+};
+
+}  // namespace orvane

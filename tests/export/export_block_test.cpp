@@ -1,0 +1,103 @@
+// The block's pure parts: where a new block starts, and how the grid's cells are placed.
+
+#include <gtest/gtest.h>
+
+#include "engine/export_block.h"
+
+namespace orvane {
+namespace {
+
+struct StartCase {
+    const char* name;
+    std::vector<std::string> column_c;
+    int start_row;
+};
+
+class StartRowTest : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(StartRowTest, FindsTheFirstThreeEmptyRows) {
+    EXPECT_EQ(ExportStartRow(GetParam().column_c), GetParam().start_row);
+}
+
+std::vector<std::string> Filled(int rows) {
+    return std::vector<std::string>(static_cast<std::size_t>(rows), "x");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Column, StartRowTest,
+    ::testing::Values(StartCase{"EmptySheet", {}, 1},
+                      StartCase{"EmptyTextsCountAsEmpty", {"", "", ""}, 1},
+                      StartCase{"OneHeaderRow", {"Year"}, 4},
+                      StartCase{"BlockFilledToRow12", Filled(12), 15},
+                      // Two empty rows inside a block are not a gap.
+                      StartCase{"TwoEmptyRowsThenMore", {"x", "", "", "x"}, 7},
+                      StartCase{"ThreeEmptyRowsInside", {"x", "", "", "", "x"}, 4},
+                      // Something below the first row keeps the search going past row 1.
+                      StartCase{"FirstRowEmptyOnly", {"", "x"}, 5},
+                      StartCase{"NumberTextsAreFilled", {"Year", "2004", "2005"}, 6}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ExportSchedule, PlacesGroupsElevenRowsApartRightJustifiedInThirteen) {
+    ScheduleGrid grid;
+    auto put = [&](int row, int col, std::string text) {
+        grid.SelectRow(row);
+        grid.SelectCol(col);
+        grid.SetText(std::move(text));
+    };
+    put(0, 1, "Year");  // headers are not exported
+    put(1, 1, "2004");
+    put(1, 2, "1,429.00 ");
+    put(1, 3, "");
+    put(3, 8, "12345678901234567");  // group 2, depreciation
+    put(11, 12, ".00 ");             // group 3, last row, basis
+
+    const std::vector<CellWrite> expected = {
+        {21, 3, "         2004"},
+        {21, 4, "    1,429.00 "},
+        {20 + 25, 4, "1234567890123"},
+        {20 + 44, 5, "         .00 "},
+    };
+    EXPECT_EQ(ExportSchedule(grid, 20), expected);
+}
+
+class RecordingBoxes final : public MessageBoxes {
+  public:
+    std::vector<std::string> texts;
+    MsgAnswer Show(std::string_view text, std::string_view, MsgButtons) override {
+        texts.emplace_back(text);
+        return MsgAnswer::Ok;
+    }
+};
+
+TEST(ExportParticulars, LastCheckedAllowanceBoxWritesTheLine) {
+    MainWindowControls f;
+    f[MainCtl::txtCost].text = "20,000";
+    f[MainCtl::lblAllowance].caption = "6000";
+    f[MainCtl::chkBonus].value = 1;
+    f[MainCtl::chkBonus100].value = 1;
+    RecordingBoxes boxes;
+    ErrorTrap trap = ErrorTrap::Described(boxes);
+    std::vector<CellWrite> w = ExportParticulars(f, 0, 3, trap);
+    auto at = [&](int row, int col) {
+        for (const auto& c : w) {
+            if (c.row == row && c.col == col) return c.text;
+        }
+        return std::string("(not written)");
+    };
+    EXPECT_EQ(at(7, 1), "Special 100% Depreciation Allowance. $6,000.00");
+    EXPECT_EQ(at(5, 1), "Net Cost: $14,000.00");  // the cost read with its separator
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST(ExportParticulars, CostThatIsNotANumberIsReportedAndWrittenEmpty) {
+    MainWindowControls f;
+    f[MainCtl::txtCost].text = "1.2.3";
+    RecordingBoxes boxes;
+    ErrorTrap trap = ErrorTrap::Described(boxes);
+    std::vector<CellWrite> w = ExportParticulars(f, 0, 1, trap);
+    ASSERT_EQ(boxes.texts, std::vector<std::string>{"Type mismatch"});
+    EXPECT_EQ(w[4], (CellWrite{3, 1, ""}));
+}
+
+}  // namespace
+}  // namespace orvane
