@@ -18,7 +18,7 @@ namespace orvane {
 namespace {
 
 // A message box: its title and text.
-using Box = std::pair<std::string, std::string>;
+using Box = std::pair<std::string, std::string>;  // title, text
 
 const std::string kBook = "/home/user/book.xls";
 const std::string kLife7 = "Life: 7                        ";  // 24 blanks after the life
@@ -27,12 +27,10 @@ class ExportTest : public testing::WindowTest {
   protected:
     Services WithSpreadsheet() { return With(sheet); }
     Services With(Spreadsheet& spreadsheet) {
-        return {.messages = &platform,
-                .beeper = &platform,
-                .clock = &platform,
-                .metrics = &platform,
-                .spreadsheet = &spreadsheet,
-                .file_dialog = &dialog};
+        Services services = platform.services();
+        services.spreadsheet = &spreadsheet;
+        services.file_dialog = &dialog;
+        return services;
     }
     void Export(std::optional<std::string> path = kBook) {
         dialog.answer = std::move(path);
@@ -45,7 +43,7 @@ class ExportTest : public testing::WindowTest {
         if (method == "MACRS" || method == "ADS") {
             Choose(MainCtl::cboLife, life);
         } else {
-            ASSERT_TRUE(window.Focus(MainCtl::cboLife));
+            ASSERT_EQ(window.Focus(MainCtl::cboLife), Outcome::Done);
             window.TypeText(life);
         }
         Enter(MainCtl::txtCost, cost);
@@ -60,8 +58,8 @@ class ExportTest : public testing::WindowTest {
     }
     std::vector<Box> Boxes() {
         std::vector<Box> out;
-        for (const auto& b : platform.boxes)
-            out.emplace_back(b.title, b.text);
+        for (const auto& b : platform.boxes.shown)
+            out.emplace_back(std::string(b.ShownTitle()), b.text);
         return out;
     }
     int Count(const std::string& call) {
@@ -81,8 +79,8 @@ TEST_F(ExportTest, NewWorkbookGetsTheBlockInRowOneAndTheColumnWidths) {
     Export();
 
     EXPECT_EQ(Status(), "Export was successful.");
-    EXPECT_EQ(platform.beeps, 0);
-    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(platform.beeper.beeps, 0);
+    EXPECT_TRUE(platform.boxes.shown.empty());
     const std::map<std::pair<int, int>, std::string> particulars = {
         {{1, 1}, "Press brake"},
         {{1, 2}, ""},
@@ -128,7 +126,7 @@ TEST_F(ExportTest, SecondAssetStartsBelowTwoEmptyRowsAndKeepsTheWidths) {
     sheet.files[kBook].widths[1] = 33;  // the user widened column A since
     sheet.log.clear();
 
-    ASSERT_TRUE(window.Click(MainCtl::cmdClear));
+    ASSERT_EQ(window.Click(MainCtl::cmdClear), Outcome::Done);
     Asset("Drill", "MACRS", "5", "3000", "032006");
     Calculate();
     Export();
@@ -160,7 +158,7 @@ TEST_P(NoConventionTest, ConventionCellIsWrittenEmpty) {
     EXPECT_EQ(At(3, 2), "");
     EXPECT_EQ(At(2, 2), std::string("Method: ") + GetParam());
     EXPECT_EQ(At(4, 1), "Life: 3                        ");
-    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_TRUE(platform.boxes.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, NoConventionTest, ::testing::Values("Straight Line", "Amortize"),
@@ -183,7 +181,7 @@ class AllowanceTest : public ExportTest, public ::testing::WithParamInterface<Al
 TEST_P(AllowanceTest, NetCostAndAllowanceLine) {
     const AllowanceCase& p = GetParam();
     Asset("Loader", "MACRS", "7", "10000", p.in_service);
-    ASSERT_TRUE(window.Click(p.box));
+    ASSERT_EQ(window.Click(p.box), Outcome::Done);
     Calculate();
     Export();
     EXPECT_EQ(At(3, 1), p.net_cost);
@@ -223,12 +221,12 @@ TEST_F(ExportTest, FiveYearScheduleLeavesTheOtherGroupsRowsUntouched) {
 }
 
 TEST_F(ExportTest, ClassAssetTypeAndDateSold) {
-    ASSERT_TRUE(window.Click(MainCtl::optAssetType1));
+    ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
     Choose(MainCtl::cboMethod, "ADS");
     Choose(MainCtl::cboClass, "Desks (10)");
     Enter(MainCtl::txtCost, "30000");
     InService("012004");
-    ASSERT_TRUE(window.Focus(MainCtl::mskSold));
+    ASSERT_EQ(window.Focus(MainCtl::mskSold), Outcome::Done);
     window.TypeText("062005");
     Calculate();
     Export();
@@ -266,8 +264,8 @@ TEST_F(ExportTest, DialogAsksForTheWorkbookAndCancelWritesNothing) {
     EXPECT_EQ(s.initial_folder, HomeFolder());
     EXPECT_EQ(Status(), "");
     EXPECT_TRUE(sheet.log.empty());
-    EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_EQ(platform.beeps, 0);
+    EXPECT_TRUE(platform.boxes.shown.empty());
+    EXPECT_EQ(platform.beeper.beeps, 0);
 }
 
 TEST_F(ExportTest, DialogFailureIsReportedAndNothingIsWritten) {
@@ -293,7 +291,7 @@ TEST_F(ExportTest, HeldWorkbookIsClosedAndTheExportFails) {
     EXPECT_EQ(Boxes(), (std::vector<Box>{{"Excel Spread Sheet Open.",
                                           "Close your speadsheet and try exporting again."}}));
     EXPECT_EQ(Status(), "Export failed.");
-    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(platform.beeper.beeps, 1);
     EXPECT_EQ(sheet.files.at(kBook).cells.size(), 1u);
     EXPECT_EQ(std::vector<std::string>(sheet.log.end() - 3, sheet.log.end()),
               (std::vector<std::string>{"SaveAs " + kBook, "Close", "Quit"}));
@@ -306,7 +304,7 @@ TEST_F(ExportTest, ApplicationThatCannotStartFailsTheExportWithItsReason) {
     Export();
     EXPECT_EQ(Boxes(), (std::vector<Box>{{std::string(kAppTitle), "LibreOffice is missing."}}));
     EXPECT_EQ(Status(), "Export failed.");
-    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(platform.beeper.beeps, 1);
     EXPECT_TRUE(sheet.files.empty());
 }
 
@@ -321,7 +319,7 @@ TEST_F(ExportTest, OtherFailuresAreShownAndTheExportGoesOn) {
     EXPECT_EQ(Count("SaveAs"), 1);
     EXPECT_EQ(Count("Quit"), 1);
     EXPECT_EQ(Status(), "Export was successful.");
-    EXPECT_EQ(platform.beeps, 0);
+    EXPECT_EQ(platform.beeper.beeps, 0);
 }
 
 TEST_F(ExportTest, ApplicationGoneMidwayFailsTheExportWithOneMessage) {
@@ -336,7 +334,7 @@ TEST_F(ExportTest, ApplicationGoneMidwayFailsTheExportWithOneMessage) {
     EXPECT_EQ(Count("SaveAs"), 0);
     EXPECT_EQ(sheet.log.back(), "Quit");
     EXPECT_EQ(Status(), "Export failed.");
-    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(platform.beeper.beeps, 1);
 }
 
 TEST_F(ExportTest, SaveFailureOtherThanAHeldFileIsShownAndTheWorkbookClosed) {
@@ -373,11 +371,12 @@ TEST_F(ExportTest, WithoutLibreOfficeTheExportFailsAndSaysWhatIsMissing) {
         cmdExport_Click(f(), window.depr(), With(calc));
     }
     EXPECT_EQ(Status(), "Export failed.");
-    EXPECT_EQ(platform.beeps, 1);
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_NE(platform.boxes[0].text.find("no soffice program on the PATH"), std::string::npos)
-        << platform.boxes[0].text;
-    EXPECT_NE(platform.boxes[0].text.find("libreoffice-calc-nogui"), std::string::npos);
+    EXPECT_EQ(platform.beeper.beeps, 1);
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
+    EXPECT_NE(platform.boxes.shown[0].text.find("no soffice program on the PATH"),
+              std::string::npos)
+        << platform.boxes.shown[0].text;
+    EXPECT_NE(platform.boxes.shown[0].text.find("libreoffice-calc-nogui"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(::testing::TempDir() + "never.xls"));
 }
 
@@ -389,9 +388,10 @@ TEST_F(ExportTest, WithoutTheHelperTheExportFailsAndNamesIt) {
     dialog.answer = ::testing::TempDir() + "never.xls";
     cmdExport_Click(f(), window.depr(), With(calc));
     EXPECT_EQ(Status(), "Export failed.");
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_NE(platform.boxes[0].text.find("/nonexistent/orvane-calc is missing"), std::string::npos)
-        << platform.boxes[0].text;
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
+    EXPECT_NE(platform.boxes.shown[0].text.find("/nonexistent/orvane-calc is missing"),
+              std::string::npos)
+        << platform.boxes.shown[0].text;
 }
 
 }  // namespace
