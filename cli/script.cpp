@@ -1,16 +1,24 @@
 #include "cli/script.h"
 
+#include <algorithm>
+#include <array>
+#include <condition_variable>
 #include <cstdio>
 #include <ctime>
+#include <deque>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string_view>
+#include <thread>
 
 #include <nlohmann/json.hpp>
 
 #include "app/model/main_window_model.h"
+#include "cli/direct_path.h"
 #include "cli/edit_limits.h"
 #include "cli/options.h"
 #include "cli/print.h"
@@ -36,6 +44,7 @@ struct Script {
     std::optional<Date> today;
     MsgAnswer answer = MsgAnswer::Yes;
     std::optional<std::string> batch;
+    int jobs = 0;  // 0: one a core
     bool json = false;
     bool help = false;
 };
@@ -80,6 +89,13 @@ void CheckPrinting(std::string_view option, const std::string&) {
 void CheckPdfFile(std::string_view option, const std::string& value) {
     if (value.empty()) BadValue(option, "the name of the PDF file to write", value);
     CheckPrinting(option, value);
+}
+
+void CheckJobs(std::string_view option, const std::string& value) {
+    if (value.empty() || value.size() > 4 ||
+        value.find_first_not_of("0123456789") != std::string::npos || std::stoi(value) < 1) {
+        BadValue(option, "a number of threads from 1", value);
+    }
 }
 
 MsgAnswer AnswerOf(std::string_view v) {
@@ -342,6 +358,11 @@ constexpr MainOption kOptions[] = {
      .value = "FILE",
      .help = "many assets, one a line of FILE (below)",
      .setting = [](Script& s, const std::string& v) { s.batch = v; }},
+    {.name = "jobs",
+     .value = "N",
+     .help = "compute the batch on N threads (default: one a core); the output is the same",
+     .check = CheckJobs,
+     .setting = [](Script& s, const std::string& v) { s.jobs = std::stoi(v); }},
     {.name = "help",
      .help = "show this text",
      .setting = [](Script& s, const std::string&) { s.help = true; }},
@@ -493,8 +514,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 // One compact line {"status": ..., "rows": [...], "messages": [...]}, written straight into
 // `out`: the batch writes a hundred thousand of them.
-void AppendBatchLine(const MainWindowModel& m, const fakes::Platform& p, std::string& out) {
-    const MainWindowControls& f = m.controls();
+void AppendBatchLine(const MainWindowControls& f, const fakes::Platform& p, std::string& out) {
     out += R"({"status":{"text":)";
     AppendJsonString(out, f[MainCtl::stbMain].caption);
     out += R"(,"color":)";
@@ -545,6 +565,44 @@ void RunActions(MainWindowModel& model, fakes::ScriptedMessageBoxes& boxes, CliP
         run(actions[i]);
 }
 
+// What each action is to the batch's direct road, by row.
+constexpr Act ActOf(std::string_view name) {
+    constexpr std::pair<std::string_view, Act> kActs[] = {
+        {"asset-type", Act::AssetType},
+        {"method", Act::Method},
+        {"class", Act::Class},
+        {"life", Act::Life},
+        {"type-life", Act::TypeLife},
+        {"business", Act::Business},
+        {"convention", Act::Convention},
+        {"in-service", Act::InService},
+        {"cost", Act::Cost},
+        {"allowance", Act::Allowance},
+        {"sales-price", Act::SalesPrice},
+        {"adj-tax-basis", Act::AdjTaxBasis},
+        {"sold", Act::Sold},
+        {"description", Act::Description},
+        {"calculate", Act::Calculate},
+    };
+    for (const auto& [n, act] : kActs) {
+        if (n == name) return act;
+    }
+    return Act::Other;
+}
+constexpr auto kActs = [] {
+    std::array<Act, std::size(kOptions)> acts{};
+    for (std::size_t i = 0; i < acts.size(); ++i)
+        acts[i] = ActOf(kOptions[i].name);
+    return acts;
+}();
+constexpr std::size_t kPrint = IndexOf(kOptions, "print");
+constexpr std::size_t kPrintPdf = IndexOf(kOptions, "print-pdf");
+
+std::filesystem::path LimitsFolderOf(const Script& s) {
+    return s.limits_dir ? std::filesystem::path(*s.limits_dir)
+                        : LimitsFolder(ProgramFolder(), ProcessEnvironment());
+}
+
 struct Session {
     fakes::Platform platform;
     CliPrinter printer;
@@ -552,12 +610,9 @@ struct Session {
     CalcSpreadsheet spreadsheet;
     std::unique_ptr<VehicleLimitFiles> limits;
 
-    explicit Session(const Script& s) {
+    Session(const Script& s, const std::filesystem::path& folder) {
         platform.clock.today = s.today ? *s.today : SystemToday();
         platform.boxes.fallback = s.answer;
-        std::filesystem::path folder = s.limits_dir
-                                           ? std::filesystem::path(*s.limits_dir)
-                                           : LimitsFolder(ProgramFolder(), ProcessEnvironment());
         limits = std::make_unique<VehicleLimitFiles>(folder, platform.boxes);
     }
 
@@ -581,23 +636,29 @@ struct Session {
     }
 };
 
-int RunBatch(const Script& top, std::ostream& out, std::ostream& err) {
-    std::ifstream in(*top.batch);
-    if (!in) {
-        err << "orvane-cli: cannot read batch file '" << *top.batch << "'\n";
-        return 2;
-    }
-    Session session(top);
-    MainWindowModel prototype = session.LoadWindow();
-    std::string line;
-    std::string buffer;
+// One computer of batch lines: its own window, loaded once and copied for every line that
+// needs a window, and its own direct road.
+struct BatchWorker {
+    Session session;
+    MainWindowModel prototype;
+    MainWindowModel model;
+    DirectPath direct;
+    bool use_direct;
     std::vector<std::string> words;
     std::vector<Given> actions;
-    int line_number = 0;
-    int failures = 0;
-    while (std::getline(in, line)) {
-        ++line_number;
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+
+    BatchWorker(const Script& s, const std::filesystem::path& folder, bool direct_road)
+        : session(s, folder),
+          prototype(session.LoadWindow()),
+          model(prototype),
+          direct(session.platform.services(), session.limits.get(),
+                 prototype.controls()[MainCtl::txtInService].text),
+          use_direct(direct_road) {}
+
+    // Appends the JSON line of one batch line to `out`. False, with nothing appended, for a
+    // line that prints or exports when `may_print` is false.
+    bool Compute(const std::string& line, int line_number, bool may_print, std::string& out,
+                 int& failures) {
         session.platform.boxes.shown.clear();
         session.platform.beeper.beeps = 0;
         try {
@@ -606,22 +667,169 @@ int RunBatch(const Script& top, std::ostream& out, std::ostream& err) {
             actions.clear();
             if (ReadOptions(kTable, words, settings, actions) > 0)
                 throw UsageError{"settings belong on the command line, not in a batch line"};
-            MainWindowModel model(prototype);
-            RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
-                       session.dialog, actions);
-            AppendBatchLine(model, session.platform, buffer);
+            if (!may_print) {
+                for (const Given& a : actions) {
+                    if (a.index == kPrint || a.index == kPrintPdf || a.index == kExport)
+                        return false;
+                }
+            }
+            if (use_direct && direct.Run(actions, kActs)) {
+                AppendBatchLine(direct.controls(), session.platform, out);
+            } else {
+                model = prototype;
+                RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
+                           session.dialog, actions);
+                AppendBatchLine(model.controls(), session.platform, out);
+            }
         } catch (const UsageError& e) {
             ++failures;
-            buffer +=
-                Json{{"error", "line " + std::to_string(line_number) + ": " + e.message}}.dump();
+            out += Json{{"error", "line " + std::to_string(line_number) + ": " + e.message}}.dump();
         }
-        buffer += '\n';
-        if (buffer.size() > (1u << 16)) {
-            out << buffer;
-            buffer.clear();
+        out += '\n';
+        return true;
+    }
+};
+
+// A run of consecutive lines of the batch file and the output of the lines computed so far.
+struct Block {
+    int first_line = 0;  // the number of the first line
+    std::vector<std::string> lines;
+    std::size_t count = 0;  // lines in use
+    std::size_t done = 0;   // lines computed
+    std::string out;
+    int failures = 0;
+    bool ready = false;
+
+    void Compute(BatchWorker& w, bool may_print) {
+        out.clear();
+        failures = 0;
+        for (done = 0; done < count; ++done) {
+            const std::string& line = lines[done];
+            if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+            if (!w.Compute(line, first_line + static_cast<int>(done), may_print, out, failures))
+                break;
         }
     }
-    out << buffer;
+};
+
+constexpr std::size_t kBlockLines = 512;
+
+// Computes the blocks on `jobs` threads; the caller writes them in input order.
+class BlockPool {
+  public:
+    BlockPool(int jobs, const Script& s, const std::filesystem::path& folder, bool direct) {
+        for (int i = 0; i < jobs; ++i) {
+            threads_.emplace_back([this, &s, folder, direct] {
+                BatchWorker worker(s, folder, direct);
+                for (;;) {
+                    Block* b = nullptr;
+                    {
+                        std::unique_lock lock(mutex_);
+                        work_.wait(lock, [&] { return closed_ || !todo_.empty(); });
+                        if (todo_.empty()) return;
+                        b = todo_.front();
+                        todo_.pop_front();
+                    }
+                    // Printing and export stay with the first thread: left to the caller.
+                    b->Compute(worker, false);
+                    {
+                        std::lock_guard lock(mutex_);
+                        b->ready = true;
+                    }
+                    done_.notify_all();
+                }
+            });
+        }
+    }
+    ~BlockPool() {
+        {
+            std::lock_guard lock(mutex_);
+            closed_ = true;
+        }
+        work_.notify_all();
+        for (std::thread& t : threads_)
+            t.join();
+    }
+    void Add(Block* b) {
+        {
+            std::lock_guard lock(mutex_);
+            b->ready = false;
+            todo_.push_back(b);
+        }
+        work_.notify_one();
+    }
+    void Wait(Block* b) {
+        std::unique_lock lock(mutex_);
+        done_.wait(lock, [&] { return b->ready; });
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable work_, done_;
+    std::deque<Block*> todo_;
+    bool closed_ = false;
+    std::vector<std::thread> threads_;
+};
+
+int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, std::ostream& err) {
+    std::ifstream in(*top.batch);
+    if (!in) {
+        err << "orvane-cli: cannot read batch file '" << *top.batch << "'\n";
+        return 2;
+    }
+    const std::filesystem::path folder = LimitsFolderOf(top);
+    int jobs = top.jobs;
+    if (jobs <= 0) jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    // This thread computes what the pool leaves to it (printing), and everything with one job.
+    BatchWorker self(top, folder, tuning.direct);
+    std::optional<BlockPool> pool;
+    if (jobs > 1) pool.emplace(jobs, top, folder, tuning.direct);
+
+    int failures = 0;
+    auto write = [&](Block& b) {
+        if (pool) pool->Wait(&b);
+        out << b.out;
+        failures += b.failures;
+        if (b.done < b.count) {
+            // The lines from the first one that prints or exports on, in order here.
+            std::size_t from = b.done;
+            b.first_line += static_cast<int>(from);
+            std::rotate(b.lines.begin(), b.lines.begin() + static_cast<std::ptrdiff_t>(from),
+                        b.lines.begin() + static_cast<std::ptrdiff_t>(b.count));
+            b.count -= from;
+            b.Compute(self, true);
+            out << b.out;
+            failures += b.failures;
+        }
+    };
+
+    // Up to two blocks a thread in flight: the memory stays the same for any length of file.
+    const std::size_t in_flight = pool ? 2 * static_cast<std::size_t>(jobs) : 1;
+    std::vector<Block> blocks(in_flight);
+    std::size_t next = 0, written = 0;
+    int line_number = 0;
+    for (bool more = true; more;) {
+        Block& b = blocks[next % in_flight];
+        if (next - written == in_flight) write(blocks[written++ % in_flight]);
+        b.first_line = line_number + 1;
+        b.count = 0;
+        b.lines.resize(kBlockLines);
+        while (b.count < kBlockLines && std::getline(in, b.lines[b.count])) {
+            ++b.count;
+            ++line_number;
+        }
+        more = b.count == kBlockLines;
+        if (b.count == 0) break;
+        if (pool) {
+            pool->Add(&b);
+        } else {
+            b.Compute(self, true);
+        }
+        ++next;
+    }
+    while (written < next)
+        write(blocks[written++ % in_flight]);
+    out.flush();
     if (failures) {
         err << "orvane-cli: " << failures << " batch line(s) had errors\n";
         return 2;
@@ -672,7 +880,8 @@ bool SplitWords(const std::string& line, std::vector<std::string>& words) {
     return true;
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const BatchTuning& tuning) {
     if (!args.empty() && args.front() == "edit-limits") {
         return RunEditLimitsCli(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
@@ -689,9 +898,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 throw UsageError{
                     "option '--batch' takes its actions from the file, not from "
                     "the command line"};
-            return RunBatch(s, out, err);
+            return RunBatch(s, tuning, out, err);
         }
-        Session session(s);
+        Session session(s, LimitsFolderOf(s));
         MainWindowModel model = session.LoadWindow();
         RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
                    session.dialog, actions);

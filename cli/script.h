@@ -9,8 +9,16 @@
 
 namespace orvane::cli {
 
+// How --batch computes its lines. Whatever is chosen, the output is the same: the tests compare.
+struct BatchTuning {
+    // Lines that need no window go straight to the engine's schedule; false: every line is
+    // run on a window.
+    bool direct = true;
+};
+
 // Runs the command line (args without the program name); returns the exit code.
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const BatchTuning& tuning = {});
 
 // Splits one line into words the way a shell does with quotes and backslashes (no expansion).
 // Returns false on an unterminated quote.

@@ -55,6 +55,101 @@ void Depr::ShowStatus(std::string_view text) {
     c(MainCtl::stbMain).caption.assign(text);
 }
 
+InputCheck CheckInputs(const AssetRecord& a, double& business_percent) {
+    using C = MainCtl;
+    const std::string_view method = a.method;
+    const std::string_view life = a.life;
+    if (Val(a.cost) == 0) return {status::kCostMissing, C::txtCost, C::lblCost};
+    if (method.empty()) return {status::kMethodMissing, C::cboMethod, C::lblMethod};
+    if (a.in_service == kBlankMonth) {
+        return {status::kInServiceMissing, C::txtInService, C::lblInService};
+    }
+    int month = MonthOf(a.in_service);
+    if (month < 1 || month > 12) {
+        return {status::kInServiceInvalid, C::txtInService, C::lblInService};
+    }
+    if (method != kMacrs && method != kAds && life.empty()) {
+        return {status::kLifeMissing, C::cboLife, C::lblLife};
+    }
+    if (Val(life) > 43) return {status::kLifeOver43, C::cboLife, C::lblLife};
+    if (method == kMacrs && !life.empty()) {
+        double l = CDbl(life);
+        if (l != 3 && l != 5 && l != 7 && l != 10 && l != 15 && l != 20 && l != 27.5 && l != 31.5 &&
+            l != 39) {
+            return {status::kMacrsLife};
+        }
+    }
+    business_percent = BusinessFraction(a.business_percent);
+    if (business_percent > 0 && method == kMacrs &&
+        !(business_percent >= 0.51 && business_percent <= 1.0)) {
+        return {status::kMacrsBusiness};
+    }
+    if (!a.sales_price.empty() && a.adj_tax_basis.empty()) {
+        return {status::kAdjTaxBasisRequired, C::txtAdjTaxBasis, C::lblAdjTaxBasis};
+    }
+    if (a.sales_price.empty() && !a.adj_tax_basis.empty()) {
+        return {status::kSalesPriceRequired, C::txtSalesPrice, C::lblSalesPrice};
+    }
+    if (a.bonus30 && ReadMonthDate(a.in_service) < MonthDate{2001, 9}) {
+        return {status::kBonus30Date, C::None, C::chkBonus};
+    }
+    if (a.bonus50 && ReadMonthDate(a.in_service) < MonthDate{2003, 5}) {
+        return {status::kBonus50Date, C::None, C::chkBonus50};
+    }
+    return {};
+}
+
+double BusinessFraction(std::string_view t) {
+    if ((t.size() >= 2 && t[1] == '.') || (!t.empty() && t[0] == '.')) return Val(t);
+    if (t.empty()) return 1.0;
+    return Val(t) * 0.01;
+}
+
+std::string AllowanceText(std::string_view cost_text, std::string_view business, bool bonus30,
+                          bool bonus50, bool bonus100) {
+    double v = Val(business);
+    double p = 1.0;
+    if (!business.empty()) {
+        if (v > 1) {
+            p = v * 0.01;
+        } else if (v < 1) {
+            p = v;
+        }
+    }
+    double cost = Val(cost_text);
+    // Each checked box overwrites what an earlier one wrote.
+    if (bonus100) return CStr(cost * p);
+    if (bonus50) return CStr(cost * p * 0.5);
+    if (bonus30) return CStr(cost * p * 0.3);
+    return {};
+}
+
+AssetRecord Depr::Record() {
+    const Control& cls = c(MainCtl::cboClass);
+    AssetRecord a;
+    a.cost = Text(MainCtl::txtCost);
+    a.method = Text(MainCtl::cboMethod);
+    a.life = Text(MainCtl::cboLife);
+    a.in_service = Text(MainCtl::txtInService);
+    a.business_percent = Text(MainCtl::txtBusinessPercent);
+    a.sales_price = Text(MainCtl::txtSalesPrice);
+    a.adj_tax_basis = Text(MainCtl::txtAdjTaxBasis);
+    a.date_sold = Text(MainCtl::mskSold);
+    a.class_index = cls.list_index;
+    if (cls.list_index >= 0) {
+        a.class_text = cls.text;
+        a.class_life = cls.item_data[cls.list_index];
+    }
+    a.convention_enabled = c(MainCtl::fraConvention).enabled;
+    a.convention = controls_->SelectedOption(MainCtl::optConvention0, 3);
+    a.bonus30 = Checked(MainCtl::chkBonus);
+    a.bonus50 = Checked(MainCtl::chkBonus50);
+    a.bonus100 = Checked(MainCtl::chkBonus100);
+    a.allowance = &c(MainCtl::lblAllowance).caption;
+    a.adjusted_cost = &c(MainCtl::lblAdjCost).caption;
+    return a;
+}
+
 void Depr::ValidateInputs() {
     state.input_error = false;
     for (MainCtl id : {MainCtl::lblCost, MainCtl::lblMethod, MainCtl::lblLife})
@@ -63,87 +158,22 @@ void Depr::ValidateInputs() {
                        MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100}) {
         c(id).fore = kBlack;
     }
-    auto fail = [&](std::string_view message, MainCtl focus, MainCtl red) {
-        state.input_error = true;
-        ShowStatus(message);
-        if (red != MainCtl::None) c(red).fore = kRed;
-        if (focus != MainCtl::None) controls_->SetFocus(focus);
-    };
-    const std::string& method = Text(MainCtl::cboMethod);
-    const std::string& life = Text(MainCtl::cboLife);
-    const std::string& in_service = Text(MainCtl::txtInService);
-
-    if (Val(Text(MainCtl::txtCost)) == 0)
-        return fail(status::kCostMissing, MainCtl::txtCost, MainCtl::lblCost);
-    if (method.empty()) return fail(status::kMethodMissing, MainCtl::cboMethod, MainCtl::lblMethod);
-    if (in_service == kBlankMonth) {
-        return fail(status::kInServiceMissing, MainCtl::txtInService, MainCtl::lblInService);
-    }
-    int month = MonthOf(in_service);
-    if (month < 1 || month > 12) {
-        return fail(status::kInServiceInvalid, MainCtl::txtInService, MainCtl::lblInService);
-    }
-    if (method != kMacrs && method != kAds && life.empty()) {
-        return fail(status::kLifeMissing, MainCtl::cboLife, MainCtl::lblLife);
-    }
-    if (Val(life) > 43) return fail(status::kLifeOver43, MainCtl::cboLife, MainCtl::lblLife);
-    if (method == kMacrs && !life.empty()) {
-        double l = CDbl(life);
-        if (l != 3 && l != 5 && l != 7 && l != 10 && l != 15 && l != 20 && l != 27.5 && l != 31.5 &&
-            l != 39) {
-            return fail(status::kMacrsLife, MainCtl::None, MainCtl::None);
-        }
-    }
-    GetBusinessPercent();
-    if (state.business_percent > 0 && method == kMacrs &&
-        !(state.business_percent >= 0.51 && state.business_percent <= 1.0)) {
-        return fail(status::kMacrsBusiness, MainCtl::None, MainCtl::None);
-    }
-    const std::string& sales = Text(MainCtl::txtSalesPrice);
-    const std::string& adj = Text(MainCtl::txtAdjTaxBasis);
-    if (!sales.empty() && adj.empty()) {
-        return fail(status::kAdjTaxBasisRequired, MainCtl::txtAdjTaxBasis, MainCtl::lblAdjTaxBasis);
-    }
-    if (sales.empty() && !adj.empty()) {
-        return fail(status::kSalesPriceRequired, MainCtl::txtSalesPrice, MainCtl::lblSalesPrice);
-    }
-    if (Checked(MainCtl::chkBonus) && ReadMonthDate(in_service) < MonthDate{2001, 9}) {
-        return fail(status::kBonus30Date, MainCtl::None, MainCtl::chkBonus);
-    }
-    if (Checked(MainCtl::chkBonus50) && ReadMonthDate(in_service) < MonthDate{2003, 5}) {
-        return fail(status::kBonus50Date, MainCtl::None, MainCtl::chkBonus50);
-    }
+    InputCheck check = CheckInputs(Record(), state.business_percent);
+    if (!check.failed()) return;
+    state.input_error = true;
+    ShowStatus(check.message);
+    if (check.red != MainCtl::None) c(check.red).fore = kRed;
+    if (check.focus != MainCtl::None) controls_->SetFocus(check.focus);
 }
 
 void Depr::GetBusinessPercent() {
-    const std::string& t = Text(MainCtl::txtBusinessPercent);
-    if ((t.size() >= 2 && t[1] == '.') || (!t.empty() && t[0] == '.')) {
-        state.business_percent = Val(t);
-    } else if (t.empty()) {
-        state.business_percent = 1.0;
-    } else {
-        state.business_percent = Val(t) * 0.01;
-    }
+    state.business_percent = BusinessFraction(Text(MainCtl::txtBusinessPercent));
 }
 
 void Depr::UpdateAllowance() {
-    const std::string& t = Text(MainCtl::txtBusinessPercent);
-    double v = Val(t);
-    double p = 1.0;
-    if (!t.empty()) {
-        if (v > 1) {
-            p = v * 0.01;
-        } else if (v < 1) {
-            p = v;
-        }
-    }
-    double cost = Val(Text(MainCtl::txtCost));
-    std::string& allowance = c(MainCtl::lblAllowance).caption;
-    bool any = false;
-    if (Checked(MainCtl::chkBonus)) allowance = CStr(cost * p * 0.3), any = true;
-    if (Checked(MainCtl::chkBonus50)) allowance = CStr(cost * p * 0.5), any = true;
-    if (Checked(MainCtl::chkBonus100)) allowance = CStr(cost * p), any = true;
-    if (!any) allowance.clear();
+    c(MainCtl::lblAllowance).caption = AllowanceText(
+        Text(MainCtl::txtCost), Text(MainCtl::txtBusinessPercent), Checked(MainCtl::chkBonus),
+        Checked(MainCtl::chkBonus50), Checked(MainCtl::chkBonus100));
 }
 
 void Depr::SetAssetTypeFields(int asset_type) {
@@ -267,7 +297,7 @@ void Depr::SetGridHeaders() {
 void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /*row_count*/) {
     ErrorTrap trap(*services_.messages, "Fill Grid Error");
     trap.Run([&] {
-        const std::string& in_service = Text(MainCtl::txtInService);
+        std::string_view in_service = A().in_service;
         if (in_service != kBlankMonth) {
             state.year_base = CInt(Val(LastFour(in_service)));
         } else {
@@ -275,11 +305,10 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
         }
         if (state.year_base != 0) state.year_base = static_cast<std::int16_t>(state.year_base - 1);
 
-        double adjusted_cost = Val(c(MainCtl::lblAdjCost).caption);
-        double allowance = Val(c(MainCtl::lblAllowance).caption);
-        double basis =
-            adjusted_cost <= 0 ? CDbl(Text(MainCtl::txtCost)) : Fits(adjusted_cost + allowance);
-        const std::string& business = Text(MainCtl::txtBusinessPercent);
+        double adjusted_cost = Val(*A().adjusted_cost);
+        double allowance = Val(*A().allowance);
+        double basis = adjusted_cost <= 0 ? CDbl(A().cost) : Fits(adjusted_cost + allowance);
+        std::string_view business = A().business_percent;
         if (!business.empty()) {
             double v = Val(business);
             basis = Fits(basis * v);
@@ -364,7 +393,7 @@ std::optional<double> Depr::MACRSMidQuarterAmount(int quarter, double basis, dou
 std::optional<double> Depr::RealPropertyAmount(RealProperty table, double basis,
                                                std::int16_t year) {
     state.method_caption.assign(caption::kMacrsStraight);
-    return amount::MidMonth(table, basis, year, MonthOf(Text(MainCtl::txtInService)));
+    return amount::MidMonth(table, basis, year, MonthOf(A().in_service));
 }
 
 std::optional<double> Depr::ResidentialRentalAmount(double basis, std::int16_t year) {
@@ -380,12 +409,12 @@ std::optional<double> Depr::NonResidential39Amount(double basis, std::int16_t ye
 }
 
 std::optional<double> Depr::StraightLineAmount(double basis, double life, std::int16_t year) {
-    return amount::StraightLine(basis, life, year, MonthOf(Text(MainCtl::txtInService)));
+    return amount::StraightLine(basis, life, year, MonthOf(A().in_service));
 }
 
 std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t year,
                                       std::int16_t quarter) {
-    if (Val(Text(MainCtl::txtBusinessPercent)) > 0) basis = basis * state.business_percent;
+    if (Val(A().business_percent) > 0) basis = basis * state.business_percent;
     std::optional<double> result = amount::Ads(basis, life, year, quarter);
     // A division fault leaves before this line: the caption stays as it was.
     state.method_caption.assign(caption::kAds);
@@ -395,9 +424,9 @@ std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t ye
 // ---------------------------------------------------------------- schedule
 
 bool Depr::IsSaleYear(std::int16_t year_number) {
-    const std::string& sold = Text(MainCtl::mskSold);
+    std::string_view sold = A().date_sold;
     if (sold == kBlankMonth) return false;
-    int row_year = ReadMonthDate(Text(MainCtl::txtInService)).year + year_number - 1;
+    int row_year = ReadMonthDate(A().in_service).year + year_number - 1;
     return row_year == ReadMonthDate(sold).year;
 }
 
@@ -407,18 +436,32 @@ double Depr::CutSaleYear(double amount) {
             return amount / 2;
         case 1: {
             static constexpr double kPart[] = {0.125, 0.375, 0.625, 0.875};
-            int month = MonthOf(Text(MainCtl::mskSold));
+            int month = MonthOf(A().date_sold);
             int q = month <= 3 ? 0 : month <= 6 ? 1 : month <= 9 ? 2 : 3;
             return amount * kPart[q];
         }
         case 2:
-            return amount * (MonthOf(Text(MainCtl::mskSold)) - 0.5) / 12;
+            return amount * (MonthOf(A().date_sold) - 0.5) / 12;
         default:
             return amount;
     }
 }
 
-void Depr::BuildSchedule(ErrorTrap& calculation) {
+void Depr::StartSchedule(ErrorTrap& calculation, bool headers) {
+    state.new_schedule = true;
+    c(MainCtl::stbMain).fore = kRed;
+    ShowStatus("");
+    state.method_caption.clear();
+    controls_->grid.Clear();
+    if (headers) calculation.Run([&] { SetGridHeaders(); });
+}
+
+void Depr::BuildSchedule(ErrorTrap& calculation, AssetRecord& asset) {
+    // The amount operations and the grid read the asset of this calculation.
+    struct Running {
+        AssetRecord*& slot;
+        ~Running() { slot = nullptr; }
+    } running{asset_ = &asset};
     auto run = [&](auto&& statement) { return calculation.Run(statement); };
     double basis = 0;
     double life = 0;
@@ -426,28 +469,25 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
     std::int16_t quarter = 0;
 
     // The depreciable basis; the adjusted cost of a replacement asset.
-    const std::string& cost = Text(MainCtl::txtCost);
-    const std::string& sales = Text(MainCtl::txtSalesPrice);
-    const std::string& adj = Text(MainCtl::txtAdjTaxBasis);
-    std::string& adjusted_cost = c(MainCtl::lblAdjCost).caption;
+    std::string_view cost = A().cost;
+    std::string_view sales = A().sales_price;
+    std::string_view adj = A().adj_tax_basis;
+    std::string& adjusted_cost = *A().adjusted_cost;
     if (!sales.empty() && !cost.empty() && !adj.empty()) {
         run([&] { adjusted_cost = CStr(CDbl(cost) - CDbl(sales) + CDbl(adj)); });
         run([&] { basis = Val(adjusted_cost); });
-        run([&] {
-            adjusted_cost = CStr(Val(adjusted_cost) - Val(c(MainCtl::lblAllowance).caption));
-        });
+        run([&] { adjusted_cost = CStr(Val(adjusted_cost) - Val(*A().allowance)); });
     } else {
         adjusted_cost.clear();
         if (!cost.empty()) run([&] { basis = CDbl(cost); });
     }
 
     // The life, and the number of rows: one more than the whole-number life.
-    const Control& cls = c(MainCtl::cboClass);
-    if (!Text(MainCtl::cboLife).empty()) {
-        run([&] { life = Val(Text(MainCtl::cboLife)); });
+    if (!A().life.empty()) {
+        run([&] { life = Val(A().life); });
         run([&] { row_count = CInt(life); });
-    } else if (cls.list_index >= 0) {
-        run([&] { life = cls.item_data[cls.list_index]; });
+    } else if (asset.class_index >= 0) {
+        run([&] { life = asset.class_life; });
         run([&] { row_count = CInt(life); });
     } else {
         ShowStatus(status::kNoLifeOrClass);
@@ -456,35 +496,35 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
     run([&] { row_count = CInt(row_count + 1.0); });
 
     // The convention (3 when the method has none) and the in-service quarter under Mid Quarter.
-    if (c(MainCtl::fraConvention).enabled) {
-        int selected = controls_->SelectedOption(MainCtl::optConvention0, 3);
-        if (selected >= 0) state.convention_code = static_cast<std::int16_t>(selected);
+    if (asset.convention_enabled) {
+        if (asset.convention >= 0)
+            state.convention_code = static_cast<std::int16_t>(asset.convention);
     } else {
         state.convention_code = 3;
     }
     if (state.convention_code == 1) {
         run([&] {
-            int m = MonthOf(Text(MainCtl::txtInService));
+            int m = MonthOf(A().in_service);
             quarter = static_cast<std::int16_t>(m <= 3 ? 1 : m <= 6 ? 2 : m <= 9 ? 3 : 4);
         });
     }
 
     // Vehicles follow their own capped schedule.
-    if (cls.list_index >= 0) {
-        if (char kind = VehicleKind(cls.text)) {
+    if (asset.class_index >= 0) {
+        if (char kind = VehicleKind(asset.class_text)) {
             run([&] {
-                MACRSauto(basis, CInt(Val(Text(MainCtl::cboLife))),
-                          std::string(LastFour(Text(MainCtl::txtInService))), kind, quarter);
+                MACRSauto(basis, CInt(Val(A().life)), std::string(LastFour(A().in_service)), kind,
+                          quarter);
             });
             return;
         }
     }
 
     // The special allowance comes off the MACRS basis.
-    const std::string& method = Text(MainCtl::cboMethod);
-    for (MainCtl box : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100}) {
-        if (Checked(box) && method == kMacrs) {
-            run([&] { basis = basis - Val(c(MainCtl::lblAllowance).caption); });
+    std::string_view method = A().method;
+    for (bool checked : {asset.bonus30, asset.bonus50, asset.bonus100}) {
+        if (checked && method == kMacrs) {
+            run([&] { basis = basis - Val(*A().allowance); });
         }
     }
 
@@ -495,7 +535,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation) {
         run([&] {
             std::optional<double> a;
             if (method == kStraightLine || method == kAmortize) {
-                a = StraightLineAmount(basis, Val(Text(MainCtl::cboLife)), year);
+                a = StraightLineAmount(basis, Val(A().life), year);
             } else if (method == kMacrs) {
                 a = state.convention_code == 1 ? MACRSMidQuarterAmount(quarter, basis, life, year)
                                                : MACRSAmount(basis, life, year);
@@ -523,7 +563,7 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
     ErrorTrap trap(*services_.messages, "MACRSauto Error");
     auto run = [&](auto&& statement) { return trap.Run(statement); };
     double& bp = state.business_percent;
-    auto allowance = [&] { return Val(c(MainCtl::lblAllowance).caption); };
+    auto allowance = [&] { return Val(*A().allowance); };
 
     c(MainCtl::lblAutoBusiness).fore = kBlack;
     if (bp == 0) {
@@ -552,7 +592,7 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
     if (allowance() > 0) {
         std::int16_t a = 0;
         run([&] { a = AdjustSpecialAllowance(limits); });
-        run([&] { cost = Val(Text(MainCtl::txtCost)) * bp - a; });
+        run([&] { cost = Val(A().cost) * bp - a; });
         basis = cost;
         remaining = cost;
     }
@@ -576,9 +616,8 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
             year_amount = table_amount;
             if (year > 6 && year_amount < limit) year_amount = limit;
         }
-        if (year == 1 && (Checked(MainCtl::chkBonus) || Checked(MainCtl::chkBonus50) ||
-                          Checked(MainCtl::chkBonus100))) {
-            run([&] { first_limit = CDbl(limits[Checked(MainCtl::chkBonus) ? 0 : 5]); });
+        if (year == 1 && (A().bonus30 || A().bonus50 || A().bonus100)) {
+            run([&] { first_limit = CDbl(limits[A().bonus30 ? 0 : 5]); });
             double capped = bp * first_limit - special;
             if (capped < year_amount) year_amount = capped < 0 ? 0 : capped;
             accumulated = accumulated + special;
@@ -603,19 +642,19 @@ void Depr::MACRSauto(double& basis, std::int16_t life, std::string in_service_ye
 }
 
 std::int16_t Depr::AdjustSpecialAllowance(VehicleLimits& limits) {
-    double a = RoundEven(Val(c(MainCtl::lblAllowance).caption));
+    double a = RoundEven(Val(*A().allowance));
     double bp = state.business_percent;
     double l = 0;
-    if (Checked(MainCtl::chkBonus)) {
+    if (A().bonus30) {
         l = CLng(CDbl(limits[0]));
         if (l == 0) l = CLng(CDbl(limits[1]));
     }
-    if (Checked(MainCtl::chkBonus50) || Checked(MainCtl::chkBonus100)) {
+    if (A().bonus50 || A().bonus100) {
         l = CLng(CDbl(limits[5]));
         if (l == 0) l = CLng(CDbl(limits[1]));
     }
     if (l * bp < a) {
-        std::string& shown = c(MainCtl::lblAllowance).caption;
+        std::string& shown = *A().allowance;
         shown = CStr(l * bp);
         if (CDbl(shown) < 0) shown = "0";
         services_.messages->Show(
@@ -624,7 +663,7 @@ std::int16_t Depr::AdjustSpecialAllowance(VehicleLimits& limits) {
                 CStr(l * bp),
             kAppTitle, MsgButtons::Ok);
     }
-    return CInt(CDbl(c(MainCtl::lblAllowance).caption));
+    return CInt(CDbl(*A().allowance));
 }
 
 }  // namespace orvane

@@ -29,6 +29,49 @@ class VehicleLimitSource {
     virtual std::optional<VehicleLimits> Lookup(char kind, std::string_view year) = 0;
 };
 
+// The asset of one calculation, as the window's fields hold it: texts as typed, the chosen
+// class, convention and allowance boxes. The views point into the window's controls (or, for a
+// calculation without a window, into the caller's texts) and stay valid while it runs. The two
+// working fields, the allowance and the adjusted cost, are the texts the engine rewrites: a
+// later step reads what an earlier one wrote.
+struct AssetRecord {
+    std::string_view cost;
+    std::string_view method;
+    std::string_view life;  // the life box's text, chosen or typed
+    std::string_view in_service;
+    std::string_view business_percent;
+    std::string_view sales_price;
+    std::string_view adj_tax_basis;
+    std::string_view date_sold;
+    int class_index = -1;  // -1: no class chosen
+    std::string_view class_text;
+    std::int32_t class_life = 0;
+    bool convention_enabled = false;  // the convention frame
+    int convention = -1;              // the selected convention option, -1 for none
+    bool bonus30 = false, bonus50 = false, bonus100 = false;
+    std::string* allowance = nullptr;      // lblAllowance
+    std::string* adjusted_cost = nullptr;  // lblAdjCost
+};
+
+// The step of the input checks that fails first (its message, the field the focus moves to and
+// the caption turned red), or none.
+struct InputCheck {
+    std::string_view message;  // empty: every check passed
+    MainCtl focus = MainCtl::None;
+    MainCtl red = MainCtl::None;
+    bool failed() const { return !message.empty(); }
+};
+// The checks over a record, in their order. Sets `business_percent` on the way when it gets
+// that far. Raises fault 13 when a MACRS life is not a number.
+InputCheck CheckInputs(const AssetRecord& asset, double& business_percent);
+// The business-use fraction of the text: a fraction when written as one (.75), else a
+// percentage; an empty text is 100%.
+double BusinessFraction(std::string_view text);
+// The allowance amount that the checked box shows for the cost and business use, as text;
+// empty when no box is checked.
+std::string AllowanceText(std::string_view cost, std::string_view business, bool bonus30,
+                          bool bonus50, bool bonus100);
+
 // Module-wide values that live for the whole run.
 struct DeprState {
     std::string method_caption;
@@ -114,8 +157,14 @@ class Depr {
     void SetGridHeaders();
     void FillGrid(std::int16_t year_number, double year_amount, std::int16_t row_count);
 
-    // The schedule, run by the Calculate command under its error report.
-    void BuildSchedule(ErrorTrap& calculation);
+    // The asset as the window's controls hold it now.
+    AssetRecord Record();
+    // A new schedule: the status line red and empty, no method caption, the grid emptied (with
+    // its headers written again when `headers`).
+    void StartSchedule(ErrorTrap& calculation, bool headers);
+    // The schedule of `asset`, run by the Calculate command under its error report, and by a
+    // calculation without a window on an asset whose inputs passed the checks.
+    void BuildSchedule(ErrorTrap& calculation, AssetRecord& asset);
 
     // Amount operations: a year's amount, or nothing for a year without one.
     std::optional<double> MACRSAmount(double basis, double life, std::int16_t year);
@@ -135,6 +184,8 @@ class Depr {
     std::int16_t AdjustSpecialAllowance(VehicleLimits& limits);
 
   private:
+    // The asset of the calculation that is running.
+    AssetRecord& A() { return *asset_; }
     Control& c(MainCtl id) { return (*controls_)[id]; }
     const std::string& Text(MainCtl id) { return (*controls_)[id].text; }
     bool Checked(MainCtl id) { return (*controls_)[id].value == 1; }
@@ -147,6 +198,7 @@ class Depr {
 
     MainWindowControls* controls_;
     Services services_;
+    AssetRecord* asset_ = nullptr;
 };
 
 }  // namespace orvane

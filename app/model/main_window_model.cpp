@@ -42,6 +42,16 @@ Outcome Worst(std::initializer_list<Outcome> outcomes) {
 
 }  // namespace
 
+std::span<const std::string_view> MethodChoices() {
+    return kMethods;
+}
+
+std::span<const std::string_view> LifeChoices(std::string_view method) {
+    if (method == kMacrs) return kMacrsLives;
+    if (method == kAds) return kAdsLives;
+    return {};
+}
+
 int key::CodeOf(char ch) {
     if (ch >= 'a' && ch <= 'z') return ch - 'a' + 'A';
     if (ch == '.') return kPoint;
@@ -118,16 +128,12 @@ void MainWindowModel::EnableConventions(bool enabled) {
 
 void MainWindowModel::cmdCalculate_Click() {
     ErrorTrap trap(*services_.messages, "Calculation Error");
-    DeprState& s = depr_.state;
-    s.new_schedule = true;
-    controls_[MainCtl::stbMain].fore = kRed;
-    depr_.ShowStatus("");
-    s.method_caption.clear();
-    controls_.grid.Clear();
-    trap.Run([&] { depr_.SetGridHeaders(); });
+    depr_.StartSchedule(trap, true);
     trap.Run([&] { depr_.ValidateInputs(); });
-    if (s.input_error) return;
-    trap.Run([&] { depr_.BuildSchedule(trap); });
+    if (depr_.state.input_error) return;
+    // The asset as the fields hold it when the schedule starts.
+    AssetRecord asset = depr_.Record();
+    trap.Run([&] { depr_.BuildSchedule(trap, asset); });
 }
 
 void MainWindowModel::cmdClear_Click() {

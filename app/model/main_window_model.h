@@ -4,6 +4,7 @@
 // person does (a click, a key, a focus change) and show the state afterwards.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,11 @@ class LimitEditors {
     virtual ~LimitEditors() = default;
     virtual void ShowEditor(std::string_view file, std::string_view caption) = 0;
 };
+
+// The entries of the method list, and the life list each method fills (empty for the methods
+// whose life is typed).
+std::span<const std::string_view> MethodChoices();
+std::span<const std::string_view> LifeChoices(std::string_view method);
 
 // What became of one thing a person did.
 enum class Outcome : std::uint8_t {
