@@ -644,16 +644,18 @@ struct BatchWorker {
     MainWindowModel model;
     DirectPath direct;
     bool use_direct;
+    std::atomic<long>* direct_lines;
     std::vector<std::string> words;
     std::vector<Given> actions;
 
-    BatchWorker(const Script& s, const std::filesystem::path& folder, bool direct_road)
+    BatchWorker(const Script& s, const std::filesystem::path& folder, const BatchTuning& tuning)
         : session(s, folder),
           prototype(session.LoadWindow()),
           model(prototype),
           direct(session.platform.services(), session.limits.get(),
                  prototype.controls()[MainCtl::txtInService].text),
-          use_direct(direct_road) {}
+          use_direct(tuning.direct),
+          direct_lines(tuning.direct_lines) {}
 
     // Appends the JSON line of one batch line to `out`. False, with nothing appended, for a
     // line that prints or exports when `may_print` is false.
@@ -675,6 +677,7 @@ struct BatchWorker {
             }
             if (use_direct && direct.Run(actions, kActs)) {
                 AppendBatchLine(direct.controls(), session.platform, out);
+                if (direct_lines) ++*direct_lines;
             } else {
                 model = prototype;
                 RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
@@ -717,10 +720,11 @@ constexpr std::size_t kBlockLines = 512;
 // Computes the blocks on `jobs` threads; the caller writes them in input order.
 class BlockPool {
   public:
-    BlockPool(int jobs, const Script& s, const std::filesystem::path& folder, bool direct) {
+    BlockPool(int jobs, const Script& s, const std::filesystem::path& folder,
+              const BatchTuning& tuning) {
         for (int i = 0; i < jobs; ++i) {
-            threads_.emplace_back([this, &s, folder, direct] {
-                BatchWorker worker(s, folder, direct);
+            threads_.emplace_back([this, &s, folder, &tuning] {
+                BatchWorker worker(s, folder, tuning);
                 for (;;) {
                     Block* b = nullptr;
                     {
@@ -781,9 +785,9 @@ int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, st
     int jobs = top.jobs;
     if (jobs <= 0) jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     // This thread computes what the pool leaves to it (printing), and everything with one job.
-    BatchWorker self(top, folder, tuning.direct);
+    BatchWorker self(top, folder, tuning);
     std::optional<BlockPool> pool;
-    if (jobs > 1) pool.emplace(jobs, top, folder, tuning.direct);
+    if (jobs > 1) pool.emplace(jobs, top, folder, tuning);
 
     int failures = 0;
     auto write = [&](Block& b) {

@@ -2,6 +2,7 @@
 // orvane-cli: a scripted user of the main window. Each option is one user action, applied in
 // order by the handlers the window uses; the window's state is printed at the end.
 
+#include <atomic>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -14,6 +15,8 @@ struct BatchTuning {
     // Lines that need no window go straight to the engine's schedule; false: every line is
     // run on a window.
     bool direct = true;
+    // When set, counts the lines that took the direct road.
+    std::atomic<long>* direct_lines = nullptr;
 };
 
 // Runs the command line (args without the program name); returns the exit code.
