@@ -4,6 +4,7 @@
 #include <array>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <deque>
 #include <filesystem>
@@ -514,16 +515,57 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 // One compact line {"status": ..., "rows": [...], "messages": [...]}, written straight into
 // `out`: the batch writes a hundred thousand of them.
+// Copies `text` between quotes: for the grid's cells, which hold digits, commas, points and
+// blanks only (the engine writes them), and so need no escaping. False when there is no room.
+bool CopyPlain(char*& at, const char* end, std::string_view text) {
+    if (text.size() + 2 > static_cast<std::size_t>(end - at)) return false;
+    *at++ = '"';
+    std::memcpy(at, text.data(), text.size());
+    at += text.size();
+    *at++ = '"';
+    return true;
+}
+
 void AppendBatchLine(const MainWindowControls& f, const fakes::Platform& p, std::string& out) {
     out += R"({"status":{"text":)";
     AppendJsonString(out, f[MainCtl::stbMain].caption);
-    out += R"(,"color":)";
-    AppendJsonString(out, f[MainCtl::stbMain].fore.Hex());
+    static constexpr char kHex[] = "0123456789abcdef";
+    const Rgb c = f[MainCtl::stbMain].fore;
+    const char color[] = {',',
+                          '"',
+                          'c',
+                          'o',
+                          'l',
+                          'o',
+                          'r',
+                          '"',
+                          ':',
+                          '"',
+                          '#',
+                          kHex[c.r >> 4],
+                          kHex[c.r & 15],
+                          kHex[c.g >> 4],
+                          kHex[c.g & 15],
+                          kHex[c.b >> 4],
+                          kHex[c.b & 15],
+                          '"'};
+    out.append(color, sizeof color);
     out += R"(},"rows":[)";
     bool first = true;
     ForEachRow(f.grid, [&](const std::string& y, const std::string& d, const std::string& a) {
-        out += first ? "[" : ",[";
+        char row[192];
+        char* at = row;
+        const char* end = row + sizeof row;
+        if (!first) *at++ = ',';
+        *at++ = '[';
         first = false;
+        if (CopyPlain(at, end, y) && (*at++ = ',', CopyPlain(at, end, d)) &&
+            (*at++ = ',', CopyPlain(at, end, a)) && at < end) {
+            *at++ = ']';
+            out.append(row, static_cast<std::size_t>(at - row));
+            return;
+        }
+        out.append(row, row[0] == ',' ? 2 : 1);
         AppendJsonString(out, y);
         out += ',';
         AppendJsonString(out, d);

@@ -294,26 +294,43 @@ void Depr::SetGridHeaders() {
         g.SetColAlign(col, ScheduleGrid::Align::RightCentre);
 }
 
-void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /*row_count*/) {
-    ErrorTrap trap(*services_.messages, "Fill Grid Error");
-    trap.Run([&] {
-        std::string_view in_service = A().in_service;
-        if (in_service != kBlankMonth) {
-            state.year_base = CInt(Val(LastFour(in_service)));
-        } else {
-            state.year_base = static_cast<std::int16_t>(services_.clock->Today().year);
-        }
-        if (state.year_base != 0) state.year_base = static_cast<std::int16_t>(state.year_base - 1);
-
+void Depr::ReadGridInputs() {
+    GridInputs& in = grid_inputs_;
+    in = GridInputs{};
+    in.read = true;
+    std::string_view in_service = A().in_service;
+    if (in_service != kBlankMonth) {
+        in.year_base = CInt(Val(LastFour(in_service)));
+    } else {
+        in.year_base = static_cast<std::int16_t>(services_.clock->Today().year);
+    }
+    if (in.year_base != 0) in.year_base = static_cast<std::int16_t>(in.year_base - 1);
+    try {
         double adjusted_cost = Val(*A().adjusted_cost);
-        double allowance = Val(*A().allowance);
-        double basis = adjusted_cost <= 0 ? CDbl(A().cost) : Fits(adjusted_cost + allowance);
+        in.allowance = Val(*A().allowance);
+        double basis = adjusted_cost <= 0 ? CDbl(A().cost) : Fits(adjusted_cost + in.allowance);
         std::string_view business = A().business_percent;
         if (!business.empty()) {
             double v = Val(business);
             basis = Fits(basis * v);
             if (v > 1) basis = basis * 0.01;
         }
+        in.basis = basis;
+    } catch (const Fault& f) {
+        in.fault = f;
+    }
+}
+
+void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /*row_count*/) {
+    ErrorTrap trap(*services_.messages, "Fill Grid Error");
+    trap.Run([&] {
+        // The year base and the basis are the same for every row of a schedule: read once, and
+        // a read that fails fails every row the same way.
+        if (!grid_inputs_.read) ReadGridInputs();
+        state.year_base = grid_inputs_.year_base;
+        if (grid_inputs_.fault) throw *grid_inputs_.fault;
+        const double basis = grid_inputs_.basis;
+        const double allowance = grid_inputs_.allowance;
 
         int first_col = 1;
         int row = year_number;
@@ -462,6 +479,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation, AssetRecord& asset) {
         AssetRecord*& slot;
         ~Running() { slot = nullptr; }
     } running{asset_ = &asset};
+    grid_inputs_.read = false;
     auto run = [&](auto&& statement) { return calculation.Run(statement); };
     double basis = 0;
     double life = 0;

@@ -196,9 +196,20 @@ class Depr {
     bool IsSaleYear(std::int16_t year_number);
     double CutSaleYear(double amount);
 
+    // What FillGrid reads of the asset, once per schedule.
+    struct GridInputs {
+        bool read = false;
+        std::int16_t year_base = 0;
+        double basis = 0;
+        double allowance = 0;
+        std::optional<Fault> fault;  // the read failed
+    };
+    void ReadGridInputs();
+
     MainWindowControls* controls_;
     Services services_;
     AssetRecord* asset_ = nullptr;
+    GridInputs grid_inputs_;
 };
 
 }  // namespace orvane
