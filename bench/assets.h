@@ -3,6 +3,7 @@
 // straight line, ADS mid quarter and a class with the 50% allowance.
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace orvane::bench {
@@ -49,11 +50,22 @@ inline Asset MakeAsset(std::uint64_t n) {
     return a;
 }
 
+// How a batch line is typed: plainly, with an oddity that leaves the same asset but needs the
+// window (the cost typed with a thousands comma, which the box refuses key by key), or wrongly.
+enum class Typing { Plain, Odd, Bad };
+
 // The asset as one line of orvane-cli --batch.
-inline std::string BatchLine(const Asset& a) {
+inline std::string BatchLine(const Asset& a, Typing typing = Typing::Plain) {
     char date[16];
     std::snprintf(date, sizeof date, "%02d%04d", a.month, a.year);
     std::string cost = std::to_string(a.cost);
+    if (typing == Typing::Odd) cost.insert(cost.size() - 3, ",");
+    // Bad lines: a month that fails the checks, or an option that does not exist.
+    if (typing == Typing::Bad) {
+        if (a.cost % 2)
+            return "--method MACRS --life 7 --cost " + cost + " --in-service 13" + (date + 2);
+        return "--method MACRS --bogus " + cost;
+    }
     switch (a.kind) {
         case 0:
         case 1:

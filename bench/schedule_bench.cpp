@@ -2,7 +2,10 @@
 // computation (rates, amounts, rounding and cell texts) without the window around it.
 //
 //   orvane-bench                         run the benchmarks
-//   orvane-bench --write-batch FILE N    write N assets of the mix as an orvane-cli batch file
+//   orvane-bench --write-batch FILE N [plain|odd|mixed]
+//                                        write N assets of the mix as an orvane-cli batch file:
+//                                        plainly typed (the default), each with an oddity that
+//                                        needs the window, or 7 plain, 2 odd and 1 bad in 10
 
 #include <benchmark/benchmark.h>
 
@@ -114,11 +117,20 @@ BENCHMARK(BM_Bare39YearSchedule);
 }  // namespace orvane::bench
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::strcmp(argv[1], "--write-batch") == 0) {
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "--write-batch") == 0) {
+        using orvane::bench::Typing;
         std::ofstream out(argv[2]);
         long n = std::atol(argv[3]);
-        for (long i = 0; i < n; ++i)
-            out << orvane::bench::BatchLine(orvane::bench::MakeAsset(i)) << '\n';
+        std::string kind = argc == 5 ? argv[4] : "plain";
+        if (kind != "plain" && kind != "odd" && kind != "mixed") return 2;
+        for (long i = 0; i < n; ++i) {
+            Typing typing = kind == "plain" ? Typing::Plain
+                            : kind == "odd" ? Typing::Odd
+                            : i % 10 < 7    ? Typing::Plain
+                            : i % 10 < 9    ? Typing::Odd
+                                            : Typing::Bad;
+            out << orvane::bench::BatchLine(orvane::bench::MakeAsset(i), typing) << '\n';
+        }
         return out ? 0 : 1;
     }
     benchmark::Initialize(&argc, argv);

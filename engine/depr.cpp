@@ -208,17 +208,33 @@ void Depr::SetAssetTypeFields(int asset_type) {
 // ---------------------------------------------------------------- class tables
 
 void Depr::LoadMacrsClasses() {
-    controls_->ClearList(MainCtl::cboClass);
-    for (const AssetClass& ac : MacrsClasses())
-        controls_->AddItem(MainCtl::cboClass, std::string(ac.text), ac.life);
-    FitDropDownWidth(MainCtl::cboClass);
+    LoadClasses(MacrsClasses(), macrs_dropped_width_);
 }
 
 void Depr::LoadAdsClasses() {
-    controls_->ClearList(MainCtl::cboClass);
-    for (const AssetClass& ac : AdsClasses())
-        controls_->AddItem(MainCtl::cboClass, std::string(ac.text), ac.life);
-    FitDropDownWidth(MainCtl::cboClass);
+    LoadClasses(AdsClasses(), ads_dropped_width_);
+}
+
+void Depr::LoadClasses(std::span<const AssetClass> table, std::optional<int>& dropped_width) {
+    // The list emptied and filled again, its texts written into the room the entries had.
+    Control& list = c(MainCtl::cboClass);
+    list.list_index = -1;
+    list.text.clear();
+    list.items.resize(table.size());
+    list.item_data.resize(table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        list.items[i].assign(table[i].text);
+        list.item_data[i] = table[i].life;
+    }
+    // The width fits the same texts every time: measured once (-1: the list keeps its width).
+    if (!dropped_width) {
+        const int before = list.dropped_width;
+        list.dropped_width = -1;
+        FitDropDownWidth(MainCtl::cboClass);
+        dropped_width = list.dropped_width;
+        list.dropped_width = before;
+    }
+    if (*dropped_width >= 0) list.dropped_width = *dropped_width;
 }
 
 void Depr::FitDropDownWidth(MainCtl combo) {
@@ -410,7 +426,7 @@ std::optional<double> Depr::MACRSMidQuarterAmount(int quarter, double basis, dou
 std::optional<double> Depr::RealPropertyAmount(RealProperty table, double basis,
                                                std::int16_t year) {
     state.method_caption.assign(caption::kMacrsStraight);
-    return amount::MidMonth(table, basis, year, MonthOf(A().in_service));
+    return amount::MidMonth(table, basis, year, in_service_month_);
 }
 
 std::optional<double> Depr::ResidentialRentalAmount(double basis, std::int16_t year) {
@@ -426,12 +442,12 @@ std::optional<double> Depr::NonResidential39Amount(double basis, std::int16_t ye
 }
 
 std::optional<double> Depr::StraightLineAmount(double basis, double life, std::int16_t year) {
-    return amount::StraightLine(basis, life, year, MonthOf(A().in_service));
+    return amount::StraightLine(basis, life, year, in_service_month_);
 }
 
 std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t year,
                                       std::int16_t quarter) {
-    if (Val(A().business_percent) > 0) basis = basis * state.business_percent;
+    if (business_reading_ > 0) basis = basis * state.business_percent;
     std::optional<double> result = amount::Ads(basis, life, year, quarter);
     // A division fault leaves before this line: the caption stays as it was.
     state.method_caption.assign(caption::kAds);
@@ -480,6 +496,9 @@ void Depr::BuildSchedule(ErrorTrap& calculation, AssetRecord& asset) {
         ~Running() { slot = nullptr; }
     } running{asset_ = &asset};
     grid_inputs_.read = false;
+    // Readings that cannot fail and that every year makes again.
+    in_service_month_ = MonthOf(asset.in_service);
+    business_reading_ = Val(asset.business_percent);
     auto run = [&](auto&& statement) { return calculation.Run(statement); };
     double basis = 0;
     double life = 0;
@@ -547,13 +566,14 @@ void Depr::BuildSchedule(ErrorTrap& calculation, AssetRecord& asset) {
     }
 
     // The years; a year of sale is cut to the part before the sale and ends the schedule.
+    const double typed_life = Val(A().life);
     bool sale_year = false;
     for (std::int16_t year = 1; year <= row_count; ++year) {
         double amount = 0;
         run([&] {
             std::optional<double> a;
             if (method == kStraightLine || method == kAmortize) {
-                a = StraightLineAmount(basis, Val(A().life), year);
+                a = StraightLineAmount(basis, typed_life, year);
             } else if (method == kMacrs) {
                 a = state.convention_code == 1 ? MACRSMidQuarterAmount(quarter, basis, life, year)
                                                : MACRSAmount(basis, life, year);

@@ -5,9 +5,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "engine/classes.h"
 #include "engine/fault.h"
 #include "engine/main_window_controls.h"
 #include "engine/rates.h"
@@ -205,11 +207,15 @@ class Depr {
         std::optional<Fault> fault;  // the read failed
     };
     void ReadGridInputs();
+    void LoadClasses(std::span<const AssetClass> table, std::optional<int>& dropped_width);
 
     MainWindowControls* controls_;
     Services services_;
     AssetRecord* asset_ = nullptr;
     GridInputs grid_inputs_;
+    std::optional<int> macrs_dropped_width_, ads_dropped_width_;  // measured once
+    int in_service_month_ = 0;     // of the asset of the running schedule
+    double business_reading_ = 0;  // its business use by the leading-number reading
 };
 
 }  // namespace orvane

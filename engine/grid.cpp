@@ -23,8 +23,9 @@ void ScheduleGrid::SelectCol(int col) {
     col_ = col;
 }
 
-void ScheduleGrid::SetText(std::string text) {
-    cells_[row_][col_] = std::move(text);
+void ScheduleGrid::SetText(std::string_view text) {
+    // Into the cell's own room: an emptied sheet keeps it for the next schedule.
+    cells_[row_][col_].assign(text);
 }
 
 void ScheduleGrid::SetColWidth(int col, int twips) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -19,7 +20,7 @@ class ScheduleGrid {
     void SelectCol(int col);
     int row() const { return row_; }
     int col() const { return col_; }
-    void SetText(std::string text);  // the current cell
+    void SetText(std::string_view text);  // the current cell
     const std::string& Text(int row, int col) const { return cells_[row][col]; }
     void SetColWidth(int col, int twips);
     int ColWidth(int col) const { return widths_[col]; }

@@ -1,6 +1,6 @@
-// Start-up time of the main window against a bare Qt window: each probe is started as a fresh
-// process several times, alternating, and timed from just before the start to its first paint.
-// Prints the median of each and their ratio.
+// Start-up time of the main window against a bare Qt window with one line of text: each probe is
+// started as a fresh process several times, alternating, and timed from just before the start to
+// its first paint. Prints the median of each and their ratio.
 //
 //   bench_startup [RUNS]        (default 15; QT_QPA_PLATFORM=offscreen when there is no display)
 
