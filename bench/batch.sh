@@ -23,7 +23,8 @@ time_runs() {
     for ((i = 0; i < runs; i++)); do
         local start end
         start=$(date +%s%N)
-        taskset -c "$1" "$cli" --today 2024-06-15 --jobs "$2" --batch "$3" > "$dir/out.$2" || true
+        taskset -c "$1" "$cli" --today 2024-06-15 --jobs "$2" --batch "$3" > "$dir/out.$2" \
+            2> /dev/null || true
         end=$(date +%s%N)
         echo $((end - start))
     done
@@ -40,8 +41,8 @@ bare_ns=$(taskset -c 0 "$build/bin/orvane-bench" --benchmark_filter=BM_BareSched
     --benchmark_repetitions="$runs" --benchmark_report_aggregates_only=true \
     --benchmark_format=csv 2>/dev/null | awk -F, '/_median/ {print $3}')
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores; $n assets, $runs runs each"
-printf "bare schedule of the mix: %.2f us per asset, %.0f assets/s\n" \
-    "$(echo "$bare_ns / 1000" | bc -l)" "$(echo "1e9 / $bare_ns" | bc -l)"
+awk -v bare="$bare_ns" 'BEGIN {
+    printf "bare schedule of the mix: %.2f us per asset, %.0f assets/s\n", bare / 1000, 1e9 / bare }'
 
 report() { # LABEL MEDIAN MIN MAX
     awk -v label="$1" -v m="$2" -v lo="$3" -v hi="$4" -v n="$n" -v bare="$bare_ns" 'BEGIN {

@@ -92,10 +92,13 @@ void CheckPdfFile(std::string_view option, const std::string& value) {
     CheckPrinting(option, value);
 }
 
+constexpr int kMaxJobs = 64;
+
 void CheckJobs(std::string_view option, const std::string& value) {
-    if (value.empty() || value.size() > 4 ||
-        value.find_first_not_of("0123456789") != std::string::npos || std::stoi(value) < 1) {
-        BadValue(option, "a number of threads from 1", value);
+    if (value.empty() || value.size() > 2 ||
+        value.find_first_not_of("0123456789") != std::string::npos || std::stoi(value) < 1 ||
+        std::stoi(value) > kMaxJobs) {
+        BadValue(option, "a number of threads from 1 to 64", value);
     }
 }
 
@@ -825,7 +828,9 @@ int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, st
     }
     const std::filesystem::path folder = LimitsFolderOf(top);
     int jobs = top.jobs;
-    if (jobs <= 0) jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (jobs <= 0) {
+        jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
+    }
     // This thread computes what the pool leaves to it (printing), and everything with one job.
     BatchWorker self(top, folder, tuning);
     std::optional<BlockPool> pool;
