@@ -68,7 +68,7 @@ fi
 if [ "${CALLGRIND:-0}" = 1 ]; then
     instructions() {
         valgrind --tool=callgrind --callgrind-out-file=/dev/null "$cli" --today 2024-06-15 \
-            --jobs 1 --batch "$1" 2>&1 > /dev/null | awk '/Collected/ {print $NF}'
+            --jobs 1 --batch "$1" 2>&1 > /dev/null | awk '/Collected/ {print $NF}' || true
     }
     for kind in plain odd mixed; do
         head -n 2001 "$dir/$kind" > "$dir/$kind.2001"
