@@ -891,18 +891,31 @@ int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, st
 }  // namespace
 
 bool SplitWords(const std::string& line, std::vector<std::string>& words) {
-    words.clear();
-    std::string word;
+    // The strings of `words` are written again from call to call: a batch splits one line after
+    // another.
+    std::size_t n = 0;
     bool in_word = false;
+    auto word = [&]() -> std::string& {
+        if (!in_word) {
+            if (n == words.size()) words.emplace_back();
+            words[n++].clear();
+            in_word = true;
+        }
+        return words[n - 1];
+    };
+    auto special = [](char ch) {
+        return ch == '\'' || ch == '"' || ch == '\\' || ch == ' ' || ch == '\t' || ch == '\r' ||
+               ch == '\n';
+    };
     for (std::size_t i = 0; i < line.size(); ++i) {
         char ch = line[i];
         if (ch == '\'') {
             auto end = line.find('\'', i + 1);
             if (end == std::string::npos) return false;
-            word.append(line, i + 1, end - i - 1);
+            word().append(line, i + 1, end - i - 1);
             i = end;
-            in_word = true;
         } else if (ch == '"') {
+            std::string& w = word();
             std::size_t j = i + 1;
             for (; j < line.size() && line[j] != '"'; ++j) {
                 if (line[j] == '\\' && j + 1 < line.size() &&
@@ -910,24 +923,24 @@ bool SplitWords(const std::string& line, std::vector<std::string>& words) {
                      line[j + 1] == '`')) {
                     ++j;
                 }
-                word += line[j];
+                w += line[j];
             }
             if (j >= line.size()) return false;
             i = j;
-            in_word = true;
         } else if (ch == '\\' && i + 1 < line.size()) {
-            word += line[++i];
-            in_word = true;
+            word() += line[++i];
         } else if (ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n') {
-            if (in_word) words.push_back(std::move(word));
-            word.clear();
             in_word = false;
         } else {
-            word += ch;
-            in_word = true;
+            // A run of plain characters at once.
+            std::size_t j = i + 1;
+            while (j < line.size() && !special(line[j]))
+                ++j;
+            word().append(line, i, j - i);
+            i = j - 1;
         }
     }
-    if (in_word) words.push_back(std::move(word));
+    words.resize(n);
     return true;
 }
 

@@ -107,6 +107,7 @@ double BusinessFraction(std::string_view t) {
 
 std::string AllowanceText(std::string_view cost_text, std::string_view business, bool bonus30,
                           bool bonus50, bool bonus100) {
+    // Both are read whether a box is checked or not: a reading that overflows faults either way.
     double v = Val(business);
     double p = 1.0;
     if (!business.empty()) {

@@ -296,3 +296,40 @@ TEST(BatchRoadsTest, ThreadsKeepTheInputOrderAcrossManyBlocks) {
 }
 
 }  // namespace
+
+namespace {
+
+struct Split {
+    const char* name;
+    std::string line;
+    bool ok;
+    std::vector<std::string> words;
+};
+
+class SplitWordsTest : public ::testing::TestWithParam<Split> {};
+
+TEST_P(SplitWordsTest, SplitsAsAShellDoes) {
+    // The same vector again and again, as the batch uses it: words of a longer line before
+    // must not linger.
+    std::vector<std::string> words = {"left", "over", "from", "a", "longer", "line", "before"};
+    EXPECT_EQ(orvane::cli::SplitWords(GetParam().line, words), GetParam().ok);
+    if (GetParam().ok) {
+        EXPECT_EQ(words, GetParam().words);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SplitWordsTest,
+    ::testing::Values(
+        Split{"Blanks", "  --cost\t10000  ", true, {"--cost", "10000"}},
+        Split{"SingleQuotes", "--method 'Straight Line'", true, {"--method", "Straight Line"}},
+        Split{"QuotesInsideAWord", "--class=Desks' (7)'x", true, {"--class=Desks (7)x"}},
+        Split{"EmptyQuotes", "--description ''", true, {"--description", ""}},
+        Split{"DoubleQuotesAndEscapes", R"(--d "a \"b\" \$ \n")", true, {"--d", R"(a "b" $ \n)"}},
+        Split{"Backslash", R"(a\ b c\)", true, {"a b", "c\\"}},
+        Split{"UnterminatedSingle", "--cost 'unterminated", false, {}},
+        Split{"UnterminatedDouble", "--cost \"unterminated", false, {}},
+        Split{"Nothing", "   ", true, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
