@@ -110,6 +110,9 @@ struct UsageCase {
     std::vector<std::string> args;
     const char* error;
 };
+void PrintTo(const UsageCase& c, std::ostream* os) {
+    *os << c.name;
+}
 class UsageTest : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageTest, AWrongCommandLineExitsWithTwoAndOneLine) {

@@ -30,6 +30,9 @@ struct PasteCase {
     const char* after;
     int caret;
 };
+void PrintTo(const PasteCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PasteTest : public ::testing::TestWithParam<PasteCase> {};
 
@@ -128,6 +131,9 @@ struct MonthCase {
     const char* after;
     int caret;
 };
+void PrintTo(const MonthCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class MonthTest : public ::testing::TestWithParam<MonthCase> {};
 

@@ -12,6 +12,9 @@ struct StartCase {
     std::vector<std::string> column_c;
     int start_row;
 };
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StartRowTest : public ::testing::TestWithParam<StartCase> {};
 

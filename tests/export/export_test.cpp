@@ -175,6 +175,9 @@ struct AllowanceCase {
     const char* net_cost;
     const char* line;
 };
+void PrintTo(const AllowanceCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AllowanceTest : public ExportTest, public ::testing::WithParamInterface<AllowanceCase> {};
 

@@ -43,6 +43,10 @@ struct ErrnoCase {
     int number;
     const char* description;
 };
+// The error's symbolic name, such as ENOENT.
+void PrintTo(const ErrnoCase& c, std::ostream* os) {
+    *os << ::strerrorname_np(c.error);
+}
 class FileFaultTest : public ::testing::TestWithParam<ErrnoCase> {};
 
 TEST_P(FileFaultTest, ASystemErrorBecomesTheRuntimesFileFault) {
@@ -69,6 +73,9 @@ struct CountCase {
     std::int64_t length;
     std::int32_t records;
 };
+void PrintTo(const CountCase& c, std::ostream* os) {
+    *os << "Length" << c.length;
+}
 class RecordCountTest : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(RecordCountTest, RoundsHalvesToEvenWithAtLeastOneAlsoForAFileOnDisk) {
@@ -211,6 +218,9 @@ struct DeleteCase {
     std::string survivors;  // record numbers left, as digits
     int shown;              // the record shown afterwards
 };
+void PrintTo(const DeleteCase& c, std::ostream* os) {
+    *os << "Record" << c.current << "Of" << c.count;
+}
 class DeleteTest : public DataFileTest, public ::testing::WithParamInterface<DeleteCase> {};
 
 // Each delete also finds a Temp.tmp left over from an earlier run, which must not leak in.
@@ -264,6 +274,9 @@ struct FaultCase {
     int number;
     const char* text;
 };
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.op;
+}
 std::string FaultName(const ::testing::TestParamInfo<FaultCase>& info) {
     return info.param.op;
 }
@@ -417,6 +430,9 @@ struct ForeignCase {
     mode_t mode;
     bool owned_by_user;
 };
+void PrintTo(const ForeignCase& c, std::ostream* os) {
+    *os << c.name;
+}
 class ReadOnlyFolderTest : public ::testing::TestWithParam<ForeignCase> {};
 
 TEST_P(ReadOnlyFolderTest, SaveWorksInPlaceAndDeleteIsRefusedWhole) {
@@ -476,6 +492,12 @@ struct CrashCase {
     bool tear;
     int least_kills;  // the operations the routine makes at the least
 };
+std::string CrashName(const CrashCase& c) {
+    return std::string(c.save ? "Save" : "Delete") + (c.tear ? "Torn" : "Killed");
+}
+void PrintTo(const CrashCase& c, std::ostream* os) {
+    *os << CrashName(c);
+}
 class CrashTest : public ::testing::TestWithParam<CrashCase> {};
 
 TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
@@ -529,10 +551,7 @@ TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
 INSTANTIATE_TEST_SUITE_P(Routines, CrashTest,
                          ::testing::Values(CrashCase{true, false, 2}, CrashCase{false, false, 9},
                                            CrashCase{false, true, 9}),
-                         [](const auto& info) {
-                             return std::string(info.param.save ? "Save" : "Delete") +
-                                    (info.param.tear ? "Torn" : "Killed");
-                         });
+                         [](const auto& info) { return CrashName(info.param); });
 
 }  // namespace
 }  // namespace orvane

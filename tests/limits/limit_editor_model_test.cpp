@@ -94,6 +94,9 @@ struct BoxCase {
     const char* too_long;  // typed over the box; nullptr: not tried
     const char* kept;
 };
+void PrintTo(const BoxCase& c, std::ostream* os) {
+    *os << Design(c.box).name;
+}
 class BoxKeyTest : public EditorTest, public ::testing::WithParamInterface<BoxCase> {};
 
 TEST_P(BoxKeyTest, NumericBoxesSelectAllOnEntryAndRefuseLettersWithABeep) {
@@ -155,6 +158,10 @@ struct RuleCase {
     EditorCtl label;  // EditorCtl::None: the save goes through
     const char* message;
 };
+// The box and what is typed into it: txtYear_204, txtYear0_Empty.
+void PrintTo(const RuleCase& c, std::ostream* os) {
+    *os << Design(c.box).name << '_' << (*c.text == '\0' ? "Empty" : c.text);
+}
 class ValidationTest : public EditorTest, public ::testing::WithParamInterface<RuleCase> {};
 
 TEST_P(ValidationTest, TheFirstFailingRuleStopsTheSave) {
@@ -202,6 +209,11 @@ struct SaveCase {
     const char* b50;
     std::string expected;
 };
+// The records in the file and the command clicked: Records2_cmdNext, Records0_NoCommand.
+void PrintTo(const SaveCase& c, std::ostream* os) {
+    *os << "Records" << c.stored.size() / kRecordLength << '_'
+        << (c.command == EditorCtl::None ? "NoCommand" : Design(c.command).name);
+}
 class SaveTest : public EditorTest, public ::testing::WithParamInterface<SaveCase> {};
 
 TEST_P(SaveTest, WritesTheBoxesIntoTheRecordAtItsPlace) {
@@ -230,6 +242,14 @@ struct PromptCase {
     int start;          // record shown when the year is changed
     const char* moved;  // year shown after going on ("" when the window closes)
 };
+void PrintTo(const PromptCase& c, std::ostream* os) {
+    *os << Design(c.button).name;
+}
+// The command and the last answer to the prompt: cmdNext_Yes, cmdClose_No.
+void PrintTo(const std::tuple<PromptCase, bool>& c, std::ostream* os) {
+    PrintTo(std::get<0>(c), os);
+    *os << (std::get<1>(c) ? "_Yes" : "_No");
+}
 class SavePromptTest : public EditorTest,
                        public ::testing::WithParamInterface<std::tuple<PromptCase, bool>> {};
 

@@ -242,6 +242,9 @@ struct FailureCase {
     const char* text;
     std::size_t boxes;
 };
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PrintFailureTest : public PrintTest, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -310,6 +313,14 @@ struct TextCase {
     int width;  // 0: the dollar format
     const char* out;
 };
+// The call the case makes: DollarText("0.5") or Field("99", 4).
+void PrintTo(const TextCase& c, std::ostream* os) {
+    if (c.width == 0) {
+        *os << "DollarText(\"" << c.in << "\")";
+    } else {
+        *os << "Field(\"" << c.in << "\", " << c.width << ")";
+    }
+}
 
 class PrintTextTest : public ::testing::TestWithParam<TextCase> {};
 
