@@ -305,6 +305,9 @@ struct Split {
     bool ok;
     std::vector<std::string> words;
 };
+void PrintTo(const Split& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SplitWordsTest : public ::testing::TestWithParam<Split> {};
 
