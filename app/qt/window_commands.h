@@ -1,8 +1,8 @@
 #pragma once
-// The commands that leave the main window: export and the Tools and Help pop-up menus. The
-// Tools entries run the window's own handlers, which open the limit editor; the Help entries open
-// the About window and the help; F1 opens the help on a control's topic. Until export is built,
-// it says so in a message box.
+// The commands that leave the main window: export and the Tools and Help pop-up menus. Export
+// goes through the save dialog and the spreadsheet; the Tools entries run the window's own
+// handlers, which open the limit editor; the Help entries open the About window and the help,
+// and F1 opens the help on a control's topic.
 
 #include <QPointer>
 #include <QWidget>
