@@ -693,9 +693,9 @@ std::int16_t Depr::AdjustSpecialAllowance(VehicleLimits& limits) {
         if (l == 0) l = CLng(CDbl(limits[1]));
     }
     if (l * bp < a) {
-        std::string& shown = *A().allowance;
-        shown = CStr(l * bp);
-        if (CDbl(shown) < 0) shown = "0";
+        // The amount's text, or "0" for a negative amount, replaces the caption whole.
+        const double adjusted = l * bp;
+        *A().allowance = adjusted < 0 ? std::string("0") : CStr(adjusted);
         services_.messages->Show(
             "The Special Depr Allowance was adjusted to be equal to the (max auto rate x Business "
             "%) of " +

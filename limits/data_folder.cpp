@@ -55,18 +55,34 @@ void CopyIfMissing(const fs::path& from, const fs::path& to) {
     if (ec) fs::remove(part, ec);
 }
 
+bool HoldsLimitFiles(const fs::path& folder) {
+    std::error_code ec;
+    for (std::string_view name : kLimitFileNames) {
+        if (fs::is_regular_file(folder / name, ec)) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+fs::path ShippedLimitsFolder(const fs::path& program_folder) {
+    if (HoldsLimitFiles(program_folder)) return program_folder;
+    fs::path shared = program_folder.parent_path() / "share" / "orvane";
+    if (!program_folder.empty() && HoldsLimitFiles(shared)) return shared;
+    return program_folder;
+}
 
 fs::path LimitsFolder(const fs::path& program_folder, const EnvLookup& env,
                       const std::function<bool(const fs::path&)>& writable) {
-    if (writable(program_folder)) return program_folder;
+    const fs::path shipped = ShippedLimitsFolder(program_folder);
+    if (shipped == program_folder && writable(program_folder)) return program_folder;
     std::optional<fs::path> data = UserDataFolder(env);
-    if (!data) return program_folder;
+    if (!data) return shipped;
     std::error_code ec;
     fs::create_directories(*data, ec);
-    if (ec || !fs::is_directory(*data, ec)) return program_folder;
+    if (ec || !fs::is_directory(*data, ec)) return shipped;
     for (std::string_view name : kLimitFileNames)
-        CopyIfMissing(program_folder / name, *data / name);
+        CopyIfMissing(shipped / name, *data / name);
     return *data;
 }
 

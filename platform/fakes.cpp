@@ -6,6 +6,11 @@ namespace orvane::fakes {
 
 MsgAnswer ScriptedMessageBoxes::Show(std::string_view text, std::string_view title,
                                      MsgButtons buttons) {
+    return ShowWithIcon(text, title, buttons, MsgIcon::None);
+}
+
+MsgAnswer ScriptedMessageBoxes::ShowWithIcon(std::string_view text, std::string_view title,
+                                             MsgButtons buttons, MsgIcon icon) {
     MsgAnswer answer = MsgAnswer::Ok;
     if (buttons != MsgButtons::Ok) {
         if (answers.empty()) {
@@ -15,7 +20,7 @@ MsgAnswer ScriptedMessageBoxes::Show(std::string_view text, std::string_view tit
             answers.pop_front();
         }
     }
-    shown.push_back({std::string(text), std::string(title), buttons, answer});
+    shown.push_back({std::string(text), std::string(title), buttons, answer, icon});
     return answer;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/help_viewer.h"
 #include "platform/printer.h"
 #include "platform/services.h"
 
@@ -24,12 +25,15 @@ class ScriptedMessageBoxes final : public MessageBoxes {
         std::string title;  // as given: empty means the application title
         MsgButtons buttons = MsgButtons::Ok;
         MsgAnswer answer = MsgAnswer::Ok;
+        MsgIcon icon = MsgIcon::None;
 
         // The title the box showed.
         std::string_view ShownTitle() const { return title.empty() ? kAppTitle : title; }
     };
 
     MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override;
+    MsgAnswer ShowWithIcon(std::string_view text, std::string_view title, MsgButtons buttons,
+                           MsgIcon icon) override;
 
     // The texts of the boxes shown, in order.
     std::vector<std::string> Texts() const;
@@ -86,6 +90,38 @@ class RecordingPointer final : public MousePointer {
   public:
     void SetHourglass(bool on) override { hourglass.push_back(on); }
     std::vector<bool> hourglass;  // every change of the pointer
+};
+
+// Records what the help viewer was asked to show. `on_call` runs first on every call, so that a
+// test can make the viewer fail (throw) or look at the program's state at that moment.
+class FakeHelpViewer final : public HelpViewer {
+  public:
+    enum class View { Contents, Index, Page };
+    struct Call {
+        View view;
+        std::string help_file;
+        std::string argument;  // the keyword or the page
+        friend bool operator==(const Call&, const Call&) = default;
+    };
+
+    void ShowContents(std::string_view help_file) override {
+        Record(View::Contents, help_file, {});
+    }
+    void ShowIndex(std::string_view help_file, std::string_view keyword) override {
+        Record(View::Index, help_file, keyword);
+    }
+    void ShowPage(std::string_view help_file, std::string_view page) override {
+        Record(View::Page, help_file, page);
+    }
+
+    std::vector<Call> calls;
+    std::function<void()> on_call;
+
+  private:
+    void Record(View view, std::string_view file, std::string_view argument) {
+        if (on_call) on_call();
+        calls.push_back({view, std::string(file), std::string(argument)});
+    }
 };
 
 // All of them together, handed to a window as its services.

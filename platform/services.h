@@ -12,6 +12,7 @@ inline constexpr std::string_view kAppTitle = "Orvane Asset Depreciation";
 
 enum class MsgButtons { Ok, YesNoCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
+enum class MsgIcon { None, Information };
 
 class MessageBoxes {
   public:
@@ -19,6 +20,11 @@ class MessageBoxes {
     // Shows a modal box and returns the button that closed it. An empty title means the
     // application title.
     virtual MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) = 0;
+    // The same box with an icon; boxes that draw no icons show it without one.
+    virtual MsgAnswer ShowWithIcon(std::string_view text, std::string_view title,
+                                   MsgButtons buttons, MsgIcon /*icon*/) {
+        return Show(text, title, buttons);
+    }
 };
 
 class Beeper {

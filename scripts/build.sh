@@ -8,5 +8,6 @@ if [ "${1:-}" = "--sanitize" ]; then
     dir=build-sanitize
     extra=(-DORVANE_SANITIZE=ON -DORVANE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
 fi
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${extra[@]}" >/dev/null
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+    -DORVANE_BUILD_BENCH=ON "${extra[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"

@@ -2,7 +2,8 @@
 # Takes pictures under a virtual X server into BUILD_DIR/artifacts: the main window after a
 # 5-year MACRS calculation (main-window.png), then with the focus on a button
 # (focus-on-button.png), Mid Quarter chosen from the keyboard (mid-quarter.png), and the limit
-# editor opened from the Tools menu (limit-editor.png); and the printed page of a replacement
+# editor opened from the Tools menu (limit-editor.png), the help window that F1 opens in the
+# cost field (help-window.png) and the About box (about.png); and the printed page of a replacement
 # asset with the 30% allowance, as Qt's PDF output (orvane-cli --print-pdf) rendered by
 # pdftoppm (printed-page.png). Without BUILD_DIR it builds into build/ first.
 set -euo pipefail

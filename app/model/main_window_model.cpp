@@ -373,10 +373,10 @@ bool MainWindowModel::ClickNow(MainCtl id) {
             commands_ ? commands_->Export() : NotAvailable("Export");
             break;
         case MainCtl::cmdTools:
-            commands_ ? commands_->Tools() : NotAvailable("The Tools menu");
+            if (commands_ != nullptr) commands_->Tools();
             break;
         case MainCtl::cmdHelp:
-            commands_ ? commands_->Help() : NotAvailable("Help");
+            if (commands_ != nullptr) commands_->Help();
             break;
         default:
             break;
@@ -403,11 +403,7 @@ void MainWindowModel::mnuTruckVan_Click() {
 }
 
 void MainWindowModel::ShowLimitEditor(std::string_view file, std::string_view caption) {
-    if (editors_ == nullptr) {
-        NotAvailable("The limit editor");
-        return;
-    }
-    editors_->ShowEditor(file, caption);
+    if (editors_ != nullptr) editors_->ShowEditor(file, caption);
 }
 
 Outcome MainWindowModel::OpenList(MainCtl list) {

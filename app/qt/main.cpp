@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
     orvane::qt::UseProgramStyle();
     orvane::qt::Program program;
     program.window().show();

@@ -328,6 +328,10 @@ void MainWindowView::Build() {
         view_->Act([&] { model_.Focus(static_cast<MainCtl>(id)); });
     };
     view_->key_pressed = [this](int id, QKeyEvent* e) {
+        if (e->key() == Qt::Key_F1) {
+            OnHelpKey(static_cast<MainCtl>(id));
+            return true;
+        }
         return OnKeyPress(static_cast<MainCtl>(id), e);
     };
     view_->key_released = [this](int, QKeyEvent* e) { return OnKeyRelease(e); };
@@ -467,6 +471,14 @@ void MainWindowView::Connect(MainCtl id, QWidget* w) {
 }
 
 // ------------------------------------------------------------------ what a person does
+
+// F1 opens the help on the control's topic, or on its container's when it has none.
+void MainWindowView::OnHelpKey(MainCtl id) {
+    int topic = 0;
+    for (MainCtl c = id; c != MainCtl::None && topic == 0; c = Design(c).parent)
+        topic = Design(c).help_topic;
+    commands_.HelpTopic(topic);
+}
 
 bool MainWindowView::OnKeyPress(MainCtl id, QKeyEvent* e) {
     const int k = e->key();

@@ -36,6 +36,8 @@ class MainWindowView final : public QWidget {
     QWidget* control(MainCtl id) const;
     QTableView* grid() const;
     const MainWindowModel& model() const { return model_; }
+    // The Tools and Help menus and F1.
+    QtWindowCommands& commands() { return commands_; }
     // Where the vehicle schedules find their yearly limits.
     void set_vehicle_limits(VehicleLimitSource* source) { model_.depr().vehicle_limits = source; }
     // What the Tools menu's entries open the limit editor with.
@@ -66,6 +68,7 @@ class MainWindowView final : public QWidget {
     void SelectWholeText(MainCtl id);
     // Copies the selected cells of the grid, or the whole schedule, to the clipboard.
     void CopySchedule(bool whole) const;
+    void OnHelpKey(MainCtl id);
 
     void RenderControl(MainCtl id);
     void RenderList(MainCtl id, QComboBox* box);

@@ -2,6 +2,7 @@
 
 #include <QStyleFactory>
 
+#include "app/qt/about_window_view.h"
 #include "limits/data_folder.h"
 #include "limits/vehicle_limit_files.h"
 
@@ -30,6 +31,19 @@ Program::Program()
     editors_.set_parent(window_.get());
     window_->set_vehicle_limits(&limits_);
     window_->set_limit_editors(&editors_);
+    window_->setWindowIcon(ProgramIcon());
+    help_viewer_ = std::make_unique<QtHelpViewer>(window_.get());
+    help_ = std::make_unique<orvane::Help>(services_.messages, *help_viewer_);
+    help_->help_file = HelpFileFor(ProgramFolder()).string();
+    window_->commands().set_help(help_.get());
+    window_->commands().set_about([this] { ShowAboutWindow(window_.get(), services_.messages); });
+}
+
+Program::~Program() {
+    // The help window goes with the main window it belongs to.
+    help_.reset();
+    help_viewer_.reset();
+    window_.reset();
 }
 
 LimitFilesOnDemand::~LimitFilesOnDemand() = default;

@@ -8,6 +8,7 @@
 
 #include "app/qt/limit_editor_view.h"
 #include "app/qt/main_window_view.h"
+#include "app/qt/help_window.h"
 #include "app/qt/qt_services.h"
 
 namespace orvane::qt {
@@ -40,7 +41,10 @@ class LimitFilesOnDemand final : public VehicleLimitSource {
 class Program {
   public:
     Program();  // after the QApplication
+    ~Program();
     MainWindowView& window() { return *window_; }
+    orvane::Help& help() { return *help_; }
+    QtHelpViewer& help_viewer() { return *help_viewer_; }
 
   private:
     Twips twips_;
@@ -48,6 +52,8 @@ class Program {
     LimitFilesOnDemand limits_{services_.messages};
     QtLimitEditors editors_;
     std::unique_ptr<MainWindowView> window_;
+    std::unique_ptr<QtHelpViewer> help_viewer_;
+    std::unique_ptr<orvane::Help> help_;
 };
 
 }  // namespace orvane::qt

@@ -120,12 +120,18 @@ Twips LayoutTwips() {
 }
 
 MsgAnswer QtMessageBoxes::Show(std::string_view text, std::string_view title, MsgButtons buttons) {
+    return ShowWithIcon(text, title, buttons, MsgIcon::None);
+}
+
+MsgAnswer QtMessageBoxes::ShowWithIcon(std::string_view text, std::string_view title,
+                                       MsgButtons buttons, MsgIcon icon) {
     // Over the modal window that asks (the limit editor), or else over the main window.
     QWidget* owner = QApplication::activeModalWidget();
     QMessageBox box(owner != nullptr ? owner : parent_.data());
     box.setWindowTitle(QString::fromUtf8(title.empty() ? kAppTitle : title));
     box.setText(QString::fromUtf8(text));
     box.setTextFormat(Qt::PlainText);
+    if (icon == MsgIcon::Information) box.setIcon(QMessageBox::Information);
     if (buttons == MsgButtons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);

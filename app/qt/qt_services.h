@@ -51,6 +51,8 @@ class QtMessageBoxes final : public MessageBoxes {
   public:
     void set_parent(QWidget* parent) { parent_ = parent; }
     MsgAnswer Show(std::string_view text, std::string_view title, MsgButtons buttons) override;
+    MsgAnswer ShowWithIcon(std::string_view text, std::string_view title, MsgButtons buttons,
+                           MsgIcon icon) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -35,11 +35,7 @@ void QtWindowCommands::Export() {
 
 void QtWindowCommands::Tools() {
     const int chosen = Pop(ToolsEntries());
-    if (chosen < 0) return;
-    if (window_ == nullptr) {
-        NotAvailable(ToolsEntries()[static_cast<std::size_t>(chosen)]);
-        return;
-    }
+    if (chosen < 0 || window_ == nullptr) return;
     switch (chosen) {
         case 0:
             window_->mnuAutoMax_Click();
@@ -54,8 +50,23 @@ void QtWindowCommands::Tools() {
 }
 
 void QtWindowCommands::Help() {
-    const int chosen = Pop(HelpEntries());
-    if (chosen >= 0) NotAvailable(HelpEntries()[static_cast<std::size_t>(chosen)]);
+    switch (Pop(HelpEntries())) {
+        case 0:  // mnuAbout_Click
+            if (about_) about_();
+            break;
+        case 1:  // mnuContents_Click
+            if (help_ != nullptr) help_->DisplayHelpContents();
+            break;
+        case 2:  // munSearch_Click
+            if (help_ != nullptr) help_->ShowHelpSearch();
+            break;
+        default:
+            break;
+    }
+}
+
+void QtWindowCommands::HelpTopic(int topic) {
+    if (help_ != nullptr) help_->ShowTopic(topic);
 }
 
 int QtWindowCommands::Pop(const std::vector<std::string>& entries) {

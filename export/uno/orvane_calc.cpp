@@ -422,7 +422,10 @@ class Calc {
             constexpr double kScale = 10;
             cell_props->setPropertyValue("CharHeight", Any(static_cast<float>(height * kScale)));
             auto optimal = [&](int digits) {
-                cell->setFormula(Ustr("'" + std::string(static_cast<std::size_t>(digits), '0')));
+                // Appended, not "'" + std::string(...): GCC 12 at -O3 warns falsely (-Wrestrict).
+                std::string zeros = "'";
+                zeros.append(static_cast<std::size_t>(digits), '0');
+                cell->setFormula(Ustr(zeros));
                 column->setPropertyValue("OptimalWidth", Any(true));
                 sal_Int32 w = 0;
                 column->getPropertyValue("Width") >>= w;

@@ -76,5 +76,31 @@ TEST_F(DataFolderTest, WithoutAnAbsoluteXdgFolderTheHomeFolderIsUsed) {
     EXPECT_EQ(ReadBytes(share / "Electric.DAT"), "Electric.DAT");
 }
 
+TEST(InstalledDataFolder, AnInstalledProgramSeedsTheUserFolderFromShareEvenWhenBinIsWritable) {
+    ScratchFolder root;
+    const auto bin = root / "usr" / "bin";
+    const auto share = root / "usr" / "share" / "orvane";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(share);
+    for (const char* name : {"AutoMax.DAT", "Electric.DAT", "TruckMax.DAT"})
+        WriteBytes(share / name, std::string("shipped ") + name);
+    EXPECT_EQ(ShippedLimitsFolder(bin), share);
+    const auto xdg = root / "xdg";
+    EnvLookup env = [&](std::string_view name) -> std::optional<std::string> {
+        if (name == "XDG_DATA_HOME") return xdg.string();
+        return std::nullopt;
+    };
+    const auto folder = LimitsFolder(bin, env, [](const std::filesystem::path&) { return true; });
+    EXPECT_EQ(folder, xdg / "orvane");
+    EXPECT_EQ(ReadBytes(folder / "Electric.DAT"), "shipped Electric.DAT");
+    EXPECT_FALSE(std::filesystem::exists(bin / "AutoMax.DAT"));  // nothing written beside it
+    // With no folder of its own the program reads the shipped files where they are.
+    EnvLookup nowhere = [](std::string_view) { return std::nullopt; };
+    EXPECT_EQ(LimitsFolder(bin, nowhere, [](const std::filesystem::path&) { return true; }), share);
+    // Files beside the program (the build tree) win over an installed copy.
+    WriteBytes(bin / "TruckMax.DAT", "beside");
+    EXPECT_EQ(ShippedLimitsFolder(bin), bin);
+}
+
 }  // namespace
 }  // namespace orvane

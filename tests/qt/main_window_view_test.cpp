@@ -209,7 +209,7 @@ class MainWindowViewTest : public QObject {
     }
 
     // Alt+C with nothing typed marks the cost; Enter calculates and the grid shows the schedule;
-    // the commands not built yet say so; Alt+L clears the window.
+    // Print prints its page; Tools and Help pop their menus; Alt+L clears the window.
     void enterCalculatesTheScheduleAndClearEmptiesTheWindow() {
         Desk d;
         d.Press(Qt::Key_C, Qt::AltModifier);
@@ -245,10 +245,7 @@ class MainWindowViewTest : public QObject {
         d.menu_answer = 2;
         d.Click(MainCtl::cmdHelp);
         QCOMPARE(d.pages.pages.size(), std::size_t{1});
-        QCOMPARE(d.messages.Texts(),
-                 (std::vector<std::string>{"The limit editor is not available yet.",
-                                           "Search is not available yet."}));
-        QCOMPARE(d.messages.shown[0].title, std::string());  // the application title
+        QVERIFY(d.messages.shown.empty());
         QCOMPARE(d.menus.size(), std::size_t{2});
         QCOMPARE(d.menus[1], (std::vector<std::string>{"About", "Contents", "Search"}));
 

@@ -5,17 +5,25 @@
 //   mid-quarter.png        Mid Quarter chosen with the arrow keys, its schedule calculated
 //                          with Enter;
 //   limit-editor.png       the limit editor, opened from the Tools menu on a copy of the shipped
-//                          limit files, after saving a record with a missing amount.
+//                          limit files, after saving a record with a missing amount;
+//   help-window.png        the help window that F1 opens in the cost field, the page's entry
+//                          marked in the contents;
+//   about.png              the About box.
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpContentWidget>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <cstdio>
 #include <filesystem>
 
+#include "app/qt/about_window_view.h"
+#include "app/qt/help_window.h"
 #include "app/qt/program.h"
+#include "help/help.h"
 #include "limits/data_folder.h"
 #include "tests/qt/person.h"
 
@@ -95,9 +103,38 @@ bool LimitEditor(Desk& d, const QDir& folder) {
     return saved;
 }
 
+bool HelpAndAbout(Desk& d, const QDir& folder, const QTemporaryDir& scratch) {
+    orvane::qt::QtHelpViewer viewer(d.window.get(), scratch.filePath("help.qhc"));
+    orvane::Help help(d.messages, viewer);
+    help.help_file = orvane::HelpFileFor(orvane::ProgramFolder()).string();
+    d.window->commands().set_help(&help);
+    d.window->activateWindow();
+    d.Click(MainCtl::txtCost);
+    QTest::keyClick(d.w(MainCtl::txtCost), Qt::Key_F1);
+    orvane::qt::HelpWindow* help_window = viewer.window();
+    if (help_window == nullptr) return false;
+    for (int i = 0; i < 100 && help_window->contents()->model()->rowCount() == 0; ++i)
+        QTest::qWait(20);
+    help_window->resize(820, 560);
+    if (!Save(*help_window, folder, "help-window.png")) return false;
+    help_window->close();
+    d.window->commands().set_help(nullptr);
+
+    orvane::LinuxSystemKeys keys;
+    orvane::qt::QtProgramStarter starter;
+    orvane::qt::AboutWindowView about({&d.messages, &keys, &starter, orvane::FileExists},
+                                      orvane::qt::LayoutTwips(), d.window.get());
+    about.show();
+    if (!QTest::qWaitForWindowExposed(&about)) std::fputs("the About box was not shown\n", stderr);
+    return Save(about, folder, "about.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The help window keeps its size in the settings of a scratch folder.
+    QTemporaryDir scratch;
+    qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: orvane-screenshot FOLDER\n");
@@ -107,7 +144,7 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(folder.path())) return 1;
     Desk d;
-    const bool ok =
-        CalculatedWindow(d, folder) && MidQuarterByKeyboard(d, folder) && LimitEditor(d, folder);
+    const bool ok = CalculatedWindow(d, folder) && MidQuarterByKeyboard(d, folder) &&
+                    LimitEditor(d, folder) && HelpAndAbout(d, folder, scratch);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs the build BUILD_DIR into a scratch prefix and runs the installed programs from there
+# with a scratch home: orvane-cli calculates a vehicle schedule and edits a limit table in the
+# user's data folder, orvane starts off screen, and PROBE (copied beside them) checks that the
+# window finds its help and limit files.
+set -euo pipefail
+build=$1
+probe=$2
+scratch=$(mktemp -d /tmp/orvane-install-XXXXXX)
+trap 'rm -rf "$scratch"' EXIT
+prefix=$scratch/prefix
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for f in bin/orvane bin/orvane-cli share/orvane/orvane.qch share/orvane/AutoMax.DAT \
+    share/orvane/Electric.DAT share/orvane/TruckMax.DAT share/applications/orvane.desktop \
+    share/icons/hicolor/scalable/apps/orvane.svg share/icons/hicolor/48x48/apps/orvane.png \
+    share/icons/hicolor/256x256/apps/orvane.png; do
+    [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+desktop-file-validate "$prefix/share/applications/orvane.desktop" || fail "desktop entry"
+[ ! -e "$prefix/bin/AutoMax.DAT" ] || fail "limit files beside the installed program"
+
+export HOME=$scratch/home XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache \
+    XDG_CONFIG_HOME=$scratch/config
+mkdir -p "$HOME"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# The command-line tool: a passenger car's schedule needs the limits of its year.
+out=$("$prefix/bin/orvane-cli" --today 2024-03-15 --method MACRS --class "Automobiles (5)" \
+    --cost 30000 --in-service 062004)
+echo "$out" | grep -q "Method: MACRS-200% DB Luxury Auto" || fail "vehicle schedule: $out"
+echo "$out" | grep -q "2004" || fail "no rows: $out"
+for f in AutoMax.DAT Electric.DAT TruckMax.DAT; do
+    cmp -s "$XDG_DATA_HOME/orvane/$f" "$prefix/share/orvane/$f" || fail "not seeded: $f"
+done
+"$prefix/bin/orvane-cli" edit-limits --file TruckMax.DAT --set txtYear1=9999 --save >/dev/null
+cmp -s "$XDG_DATA_HOME/orvane/TruckMax.DAT" "$prefix/share/orvane/TruckMax.DAT" &&
+    fail "the edit did not reach the user's TruckMax.DAT"
+cmp -s "$build/bin/TruckMax.DAT" "$prefix/share/orvane/TruckMax.DAT" ||
+    fail "the shipped TruckMax.DAT changed"
+echo "ok   orvane-cli: vehicle schedule and limit edit in $XDG_DATA_HOME/orvane"
+
+# The window: without a display it says so; off screen it starts and keeps running.
+"$prefix/bin/orvane" | grep -q "no display" || fail "orvane without a display"
+rc=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/orvane" >"$scratch/orvane.log" 2>&1 || rc=$?
+[ "$rc" = 124 ] || { cat "$scratch/orvane.log"; fail "orvane ended with $rc"; }
+echo "ok   orvane starts off screen"
+
+# The window as installed finds its help and limit files (a fresh data folder).
+export XDG_DATA_HOME=$scratch/data2
+cp "$probe" "$prefix/bin/"
+QT_QPA_PLATFORM=offscreen "$prefix/bin/$(basename "$probe")"
