@@ -370,7 +370,7 @@ bool MainWindowModel::ClickNow(MainCtl id) {
             cmdPrint_Click();
             break;
         case MainCtl::cmdExport:
-            commands_ ? commands_->Export() : NotAvailable("Export");
+            if (commands_ != nullptr) commands_->Export();
             break;
         case MainCtl::cmdTools:
             if (commands_ != nullptr) commands_->Tools();
@@ -382,10 +382,6 @@ bool MainWindowModel::ClickNow(MainCtl id) {
             break;
     }
     return true;
-}
-
-void MainWindowModel::NotAvailable(std::string_view what) {
-    services_.messages->Show(std::string(what) + " is not available yet.", "", MsgButtons::Ok);
 }
 
 // ------------------------------------------------------------------ the Tools menu

@@ -30,8 +30,8 @@ inline constexpr int kPoint = 190;
 int CodeOf(char ch);
 }  // namespace key
 
-// The commands that leave the window: export, the Tools and Help menus. Until a command is
-// wired, the window says in a message box that it is not available yet.
+// The commands that leave the window: export and the Tools and Help menus. A window without
+// them (the command-line tool runs export itself) leaves those buttons without effect.
 class WindowCommands {
   public:
     virtual ~WindowCommands() = default;
@@ -153,7 +153,6 @@ class MainWindowModel final : public MainWindowEvents {
     void BusinessUseFollowsLife();
     void CloseBusinessUse();
     void InsertText(MainCtl id, std::string_view text);
-    void NotAvailable(std::string_view what);
     void ShowLimitEditor(std::string_view file, std::string_view caption);
 
     Services services_;

@@ -25,7 +25,7 @@ const std::vector<std::string>& QtWindowCommands::HelpEntries() {
 }
 
 void QtWindowCommands::Export() {
-    if (window_ == nullptr || services_.spreadsheet == nullptr) return NotAvailable("Export");
+    if (window_ == nullptr) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     struct Restore {
         ~Restore() { QApplication::restoreOverrideCursor(); }
@@ -72,10 +72,6 @@ void QtWindowCommands::HelpTopic(int topic) {
 int QtWindowCommands::Pop(const std::vector<std::string>& entries) {
     const int chosen = popup_ ? popup_(entries) : -1;
     return chosen >= 0 && chosen < static_cast<int>(entries.size()) ? chosen : -1;
-}
-
-void QtWindowCommands::NotAvailable(const std::string& what) {
-    messages_.Show(what + " is not available yet.", "", MsgButtons::Ok);
 }
 
 QtWindowCommands::PopupMenu QtWindowCommands::MenuAtPointer(QWidget* parent) {

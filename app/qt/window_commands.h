@@ -45,7 +45,6 @@ class QtWindowCommands final : public WindowCommands {
   private:
     // The chosen entry's index, or -1.
     int Pop(const std::vector<std::string>& entries);
-    void NotAvailable(const std::string& what);
 
     MessageBoxes& messages_;
     PopupMenu popup_;
