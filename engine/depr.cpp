@@ -210,11 +210,11 @@ void Depr::SetAssetTypeFields(int asset_type) {
 // ---------------------------------------------------------------- class tables
 
 void Depr::LoadMacrsClasses() {
-    LoadClasses(MacrsClasses(), macrs_dropped_width_);
+    LoadClasses(MacrsClasses(), dropped_widths_->macrs);
 }
 
 void Depr::LoadAdsClasses() {
-    LoadClasses(AdsClasses(), ads_dropped_width_);
+    LoadClasses(AdsClasses(), dropped_widths_->ads);
 }
 
 void Depr::LoadClasses(std::span<const AssetClass> table, std::optional<int>& dropped_width) {
