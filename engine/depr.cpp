@@ -1,6 +1,7 @@
 #include "engine/depr.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "engine/amounts.h"
@@ -209,11 +210,11 @@ void Depr::SetAssetTypeFields(int asset_type) {
 // ---------------------------------------------------------------- class tables
 
 void Depr::LoadMacrsClasses() {
-    LoadClasses(MacrsClasses(), macrs_dropped_width_);
+    LoadClasses(MacrsClasses(), dropped_widths_->macrs);
 }
 
 void Depr::LoadAdsClasses() {
-    LoadClasses(AdsClasses(), ads_dropped_width_);
+    LoadClasses(AdsClasses(), dropped_widths_->ads);
 }
 
 void Depr::LoadClasses(std::span<const AssetClass> table, std::optional<int>& dropped_width) {
@@ -371,12 +372,15 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
         state.last_adj_tax_basis = left;
 
         if (year_amount > 0 || year_number == 1) {
+            // Each text is written straight into its cell.
+            char text[kFormatRoom];
             g.SelectCol(first_col);
-            g.SetText(CStr(static_cast<int>(state.year_base) + year_number));
+            const int year = static_cast<int>(state.year_base) + year_number;
+            g.SetText({text, std::to_chars(text, text + sizeof text, year).ptr});
             g.SelectCol(first_col + 1);
-            g.SetText(Format(year_amount, Pattern::Amount));
+            g.SetText({text, FormatTo(text, year_amount, Pattern::Amount)});
             g.SelectCol(first_col + 2);
-            g.SetText(Format(left, Pattern::Amount));
+            g.SetText({text, FormatTo(text, left, Pattern::Amount)});
             c(MainCtl::cmdPrint).enabled = true;
             c(MainCtl::cmdExport).enabled = true;
         }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -213,7 +214,13 @@ class Depr {
     Services services_;
     AssetRecord* asset_ = nullptr;
     GridInputs grid_inputs_;
-    std::optional<int> macrs_dropped_width_, ads_dropped_width_;  // measured once
+    // The class lists' drop-down widths, measured once: the same texts and the same metrics
+    // give the same width, so copies of the module (a copied window model, on the same thread)
+    // share them.
+    struct DroppedWidths {
+        std::optional<int> macrs, ads;
+    };
+    std::shared_ptr<DroppedWidths> dropped_widths_ = std::make_shared<DroppedWidths>();
     int in_service_month_ = 0;     // of the asset of the running schedule
     double business_reading_ = 0;  // its business use by the leading-number reading
 };

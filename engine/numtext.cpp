@@ -94,6 +94,12 @@ Decimal ToDecimal(double value) {
     return d;
 }
 
+// The whole number nearest to `scaled` (below 1e15 in size), given its whole part and the size
+// of its fraction, which is not a half: std::round without the library call.
+double Nearest(double scaled, double whole, double frac) {
+    return frac > 0.5 ? whole + std::copysign(1.0, scaled) : whole;
+}
+
 // Rounds at `decimals` places; `even` chooses the rule for an exact half.
 double RoundDecimal(double value, int decimals, bool even) {
     static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
@@ -103,7 +109,7 @@ double RoundDecimal(double value, int decimals, bool even) {
     if (std::fabs(scaled) >= 1e15) return value;
     double whole = std::trunc(scaled);
     double frac = std::fabs(scaled - whole);
-    if (std::fabs(frac - 0.5) > 1e-6) return std::round(scaled) / scale;
+    if (std::fabs(frac - 0.5) > 1e-6) return Nearest(scaled, whole, frac) / scale;
     // Near a half: decide on the decimal digits the user would read.
     Decimal d = ToDecimal(value);
     int keep = d.exponent + 1 + decimals;  // digits kept before the rounding position
@@ -123,15 +129,18 @@ double RoundDecimal(double value, int decimals, bool even) {
 
 // Writes n with commas between thousands at `out`; returns the end.
 char* Grouped(unsigned long long n, char* out) {
-    char digits[24];
-    auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-    auto len = static_cast<int>(end - digits);
-    int lead = len % 3;
-    for (int i = 0; i < len; ++i) {
-        if (i != 0 && (i - lead) % 3 == 0) *out++ = ',';
-        *out++ = digits[i];
+    char digits[32];
+    char* first = digits + sizeof digits;
+    for (int in_group = 0;; ++in_group) {
+        if (in_group == 3) {
+            *--first = ',';
+            in_group = 0;
+        }
+        *--first = static_cast<char>('0' + n % 10);
+        n /= 10;
+        if (n == 0) break;
     }
-    return out;
+    return std::copy(first, digits + sizeof digits, out);
 }
 
 }  // namespace
@@ -280,27 +289,35 @@ std::int32_t CLng(double value) {
     return static_cast<std::int32_t>(r);
 }
 
-std::string Format(double value, Pattern pattern) {
-    int decimals = pattern == Pattern::Whole ? 0 : 2;
-    double scale = decimals ? 100 : 1;
-    double scaled = std::fabs(value) * scale;
-    double frac = scaled - std::floor(scaled);
+char* FormatTo(char* p, double value, Pattern pattern) {
+    const int decimals = pattern == Pattern::Whole ? 0 : 2;
+    const double scale = decimals ? 100 : 1;
+    const double scaled = std::fabs(value) * scale;
     // Away from a half the rounding is the nearest whole number of units; at a half the
     // decimal digits decide.
-    double r = std::fabs(frac - 0.5) > 1e-6 && scaled < 1e15
-                   ? std::copysign(std::round(scaled) / scale, value)
-                   : RoundAway(value, decimals);
-    double magnitude = std::fabs(r);
-    char buf[512];
-    char* p = buf;
-    if (magnitude < 1e15) {
-        auto units = static_cast<unsigned long long>(std::llround(magnitude * scale));
-        unsigned long long whole = decimals ? units / 100 : units;
-        if (r < 0 && units > 0) *p++ = '-';
-        if (pattern == Pattern::Currency) *p++ = '$';
-        if (whole > 0) p = Grouped(whole, p);
+    unsigned long long units = 0;
+    bool negative = false;
+    bool huge = false;
+    double magnitude = 0;
+    const double whole = std::floor(scaled);
+    const double frac = scaled - whole;
+    if (std::fabs(frac - 0.5) > 1e-6 && scaled < 1e15) {
+        units = static_cast<unsigned long long>(Nearest(scaled, whole, frac));
+        negative = value < 0 && units > 0;
+    } else {
+        const double r = RoundAway(value, decimals);
+        magnitude = std::fabs(r);
+        huge = !(magnitude < 1e15);
+        if (!huge) units = static_cast<unsigned long long>(std::llround(magnitude * scale));
+        negative = r < 0 && (huge || units > 0);
+    }
+    if (negative) *p++ = '-';
+    if (pattern == Pattern::Currency) *p++ = '$';
+    if (!huge) {
+        const unsigned long long whole_units = decimals ? units / 100 : units;
+        if (whole_units > 0) p = Grouped(whole_units, p);
         if (decimals) {
-            unsigned long long cents = units % 100;
+            const auto cents = static_cast<unsigned>(units % 100);
             *p++ = '.';
             *p++ = static_cast<char>('0' + cents / 10);
             *p++ = static_cast<char>('0' + cents % 10);
@@ -308,8 +325,6 @@ std::string Format(double value, Pattern pattern) {
     } else {
         char digits[400];
         int len = std::snprintf(digits, sizeof digits, "%.0f", std::trunc(magnitude));
-        if (r < 0) *p++ = '-';
-        if (pattern == Pattern::Currency) *p++ = '$';
         for (int i = 0; i < len; ++i) {
             if (i != 0 && (len - i) % 3 == 0) *p++ = ',';
             *p++ = digits[i];
@@ -317,7 +332,12 @@ std::string Format(double value, Pattern pattern) {
         if (decimals) p = std::copy_n(".00", 3, p);
     }
     if (pattern == Pattern::Amount) *p++ = ' ';
-    return std::string(buf, p);
+    return p;
+}
+
+std::string Format(double value, Pattern pattern) {
+    char buf[kFormatRoom];
+    return std::string(buf, FormatTo(buf, value, pattern));
 }
 
 std::string FormatText(std::string_view text, Pattern pattern) {

@@ -2,6 +2,7 @@
 // Number readings and formats shared by every window and the engine. All of them assume the
 // United States regional settings: a point before the decimals and a comma between thousands.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,6 +46,11 @@ enum class Pattern {
     Whole,     // "###,###,###,###"     1,235; 0 shows ""
 };
 std::string Format(double value, Pattern pattern);
+// Room enough for any text of a display pattern (the largest double has 309 digits).
+inline constexpr std::size_t kFormatRoom = 512;
+// Writes the text of Format(value, pattern) at `out`, which has kFormatRoom characters of room,
+// and returns its end: the same text without building a string.
+char* FormatTo(char* out, double value, Pattern pattern);
 // Formats a text with a display pattern: a text that reads as a number is formatted, any other
 // text is returned unchanged.
 std::string FormatText(std::string_view text, Pattern pattern);

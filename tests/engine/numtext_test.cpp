@@ -1,9 +1,15 @@
 #include "engine/numtext.h"
 
 #include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <iomanip>
+#include <limits>
 #include <ostream>
+#include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +152,85 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{12.5, Pattern::Whole, "13"}, FormatCase{0.4, Pattern::Whole, ""},
         FormatCase{123456789012.0, Pattern::Whole, "123,456,789,012"}),
     FormatName);
+
+// The display patterns read another way: the value rounded at its places with halves away
+// from zero, its digits written by printf and grouped by hand.
+std::string PrintfFormat(double value, Pattern pattern) {
+    const int decimals = pattern == Pattern::Whole ? 0 : 2;
+    const double rounded = RoundAway(value, decimals);
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.*f", decimals, std::fabs(rounded));
+    std::string_view all = digits;
+    std::string_view whole = all.substr(0, all.find('.'));
+    if (whole == "0") whole = {};
+    std::string text;
+    if (rounded < 0 && all.find_first_of("123456789") != std::string_view::npos) text += '-';
+    if (pattern == Pattern::Currency) text += '$';
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i != 0 && (whole.size() - i) % 3 == 0) text += ',';
+        text += whole[i];
+    }
+    if (decimals) text += all.substr(all.find('.'));
+    if (pattern == Pattern::Amount) text += ' ';
+    return text;
+}
+
+// Values of every size below 1e13 (the grid's amounts), many of them exact halves of a cent
+// and of a unit, negative and positive; both ways of formatting agree with the reading above.
+TEST(FormatToTest, AgreesWithPrintfOverRandomValues) {
+    std::mt19937_64 random(20240615);
+    std::uniform_int_distribution<long long> cents(0, 999'999'999'999'999LL);
+    std::uniform_int_distribution<int> digits(1, 15), kind(0, 3);
+    const Pattern patterns[] = {Pattern::Amount, Pattern::Currency, Pattern::Whole};
+    char buf[kFormatRoom];
+    for (int n = 0; n < 200'000; ++n) {
+        long long scale = 1;
+        for (int d = digits(random); d > 0; --d)
+            scale *= 10;
+        const double units = static_cast<double>(cents(random) % scale);
+        double value = 0;
+        switch (kind(random)) {
+            case 0:  // a half of a cent: 1.005, 12,345.675
+                value = (units + 0.5) / 100;
+                break;
+            case 1:  // a half of a unit: 2.5
+                value = units / 100 - std::fmod(units / 100, 1) + 0.5;
+                break;
+            case 2:  // whole cents
+                value = units / 100;
+                break;
+            default:  // anything in between
+                value = units / 100 + std::ldexp(static_cast<double>(random() >> 11), -53);
+                break;
+        }
+        if (random() & 1) value = -value;
+        const Pattern pattern = patterns[n % 3];
+        const std::string expected = PrintfFormat(value, pattern);
+        ASSERT_EQ(std::string_view(buf, FormatTo(buf, value, pattern)), expected)
+            << std::setprecision(17) << value;
+        ASSERT_EQ(Format(value, pattern), expected) << std::setprecision(17) << value;
+    }
+}
+
+// Beyond a thousand billion units the digits are the value's whole part, grouped.
+TEST(FormatToTest, HugeValuesShowTheirWholePart) {
+    const std::pair<double, std::string_view> cases[] = {
+        {1e15, "1,000,000,000,000,000.00 "},
+        {-2.5e15, "-2,500,000,000,000,000.00 "},
+        {1e20, "100,000,000,000,000,000,000.00 "},
+        {-0.004, ".00 "},
+        {-0.005, "-.01 "},
+    };
+    char buf[kFormatRoom];
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(std::string_view(buf, FormatTo(buf, value, Pattern::Amount)), text) << value;
+        EXPECT_EQ(Format(value, Pattern::Amount), text) << value;
+    }
+    const double largest = std::numeric_limits<double>::max();
+    const std::string_view shown(buf, FormatTo(buf, -largest, Pattern::Currency));
+    EXPECT_EQ(shown.substr(0, 6), "-$179,");
+    EXPECT_EQ(shown.size(), 2 + 309 + 102 + 3);  // sign, $, digits, commas, .00
+}
 
 TEST(FormatTextTest, LeavesNonNumbersAlone) {
     EXPECT_EQ(FormatText("1.2.3", Pattern::Whole), "1.2.3");
