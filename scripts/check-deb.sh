@@ -35,7 +35,7 @@ out=$(XDG_DATA_HOME=$scratch/cli-data "$root/usr/bin/orvane-cli" --method MACRS 
     --cost 10000 --in-service 012024)
 grep -q "Method: MACRS 200% DB" <<<"$out" || fail "orvane-cli: $out"
 cmp "$scratch/cli-data/orvane/AutoMax.DAT" "$root/usr/share/orvane/AutoMax.DAT" ||
-    fail "orvane-cli did not seed its data folder"
+    fail "orvane-cli did not fill its data folder"
 echo "ok   orvane-cli calculates and seeds its data folder"
 [ ! -e "$XDG_DATA_HOME/orvane" ] || fail "the window's data folder exists before it starts"
 

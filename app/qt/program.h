@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
+#include "app/qt/help_window.h"
 #include "app/qt/limit_editor_view.h"
 #include "app/qt/main_window_view.h"
-#include "app/qt/help_window.h"
 #include "app/qt/qt_services.h"
 
 namespace orvane::qt {

@@ -60,7 +60,7 @@ class BatchFile {
 // values, pastes, repeats, options that do not exist and broken quoting.
 class LineMaker {
   public:
-    explicit LineMaker(unsigned seed) : rng_(seed) {}
+    explicit LineMaker(unsigned start) : rng_(start) {}
 
     std::string Line() {
         switch (Pick(10)) {
