@@ -99,7 +99,8 @@ DirectPath::DirectPath(const Services& services, VehicleLimitSource* limits, std
       limits_(limits),
       in_service_(std::move(in_service)) {}
 
-bool DirectPath::Run(std::span<const Given> actions, std::span<const Act> acts) {
+bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> acts,
+                     ScheduleRows& rows) {
     Window w;
     w.in_service = &in_service_;
     bool seen_method = false, seen_allowance = false, seen_asset_type = false;
@@ -280,6 +281,7 @@ bool DirectPath::Run(std::span<const Given> actions, std::span<const Act> acts) 
     // Inputs that fail their checks show the window's marks: the window's road.
     depr_.state = DeprState{};
     depr_.vehicle_limits = limits_;
+    depr_.rows = &rows;
     try {
         if (CheckInputs(asset, depr_.state.business_percent).failed()) return false;
     } catch (const Fault&) {

@@ -46,10 +46,11 @@ class DirectPath {
     DirectPath& operator=(const DirectPath&) = delete;
 
     // Computes the asset of `actions` (the row indexes of `acts`) when the line can do without
-    // the window; false, with nothing shown or computed, when it cannot.
-    bool Run(std::span<const Given> actions, std::span<const Act> acts);
+    // the window, its rows going to `rows`; false, with nothing shown or computed, when it
+    // cannot.
+    bool Run(std::span<const GivenView> actions, std::span<const Act> acts, ScheduleRows& rows);
 
-    // The controls the schedule was written into: the grid and the status line.
+    // The controls the schedule leaves its status line in.
     const MainWindowControls& controls() const { return controls_; }
 
   private:

@@ -7,7 +7,10 @@
 // in the order given. Each word of the command line is resolved to its row once: the actions
 // that remain are row indexes with their values.
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -121,6 +124,84 @@ int ReadOptions(std::span<const Option<Settings, Actor>> rows, std::span<const s
         }
     }
     return settings_given;
+}
+
+// An action of a batch line read in place: its row and its value's characters in the line.
+struct GivenView {
+    std::size_t index;
+    std::string_view value;
+};
+
+// Reads a batch line of the plain kind: actions only ("--name VALUE" and flags), each value one
+// bare word or one word in single quotes, blanks between. On such a line the actions are what
+// ReadOptions would give, in `actions` as views into `line`. False for any other line (double
+// quotes, backslashes, "--name=VALUE", a setting, an option that is not in the table, a value
+// that ReadOptions would refuse or check beyond its choices, a missing value): ReadOptions
+// reads those and says what is wrong with them.
+template <class Settings, class Actor>
+bool ReadPlainActions(std::span<const Option<Settings, Actor>> rows, std::string_view line,
+                      std::vector<GivenView>& actions) {
+    actions.clear();
+    // What each character is to the reader: 0 plain, 1 a blank between words, 2 a character
+    // that a plain word does not hold.
+    static constexpr auto kKind = [] {
+        std::array<std::uint8_t, 256> kind{};
+        for (unsigned char ch : {' ', '\t', '\r', '\n'})
+            kind[ch] = 1;
+        for (unsigned char ch : {'\'', '"', '\\', '='})
+            kind[ch] = 2;
+        return kind;
+    }();
+    const auto kind = [&](std::size_t at) { return kKind[static_cast<unsigned char>(line[at])]; };
+    std::size_t p = 0;
+    // The next word, or false at the end of the line or on one that is not plain.
+    const auto next = [&](std::string_view& word, bool& end) {
+        while (p < line.size() && kind(p) == 1)
+            ++p;
+        end = p == line.size();
+        if (end) return false;
+        const std::size_t start = p;
+        if (line[p] == '\'') {
+            const std::size_t close = line.find('\'', p + 1);
+            if (close == std::string_view::npos) return false;
+            p = close + 1;
+            if (p < line.size() && kind(p) != 1) return false;
+            word = line.substr(start + 1, close - start - 1);
+            return word.find_first_of("\"\\") == std::string_view::npos;
+        }
+        while (p < line.size() && kind(p) == 0)
+            ++p;
+        if (p < line.size() && kind(p) == 2) return false;
+        word = line.substr(start, p - start);
+        return true;
+    };
+    for (;;) {
+        std::string_view word;
+        bool end = false;
+        if (!next(word, end)) return end;
+        if (word.size() < 3 || word[0] != '-' || word[1] != '-') return false;
+        const std::string_view name = word.substr(2);
+        std::size_t found = rows.size();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::string_view n = rows[i].name;
+            if (n.size() == name.size() && n[0] == name[0] && n == name) {
+                found = i;
+                break;
+            }
+        }
+        if (found == rows.size()) return false;
+        const auto& row = rows[found];
+        if (row.setting != nullptr || row.check != nullptr) return false;
+        std::string_view value;
+        if (!row.flag()) {
+            if (!next(value, end) || value.starts_with("--")) return false;
+            if (!row.choices.empty() &&
+                std::find(row.choices.begin(), row.choices.end(), value) == row.choices.end()) {
+                return false;
+            }
+        }
+        actions.push_back({found, value});
+    }
 }
 
 // The usage lines of the options, one a row: "  --name VALUE   help".

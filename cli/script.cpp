@@ -19,6 +19,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/model/main_window_model.h"
+#include "cli/batch_line.h"
 #include "cli/direct_path.h"
 #include "cli/edit_limits.h"
 #include "cli/options.h"
@@ -492,103 +493,6 @@ void PrintTable(const MainWindowModel& m, const fakes::Platform& p, std::ostream
     out << "focus: " << (f.focus() == MainCtl::None ? "" : Design(f.focus()).name) << "\n";
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    std::size_t plain = 0;
-    while (plain < text.size() && text[plain] != '"' && text[plain] != '\\' &&
-           static_cast<unsigned char>(text[plain]) >= 0x20) {
-        ++plain;
-    }
-    out.append(text.substr(0, plain));
-    for (char ch : text.substr(plain)) {
-        auto u = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", u);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    out += '"';
-}
-
-// One compact line {"status": ..., "rows": [...], "messages": [...]}, written straight into
-// `out`: the batch writes a hundred thousand of them.
-// Copies `text` between quotes: for the grid's cells, which hold digits, commas, points and
-// blanks only (the engine writes them), and so need no escaping. False when there is no room.
-bool CopyPlain(char*& at, const char* end, std::string_view text) {
-    if (text.size() + 2 > static_cast<std::size_t>(end - at)) return false;
-    *at++ = '"';
-    std::memcpy(at, text.data(), text.size());
-    at += text.size();
-    *at++ = '"';
-    return true;
-}
-
-void AppendBatchLine(const MainWindowControls& f, const fakes::Platform& p, std::string& out) {
-    out += R"({"status":{"text":)";
-    AppendJsonString(out, f[MainCtl::stbMain].caption);
-    static constexpr char kHex[] = "0123456789abcdef";
-    const Rgb c = f[MainCtl::stbMain].fore;
-    const char color[] = {',',
-                          '"',
-                          'c',
-                          'o',
-                          'l',
-                          'o',
-                          'r',
-                          '"',
-                          ':',
-                          '"',
-                          '#',
-                          kHex[c.r >> 4],
-                          kHex[c.r & 15],
-                          kHex[c.g >> 4],
-                          kHex[c.g & 15],
-                          kHex[c.b >> 4],
-                          kHex[c.b & 15],
-                          '"'};
-    out.append(color, sizeof color);
-    out += R"(},"rows":[)";
-    bool first = true;
-    ForEachRow(f.grid, [&](const std::string& y, const std::string& d, const std::string& a) {
-        char row[192];
-        char* at = row;
-        const char* end = row + sizeof row;
-        if (!first) *at++ = ',';
-        *at++ = '[';
-        first = false;
-        if (CopyPlain(at, end, y) && (*at++ = ',', CopyPlain(at, end, d)) &&
-            (*at++ = ',', CopyPlain(at, end, a)) && at < end) {
-            *at++ = ']';
-            out.append(row, static_cast<std::size_t>(at - row));
-            return;
-        }
-        out.append(row, row[0] == ',' ? 2 : 1);
-        AppendJsonString(out, y);
-        out += ',';
-        AppendJsonString(out, d);
-        out += ',';
-        AppendJsonString(out, a);
-        out += ']';
-    });
-    out += R"(],"messages":[)";
-    first = true;
-    for (const auto& msg : p.boxes.shown) {
-        out += first ? R"({"title":)" : R"(,{"title":)";
-        first = false;
-        AppendJsonString(out, msg.ShownTitle());
-        out += R"(,"text":)";
-        AppendJsonString(out, msg.text);
-        out += '}';
-    }
-    out += "]}";
-}
-
 // Runs the actions in order on the window, and Calculate once more at the end, or before a
 // closing run of exports, unless the action there pressed it.
 void RunActions(MainWindowModel& model, fakes::ScriptedMessageBoxes& boxes, CliPrinter& printer,
@@ -692,6 +596,8 @@ struct BatchWorker {
     std::atomic<long>* direct_lines;
     std::vector<std::string> words;
     std::vector<Given> actions;
+    std::vector<GivenView> views;
+    RowsJson rows;
 
     BatchWorker(const Script& s, const std::filesystem::path& folder, const BatchTuning& tuning)
         : session(s, folder),
@@ -709,26 +615,43 @@ struct BatchWorker {
         session.platform.boxes.shown.clear();
         session.platform.beeper.beeps = 0;
         try {
-            if (!SplitWords(line, words)) throw UsageError{"unterminated quote"};
-            Script settings;
-            actions.clear();
-            if (ReadOptions(kTable, words, settings, actions) > 0)
-                throw UsageError{"settings belong on the command line, not in a batch line"};
+            // A line of plain words is read in place, and goes straight through the engine
+            // when it needs no window.
+            const bool plain = ReadPlainActions(kTable, line, views);
+            if (plain && use_direct) {
+                rows.Clear();
+                if (direct.Run(views, kActs, rows)) {
+                    AppendBatchLine(direct.controls()[MainCtl::stbMain], rows,
+                                    session.platform.boxes, out);
+                    if (direct_lines) ++*direct_lines;
+                    out += '\n';
+                    return true;
+                }
+            }
+            if (plain) {
+                actions.resize(views.size());
+                for (std::size_t i = 0; i < views.size(); ++i) {
+                    actions[i].index = views[i].index;
+                    actions[i].value.assign(views[i].value);
+                }
+            } else {
+                if (!SplitWords(line, words)) throw UsageError{"unterminated quote"};
+                Script settings;
+                actions.clear();
+                if (ReadOptions(kTable, words, settings, actions) > 0)
+                    throw UsageError{"settings belong on the command line, not in a batch line"};
+            }
             if (!may_print) {
                 for (const Given& a : actions) {
                     if (a.index == kPrint || a.index == kPrintPdf || a.index == kExport)
                         return false;
                 }
             }
-            if (use_direct && direct.Run(actions, kActs)) {
-                AppendBatchLine(direct.controls(), session.platform, out);
-                if (direct_lines) ++*direct_lines;
-            } else {
-                model = prototype;
-                RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
-                           session.dialog, actions);
-                AppendBatchLine(model.controls(), session.platform, out);
-            }
+            model = prototype;
+            RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
+                       session.dialog, actions);
+            rows.ReadGrid(model.controls().grid);
+            AppendBatchLine(model.controls()[MainCtl::stbMain], rows, session.platform.boxes, out);
         } catch (const UsageError& e) {
             ++failures;
             out += Json{{"error", "line " + std::to_string(line_number) + ": " + e.message}}.dump();

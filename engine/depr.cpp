@@ -373,14 +373,22 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
 
         if (year_amount > 0 || year_number == 1) {
             // Each text is written straight into its cell.
-            char text[kFormatRoom];
-            g.SelectCol(first_col);
+            char year_text[16];
+            char amount_text[kFormatRoom];
+            char left_text[kFormatRoom];
             const int year = static_cast<int>(state.year_base) + year_number;
-            g.SetText({text, std::to_chars(text, text + sizeof text, year).ptr});
-            g.SelectCol(first_col + 1);
-            g.SetText({text, FormatTo(text, year_amount, Pattern::Amount)});
-            g.SelectCol(first_col + 2);
-            g.SetText({text, FormatTo(text, left, Pattern::Amount)});
+            const std::string_view texts[] = {
+                {year_text, std::to_chars(year_text, year_text + sizeof year_text, year).ptr},
+                {amount_text, FormatTo(amount_text, year_amount, Pattern::Amount)},
+                {left_text, FormatTo(left_text, left, Pattern::Amount)}};
+            if (rows != nullptr) {
+                rows->Row(texts[0], texts[1], texts[2]);
+            } else {
+                for (int i = 0; i < 3; ++i) {
+                    g.SelectCol(first_col + i);
+                    g.SetText(texts[i]);
+                }
+            }
             c(MainCtl::cmdPrint).enabled = true;
             c(MainCtl::cmdExport).enabled = true;
         }
@@ -388,6 +396,11 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
 }
 
 // ---------------------------------------------------------------- amount operations
+
+void Depr::SetMethodCaption(std::string_view text) {
+    // Every year of a schedule names the same method: written once.
+    if (state.method_caption != text) state.method_caption.assign(text);
+}
 
 std::optional<double> Depr::TableAmount(int quarter, double basis, double life, std::int16_t year,
                                         std::string_view title) {
@@ -410,7 +423,7 @@ std::optional<double> Depr::TableAmount(int quarter, double basis, double life, 
         }
         // A life without a table leaves the caption as it was; a year beyond the table does not.
         if (!amount::HasMacrsTable(life)) Raise(fault::kSubscript);
-        state.method_caption.assign(life <= 10 ? caption::kMacrs200 : caption::kMacrs150);
+        SetMethodCaption(life <= 10 ? caption::kMacrs200 : caption::kMacrs150);
         result = amount::MacrsTable(basis, life, year, quarter, state.business_percent);
     });
     return result;
@@ -430,7 +443,7 @@ std::optional<double> Depr::MACRSMidQuarterAmount(int quarter, double basis, dou
 
 std::optional<double> Depr::RealPropertyAmount(RealProperty table, double basis,
                                                std::int16_t year) {
-    state.method_caption.assign(caption::kMacrsStraight);
+    SetMethodCaption(caption::kMacrsStraight);
     return amount::MidMonth(table, basis, year, in_service_month_);
 }
 
@@ -455,7 +468,7 @@ std::optional<double> Depr::ADSAmount(double basis, double life, std::int16_t ye
     if (business_reading_ > 0) basis = basis * state.business_percent;
     std::optional<double> result = amount::Ads(basis, life, year, quarter);
     // A division fault leaves before this line: the caption stays as it was.
-    state.method_caption.assign(caption::kAds);
+    SetMethodCaption(caption::kAds);
     return result;
 }
 
@@ -490,7 +503,7 @@ void Depr::StartSchedule(ErrorTrap& calculation, bool headers) {
     c(MainCtl::stbMain).fore = kRed;
     ShowStatus("");
     state.method_caption.clear();
-    controls_->grid.Clear();
+    if (rows == nullptr) controls_->grid.Clear();
     if (headers) calculation.Run([&] { SetGridHeaders(); });
 }
 

@@ -132,6 +132,15 @@ inline constexpr std::string_view kAds = "Method: ADS- Straight Line";
 inline constexpr std::string_view kLuxuryAuto = "Method: MACRS-200% DB Luxury Auto";
 }  // namespace caption
 
+// Where the rows of a schedule go when nobody looks at a grid: a calculation without a window
+// takes each row as it is made, in year order, in the texts the grid's cells would hold.
+class ScheduleRows {
+  public:
+    virtual ~ScheduleRows() = default;
+    virtual void Row(std::string_view year, std::string_view depreciation,
+                     std::string_view basis_left) = 0;
+};
+
 class Depr {
   public:
     Depr(MainWindowControls& controls, const Services& services)
@@ -141,6 +150,8 @@ class Depr {
 
     DeprState state;
     VehicleLimitSource* vehicle_limits = nullptr;
+    // While set, the schedule's rows go here and the grid is left alone.
+    ScheduleRows* rows = nullptr;
 
     // Status line and validation.
     void ShowStatus(std::string_view text);
@@ -192,6 +203,7 @@ class Depr {
     Control& c(MainCtl id) { return (*controls_)[id]; }
     const std::string& Text(MainCtl id) { return (*controls_)[id].text; }
     bool Checked(MainCtl id) { return (*controls_)[id].value == 1; }
+    void SetMethodCaption(std::string_view text);
     std::optional<double> TableAmount(int quarter, double basis, double life, std::int16_t year,
                                       std::string_view title);
     std::optional<double> RealPropertyAmount(RealProperty table, double basis, std::int16_t year);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/fault.h"
 
@@ -27,14 +28,31 @@ double ParseClean(const char* first, const char* last, bool& overflow) {
         negative = *p == '-';
         ++p;
     }
-    if (last - p <= 15) {
-        // Plain whole numbers, the usual case, are exact without the general parser.
+    if (last - p <= 16) {
+        // Up to 15 digits with or without decimals, the usual case: the digits make a whole
+        // number below 2^53, exact as a double, and one division by an exact power of ten
+        // rounds it correctly, as the general parser would.
+        static constexpr double kPowers[] = {1,   1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         long long whole = 0;
+        int digits = 0, decimals = -1;
         const char* q = p;
-        while (q != last && IsDigit(*q))
-            whole = whole * 10 + (*q++ - '0');
-        if (q == last && q != p)
-            return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+        for (; q != last; ++q) {
+            if (IsDigit(*q)) {
+                whole = whole * 10 + (*q - '0');
+                ++digits;
+                if (decimals >= 0) ++decimals;
+            } else if (*q == '.' && decimals < 0) {
+                decimals = 0;
+            } else {
+                break;
+            }
+        }
+        if (q == last && digits > 0 && digits <= 15) {
+            double v = static_cast<double>(whole);
+            if (decimals > 0) v /= kPowers[decimals];
+            return negative ? -v : v;
+        }
     }
     auto [end, ec] = std::from_chars(p, last, v, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
@@ -110,6 +128,11 @@ double RoundDecimal(double value, int decimals, bool even) {
     double whole = std::trunc(scaled);
     double frac = std::fabs(scaled - whole);
     if (std::fabs(frac - 0.5) > 1e-6) return Nearest(scaled, whole, frac) / scale;
+    if (decimals == 0 && frac == 0.5 && std::fabs(whole) < 1e14) {
+        // A whole number and a half exactly, which reads as one in 15 digits.
+        const bool up = !even || std::fmod(whole, 2.0) != 0;
+        return up ? whole + std::copysign(1.0, value) : whole;
+    }
     // Near a half: decide on the decimal digits the user would read.
     Decimal d = ToDecimal(value);
     int keep = d.exponent + 1 + decimals;  // digits kept before the rounding position
@@ -127,20 +150,40 @@ double RoundDecimal(double value, int decimals, bool even) {
     return value < 0 ? -magnitude : magnitude;
 }
 
-// Writes n with commas between thousands at `out`; returns the end.
-char* Grouped(unsigned long long n, char* out) {
-    char digits[32];
-    char* first = digits + sizeof digits;
-    for (int in_group = 0;; ++in_group) {
-        if (in_group == 3) {
-            *--first = ',';
-            in_group = 0;
-        }
-        *--first = static_cast<char>('0' + n % 10);
-        n /= 10;
-        if (n == 0) break;
+// The three digits of every number below 1000, "000" to "999".
+constexpr std::array<char, 3000> kTriples = [] {
+    std::array<char, 3000> t{};
+    for (int i = 0; i < 1000; ++i) {
+        t[3 * i] = static_cast<char>('0' + i / 100);
+        t[3 * i + 1] = static_cast<char>('0' + i / 10 % 10);
+        t[3 * i + 2] = static_cast<char>('0' + i % 10);
     }
-    return std::copy(first, digits + sizeof digits, out);
+    return t;
+}();
+
+// Writes n (above 0) with commas between thousands at `out`, which has room for three
+// characters past the text; returns the end. A group of three digits at a time: the leading
+// group first (three characters from the table, the end of them written over), then the others
+// from the last back.
+char* Grouped(unsigned long long n, char* out) {
+    int groups = 0;
+    unsigned long long lead = n;
+    while (lead >= 1000) {
+        lead /= 1000;
+        ++groups;
+    }
+    const int lead_digits = lead >= 100 ? 3 : lead >= 10 ? 2 : 1;
+    std::memcpy(out, &kTriples[3 * static_cast<std::size_t>(lead) + 3 - lead_digits], 3);
+    char* const end = out + lead_digits + 4 * groups;
+    char* p = end;
+    for (; groups > 0; --groups) {
+        const auto triple = static_cast<std::size_t>(n % 1000);
+        n /= 1000;
+        p -= 4;
+        p[0] = ',';
+        std::memcpy(p + 1, &kTriples[3 * triple], 3);
+    }
+    return end;
 }
 
 }  // namespace
@@ -172,11 +215,17 @@ double Val(std::string_view s) {
         if (int_digits + frac_digits > 0) p = q;
     }
     if (int_digits + frac_digits == 0) return 0;
-    p += ExponentLength(s, p);
-    char buf[128];
-    std::size_t n = CopyNumber(s.substr(start, p - start), buf, sizeof buf);
+    const std::size_t exponent = ExponentLength(s, p);
     bool overflow = false;
-    double v = ParseClean(buf, buf + n, overflow);
+    double v = 0;
+    if (exponent == 0) {
+        v = ParseClean(s.data() + start, s.data() + p, overflow);
+    } else {
+        p += exponent;
+        char buf[128];
+        std::size_t n = CopyNumber(s.substr(start, p - start), buf, sizeof buf);
+        v = ParseClean(buf, buf + n, overflow);
+    }
     if (overflow) Raise(fault::kOverflow);
     return v;
 }
@@ -317,10 +366,10 @@ char* FormatTo(char* p, double value, Pattern pattern) {
         const unsigned long long whole_units = decimals ? units / 100 : units;
         if (whole_units > 0) p = Grouped(whole_units, p);
         if (decimals) {
-            const auto cents = static_cast<unsigned>(units % 100);
+            const auto cents = static_cast<std::size_t>(units % 100);
             *p++ = '.';
-            *p++ = static_cast<char>('0' + cents / 10);
-            *p++ = static_cast<char>('0' + cents % 10);
+            std::memcpy(p, &kTriples[3 * cents + 1], 2);
+            p += 2;
         }
     } else {
         char digits[400];

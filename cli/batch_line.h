@@ -1,0 +1,38 @@
+#pragma once
+// The batch's output: one compact JSON line an asset,
+// {"status":{"text":...,"color":"#rrggbb"},"rows":[["2008","49,118.50 ","442,066.50 "],...],
+//  "messages":[{"title":...,"text":...}]}, written straight into a buffer: a batch writes a
+// hundred thousand of them.
+
+#include <string>
+#include <string_view>
+
+#include "engine/controls.h"
+#include "engine/depr.h"
+#include "engine/grid.h"
+#include "platform/fakes.h"
+
+namespace orvane::cli {
+
+// `text` as a JSON string, quotes included.
+void AppendJsonString(std::string& out, std::string_view text);
+
+// The rows of a schedule as the JSON array's elements, comma-separated, in year order: taken as
+// the engine makes them, or read from a filled grid.
+class RowsJson : public ScheduleRows {
+  public:
+    void Row(std::string_view year, std::string_view depreciation,
+             std::string_view basis_left) override;
+    void ReadGrid(const ScheduleGrid& grid);
+    void Clear() { text_.clear(); }
+    std::string_view text() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
+// The whole line for a status line, the rows and the boxes shown, without a line end.
+void AppendBatchLine(const Control& status, const RowsJson& rows,
+                     const fakes::ScriptedMessageBoxes& boxes, std::string& out);
+
+}  // namespace orvane::cli
