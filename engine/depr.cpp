@@ -366,7 +366,15 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
             state.new_schedule = false;
             state.running_total = 0;
         }
-        state.running_total = Fits(state.running_total + RoundEven(year_amount, 2));
+        // Level schedules repeat one amount year after year: its rounding and its text are
+        // worked out once.
+        YearAmount& same = last_amount_;
+        if (!(year_amount == same.value && same.length > 0)) {
+            same.value = year_amount;
+            same.rounded = RoundEven(year_amount, 2);
+            same.length = 0;
+        }
+        state.running_total = Fits(state.running_total + same.rounded);
         double left = Fits(basis - allowance - state.running_total);
         if (left < 1.00) left = 0;
         state.last_adj_tax_basis = left;
@@ -374,12 +382,15 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
         if (year_amount > 0 || year_number == 1) {
             // Each text is written straight into its cell.
             char year_text[16];
-            char amount_text[kFormatRoom];
             char left_text[kFormatRoom];
             const int year = static_cast<int>(state.year_base) + year_number;
+            if (same.length == 0) {
+                same.length = static_cast<std::size_t>(
+                    FormatTo(same.text.data(), year_amount, Pattern::Amount) - same.text.data());
+            }
             const std::string_view texts[] = {
                 {year_text, std::to_chars(year_text, year_text + sizeof year_text, year).ptr},
-                {amount_text, FormatTo(amount_text, year_amount, Pattern::Amount)},
+                {same.text.data(), same.length},
                 {left_text, FormatTo(left_text, left, Pattern::Amount)}};
             if (rows != nullptr) {
                 rows->Row(texts[0], texts[1], texts[2]);

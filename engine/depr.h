@@ -13,6 +13,7 @@
 #include "engine/classes.h"
 #include "engine/fault.h"
 #include "engine/main_window_controls.h"
+#include "engine/numtext.h"
 #include "engine/rates.h"
 #include "platform/services.h"
 
@@ -220,6 +221,15 @@ class Depr {
         std::optional<Fault> fault;  // the read failed
     };
     void ReadGridInputs();
+    // The last year's amount that FillGrid saw, rounded and (once written, length above 0) as
+    // text: the same amount again gives the same texts.
+    struct YearAmount {
+        double value = 0;
+        double rounded = 0;
+        std::array<char, kFormatRoom> text{};
+        std::size_t length = 0;
+    };
+    YearAmount last_amount_;
     void LoadClasses(std::span<const AssetClass> table, std::optional<int>& dropped_width);
 
     MainWindowControls* controls_;

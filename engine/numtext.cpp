@@ -348,10 +348,11 @@ char* FormatTo(char* p, double value, Pattern pattern) {
     bool negative = false;
     bool huge = false;
     double magnitude = 0;
-    const double whole = std::floor(scaled);
-    const double frac = scaled - whole;
-    if (std::fabs(frac - 0.5) > 1e-6 && scaled < 1e15) {
-        units = static_cast<unsigned long long>(Nearest(scaled, whole, frac));
+    // Below 1e15 (not a NaN) the whole part converts exactly.
+    const long long whole = scaled < 1e15 ? static_cast<long long>(scaled) : 0;
+    const double frac = scaled - static_cast<double>(whole);
+    if (scaled < 1e15 && std::fabs(frac - 0.5) > 1e-6) {
+        units = static_cast<unsigned long long>(whole) + (frac > 0.5 ? 1 : 0);
         negative = value < 0 && units > 0;
     } else {
         const double r = RoundAway(value, decimals);
