@@ -34,11 +34,9 @@ std::optional<double> MidMonth(RealProperty table, double basis, int year, int m
 }
 
 std::optional<double> StraightLine(double basis, double life, int year, int month) {
-    double whole = RoundEven(life);
-    double last = RoundEven(life + 1);
     if (year == 1) return Div((13 - month) / 12.0 * basis, life);
-    if (year >= 2 && year <= whole) return Div(basis, life);
-    if (year == last) return Div((month - 1) / 12.0 * basis, life);
+    if (year >= 2 && year <= RoundEven(life)) return Div(basis, life);
+    if (year == RoundEven(life + 1)) return Div((month - 1) / 12.0 * basis, life);
     return std::nullopt;
 }
 

@@ -47,6 +47,8 @@ MonthDate ReadMonthDate(std::string_view text) {
 }
 
 int MonthOf(std::string_view text) {
+    if (text.size() >= 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9')
+        return (text[0] - '0') * 10 + (text[1] - '0');
     return CInt(Val(text.substr(0, std::min<size_t>(2, text.size()))));
 }
 

@@ -121,11 +121,11 @@ double Nearest(double scaled, double whole, double frac) {
 // Rounds at `decimals` places; `even` chooses the rule for an exact half.
 double RoundDecimal(double value, int decimals, bool even) {
     static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-    if (!std::isfinite(value)) return value;
     double scale = decimals >= 0 && decimals <= 8 ? kPowers[decimals] : std::pow(10.0, decimals);
     double scaled = value * scale;
-    if (std::fabs(scaled) >= 1e15) return value;
-    double whole = std::trunc(scaled);
+    // Not a number, infinite or too large to have decimals left: as it is.
+    if (!(std::fabs(scaled) < 1e15)) return value;
+    double whole = static_cast<double>(static_cast<long long>(scaled));
     double frac = std::fabs(scaled - whole);
     if (std::fabs(frac - 0.5) > 1e-6) return Nearest(scaled, whole, frac) / scale;
     if (decimals == 0 && frac == 0.5 && std::fabs(whole) < 1e14) {
@@ -236,6 +236,17 @@ enum class Reading { Number, NotANumber, TooLarge };
 
 Reading ReadWhole(std::string_view text, double& value) {
     std::string_view s = Trim(text);
+    if (!s.empty() && s.size() <= 15) {
+        // Plain digits, the usual case.
+        long long whole = 0;
+        std::size_t p = 0;
+        while (p < s.size() && IsDigit(s[p]))
+            whole = whole * 10 + (s[p++] - '0');
+        if (p == s.size()) {
+            value = static_cast<double>(whole);
+            return Reading::Number;
+        }
+    }
     char buf[128];
     std::size_t n = 0;
     std::size_t p = 0;
