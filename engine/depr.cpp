@@ -390,8 +390,15 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
                 same.length = static_cast<std::size_t>(
                     FormatTo(same.text.data(), year_amount, Pattern::Amount) - same.text.data());
             }
+            char* year_end = year_text + 4;
+            if (year >= 1000 && year <= 9999) {
+                for (int i = 3, y = year; i >= 0; --i, y /= 10)
+                    year_text[i] = static_cast<char>('0' + y % 10);
+            } else {
+                year_end = std::to_chars(year_text, year_text + sizeof year_text, year).ptr;
+            }
             const std::string_view texts[] = {
-                {year_text, std::to_chars(year_text, year_text + sizeof year_text, year).ptr},
+                {year_text, year_end},
                 {same.text.data(), same.length},
                 {left_text, FormatTo(left_text, left, Pattern::Amount)}};
             if (rows != nullptr) {
@@ -418,28 +425,35 @@ void Depr::SetMethodCaption(std::string_view text) {
 std::optional<double> Depr::TableAmount(int quarter, double basis, double life, std::int16_t year,
                                         std::string_view title) {
     ErrorTrap trap(*services_.messages, title);
-    std::optional<double> result;
+    // The amount and whether there is one, apart: they are written in the statement and read
+    // after it.
+    double amount = 0;
+    bool known = false;
+    const auto take = [&](std::optional<double> a) {
+        known = a.has_value();
+        amount = a.value_or(0);
+    };
     trap.Run([&] {
         if (quarter == 0) {
             if (life == 28 || life == 27.5) {
-                result = ResidentialRentalAmount(basis, year);
+                take(ResidentialRentalAmount(basis, year));
                 return;
             }
             if (life == 32 || life == 31.5) {
-                result = NonResidentialAmount(basis, year);
+                take(NonResidentialAmount(basis, year));
                 return;
             }
             if (life == 39) {
-                result = NonResidential39Amount(basis, year);
+                take(NonResidential39Amount(basis, year));
                 return;
             }
         }
         // A life without a table leaves the caption as it was; a year beyond the table does not.
         if (!amount::HasMacrsTable(life)) Raise(fault::kSubscript);
         SetMethodCaption(life <= 10 ? caption::kMacrs200 : caption::kMacrs150);
-        result = amount::MacrsTable(basis, life, year, quarter, state.business_percent);
+        take(amount::MacrsTable(basis, life, year, quarter, state.business_percent));
     });
-    return result;
+    return known ? std::optional<double>(amount) : std::nullopt;
 }
 
 std::optional<double> Depr::MACRSAmount(double basis, double life, std::int16_t year) {
@@ -599,21 +613,34 @@ void Depr::BuildSchedule(ErrorTrap& calculation, AssetRecord& asset) {
     // The years; a year of sale is cut to the part before the sale and ends the schedule.
     const double typed_life = Val(A().life);
     bool sale_year = false;
+    const bool sold = A().date_sold != kBlankMonth;  // else no year is the year of sale
+    enum class Way { None, StraightLine, Macrs, Ads };
+    const Way way = method == kStraightLine || method == kAmortize ? Way::StraightLine
+                    : method == kMacrs                             ? Way::Macrs
+                    : method == kAds                               ? Way::Ads
+                                                                   : Way::None;
     for (std::int16_t year = 1; year <= row_count; ++year) {
         double amount = 0;
         run([&] {
             std::optional<double> a;
-            if (method == kStraightLine || method == kAmortize) {
-                a = StraightLineAmount(basis, typed_life, year);
-            } else if (method == kMacrs) {
-                a = state.convention_code == 1 ? MACRSMidQuarterAmount(quarter, basis, life, year)
-                                               : MACRSAmount(basis, life, year);
-            } else if (method == kAds) {
-                a = ADSAmount(basis, life, year, quarter);
+            switch (way) {
+                case Way::StraightLine:
+                    a = StraightLineAmount(basis, typed_life, year);
+                    break;
+                case Way::Macrs:
+                    a = state.convention_code == 1
+                            ? MACRSMidQuarterAmount(quarter, basis, life, year)
+                            : MACRSAmount(basis, life, year);
+                    break;
+                case Way::Ads:
+                    a = ADSAmount(basis, life, year, quarter);
+                    break;
+                case Way::None:
+                    break;
             }
             amount = a.value_or(0);
         });
-        run([&] { sale_year = IsSaleYear(year); });
+        if (sold) run([&] { sale_year = IsSaleYear(year); });
         if (sale_year) run([&] { amount = CutSaleYear(amount); });
         FillGrid(year, amount, row_count);
         if (sale_year) break;
