@@ -83,9 +83,25 @@ void AppendBatchLine(const Control& status, const RowsJson& rows,
     AppendJsonString(out, status.caption);
     static constexpr char kHex[] = "0123456789abcdef";
     const Rgb c = status.fore;
-    const char color[] = {',', '"', 'c', 'o', 'l', 'o', 'r', '"', ':', '"', '#',
-                          kHex[c.r >> 4], kHex[c.r & 15], kHex[c.g >> 4], kHex[c.g & 15],
-                          kHex[c.b >> 4], kHex[c.b & 15], '"', '}'};
+    const char color[] = {',',
+                          '"',
+                          'c',
+                          'o',
+                          'l',
+                          'o',
+                          'r',
+                          '"',
+                          ':',
+                          '"',
+                          '#',
+                          kHex[c.r >> 4],
+                          kHex[c.r & 15],
+                          kHex[c.g >> 4],
+                          kHex[c.g & 15],
+                          kHex[c.b >> 4],
+                          kHex[c.b & 15],
+                          '"',
+                          '}'};
     out.append(color, sizeof color);
     out += R"(,"rows":[)";
     out += rows.text();

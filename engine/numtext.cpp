@@ -32,7 +32,7 @@ double ParseClean(const char* first, const char* last, bool& overflow) {
         // Up to 15 digits with or without decimals, the usual case: the digits make a whole
         // number below 2^53, exact as a double, and one division by an exact power of ten
         // rounds it correctly, as the general parser would.
-        static constexpr double kPowers[] = {1,   1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+        static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         long long whole = 0;
         int digits = 0, decimals = -1;
