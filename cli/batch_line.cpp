@@ -1,20 +1,30 @@
 #include "cli/batch_line.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace orvane::cli {
 namespace {
 
-// Copies `text` between quotes: for the schedule's texts, which hold digits, commas, points,
-// blanks and a minus only (the engine writes them), and so need no escaping. False when there
-// is no room.
-bool CopyPlain(char*& at, const char* end, std::string_view text) {
-    if (text.size() + 2 > static_cast<std::size_t>(end - at)) return false;
-    *at++ = '"';
-    std::memcpy(at, text.data(), text.size());
-    at += text.size();
-    *at++ = '"';
-    return true;
+// Copies a short text the way a fixed-size copy is done, in two overlapping words, rather than
+// by a library call: the schedule's texts are mostly 4 to 16 characters.
+void CopyShort(char* to, const char* from, std::size_t n) {
+    if (n >= 8 && n <= 16) {
+        std::uint64_t head, tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+    } else if (n >= 4 && n < 8) {
+        std::uint32_t head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+    } else {
+        std::memcpy(to, from, n);
+    }
 }
 
 }  // namespace
@@ -43,30 +53,38 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+char* RowsJson::Room(std::size_t more) {
+    if (capacity_ - size_ < more) {
+        const std::size_t capacity = std::max(2 * capacity_, size_ + more + 1024);
+        auto bigger = std::make_unique<char[]>(capacity);
+        if (size_ > 0) std::memcpy(bigger.get(), buffer_.get(), size_);
+        buffer_ = std::move(bigger);
+        capacity_ = capacity;
+    }
+    return buffer_.get() + size_;
+}
+
 void RowsJson::Row(std::string_view year, std::string_view depreciation,
                    std::string_view basis_left) {
-    char row[192];
-    char* at = row;
-    const char* end = row + sizeof row;
-    if (!text_.empty()) *at++ = ',';
+    // The schedule's texts hold digits, commas, points, blanks and a minus only (the engine
+    // writes them, and nothing else writes into the sheet): they go between quotes as they are.
+    char* const first = Room(year.size() + depreciation.size() + basis_left.size() + 11);
+    char* at = first;
+    if (size_ != 0) *at++ = ',';
     *at++ = '[';
-    if (CopyPlain(at, end, year) && (*at++ = ',', CopyPlain(at, end, depreciation)) &&
-        (*at++ = ',', CopyPlain(at, end, basis_left)) && at < end) {
-        *at++ = ']';
-        text_.append(row, static_cast<std::size_t>(at - row));
-        return;
+    for (std::string_view text : {year, depreciation, basis_left}) {
+        *at++ = '"';
+        CopyShort(at, text.data(), text.size());
+        at += text.size();
+        *at++ = '"';
+        *at++ = ',';
     }
-    text_.append(row, row[0] == ',' ? 2 : 1);
-    AppendJsonString(text_, year);
-    text_ += ',';
-    AppendJsonString(text_, depreciation);
-    text_ += ',';
-    AppendJsonString(text_, basis_left);
-    text_ += ']';
+    at[-1] = ']';
+    size_ += static_cast<std::size_t>(at - first);
 }
 
 void RowsJson::ReadGrid(const ScheduleGrid& g) {
-    text_.clear();
+    Clear();
     // The rows that have a year, in year order: down the first group of columns, then the next.
     for (int group = 0; group < 4; ++group) {
         const int col = 1 + 3 * group;

@@ -4,6 +4,7 @@
 //  "messages":[{"title":...,"text":...}]}, written straight into a buffer: a batch writes a
 // hundred thousand of them.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,11 +25,17 @@ class RowsJson : public ScheduleRows {
     void Row(std::string_view year, std::string_view depreciation,
              std::string_view basis_left) override;
     void ReadGrid(const ScheduleGrid& grid);
-    void Clear() { text_.clear(); }
-    std::string_view text() const { return text_; }
+    void Clear() { size_ = 0; }
+    std::string_view text() const { return {buffer_.get(), size_}; }
 
   private:
-    std::string text_;
+    // Room for `more` characters past the text.
+    char* Room(std::size_t more);
+
+    // A buffer of its own rather than a string: the rows are written straight into its room.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
 
 // The whole line for a status line, the rows and the boxes shown, without a line end.

@@ -392,8 +392,11 @@ void Depr::FillGrid(std::int16_t year_number, double year_amount, std::int16_t /
             }
             char* year_end = year_text + 4;
             if (year >= 1000 && year <= 9999) {
-                for (int i = 3, y = year; i >= 0; --i, y /= 10)
-                    year_text[i] = static_cast<char>('0' + y % 10);
+                const int century = year / 100, rest = year % 100;
+                year_text[0] = static_cast<char>('0' + century / 10);
+                year_text[1] = static_cast<char>('0' + century % 10);
+                year_text[2] = static_cast<char>('0' + rest / 10);
+                year_text[3] = static_cast<char>('0' + rest % 10);
             } else {
                 year_end = std::to_chars(year_text, year_text + sizeof year_text, year).ptr;
             }
