@@ -53,14 +53,12 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-char* RowsJson::Room(std::size_t more) {
-    if (capacity_ - size_ < more) {
-        const std::size_t capacity = std::max(2 * capacity_, size_ + more + 1024);
-        auto bigger = std::make_unique<char[]>(capacity);
-        if (size_ > 0) std::memcpy(bigger.get(), buffer_.get(), size_);
-        buffer_ = std::move(bigger);
-        capacity_ = capacity;
-    }
+char* RowsJson::Grow(std::size_t more) {
+    const std::size_t capacity = std::max(2 * capacity_, size_ + more + 1024);
+    auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+    if (size_ > 0) std::memcpy(bigger.get(), buffer_.get(), size_);
+    buffer_ = std::move(bigger);
+    capacity_ = capacity;
     return buffer_.get() + size_;
 }
 
@@ -72,14 +70,16 @@ void RowsJson::Row(std::string_view year, std::string_view depreciation,
     char* at = first;
     if (size_ != 0) *at++ = ',';
     *at++ = '[';
-    for (std::string_view text : {year, depreciation, basis_left}) {
+    const auto put = [&at](std::string_view text, char after) {
         *at++ = '"';
         CopyShort(at, text.data(), text.size());
         at += text.size();
         *at++ = '"';
-        *at++ = ',';
-    }
-    at[-1] = ']';
+        *at++ = after;
+    };
+    put(year, ',');
+    put(depreciation, ',');
+    put(basis_left, ']');
     size_ += static_cast<std::size_t>(at - first);
 }
 

@@ -30,7 +30,10 @@ class RowsJson : public ScheduleRows {
 
   private:
     // Room for `more` characters past the text.
-    char* Room(std::size_t more);
+    char* Room(std::size_t more) {
+        return capacity_ - size_ >= more ? buffer_.get() + size_ : Grow(more);
+    }
+    char* Grow(std::size_t more);
 
     // A buffer of its own rather than a string: the rows are written straight into its room.
     std::unique_ptr<char[]> buffer_;
