@@ -610,7 +610,7 @@ struct BatchWorker {
 
     // Appends the JSON line of one batch line to `out`. False, with nothing appended, for a
     // line that prints or exports when `may_print` is false.
-    bool Compute(const std::string& line, int line_number, bool may_print, std::string& out,
+    bool Compute(std::string_view line, int line_number, bool may_print, std::string& out,
                  int& failures) {
         session.platform.boxes.shown.clear();
         session.platform.beeper.beeps = 0;
@@ -663,10 +663,11 @@ struct BatchWorker {
 
 // A run of consecutive lines of the batch file and the output of the lines computed so far.
 struct Block {
-    int first_line = 0;  // the number of the first line
-    std::vector<std::string> lines;
-    std::size_t count = 0;  // lines in use
-    std::size_t done = 0;   // lines computed
+    int first_line = 0;                   // the number of the first line
+    std::string text;                     // the lines as read, each with its line end
+    std::vector<std::string_view> lines;  // into `text`, without the line ends
+    std::size_t count = 0;                // lines in use
+    std::size_t done = 0;                 // lines computed
     std::string out;
     int failures = 0;
     bool ready = false;
@@ -675,8 +676,8 @@ struct Block {
         out.clear();
         failures = 0;
         for (done = 0; done < count; ++done) {
-            const std::string& line = lines[done];
-            if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+            const std::string_view line = lines[done];
+            if (line.find_first_not_of(" \t\r") == std::string_view::npos) continue;
             if (!w.Compute(line, first_line + static_cast<int>(done), may_print, out, failures))
                 break;
         }
@@ -684,6 +685,61 @@ struct Block {
 };
 
 constexpr std::size_t kBlockLines = 512;
+
+// Reads the batch file a block of lines at a time, in large pieces rather than line by line.
+class LineReader {
+  public:
+    explicit LineReader(std::istream& in) : in_(in) {}
+
+    // Fills `b` with the next lines, up to kBlockLines of them; none at the end of the file.
+    void Fill(Block& b) {
+        b.text.swap(rest_);
+        rest_.clear();
+        b.lines.clear();
+        std::size_t start = 0;  // of the line being looked at
+        for (;;) {
+            const std::size_t end = b.text.find('\n', start);
+            if (end != std::string::npos) {
+                b.lines.emplace_back(b.text.data() + start, end - start);
+                start = end + 1;
+                if (b.lines.size() == kBlockLines) break;
+                continue;
+            }
+            if (!ReadMore(b.text)) {
+                // A last line without a line end.
+                if (start < b.text.size())
+                    b.lines.emplace_back(b.text.data() + start, b.text.size() - start);
+                break;
+            }
+        }
+        // The views point into `text` from here on: what follows goes to the next block.
+        if (b.lines.size() == kBlockLines) {
+            rest_.assign(b.text, start, std::string::npos);
+            b.text.resize(start);
+        }
+        // Appending to `text` may have moved it: the views are taken again.
+        std::size_t at = 0;
+        for (std::string_view& line : b.lines) {
+            line = std::string_view(b.text.data() + at, line.size());
+            at += line.size() + 1;
+        }
+        b.count = b.lines.size();
+    }
+
+  private:
+    bool ReadMore(std::string& text) {
+        if (!in_) return false;
+        constexpr std::size_t kPiece = 1 << 16;
+        const std::size_t had = text.size();
+        text.resize(had + kPiece);
+        in_.read(text.data() + had, kPiece);
+        text.resize(had + static_cast<std::size_t>(in_.gcount()));
+        return text.size() > had;
+    }
+
+    std::istream& in_;
+    std::string rest_;  // read past the last full block
+};
 
 // Computes the blocks on `jobs` threads; the caller writes them in input order.
 class BlockPool {
@@ -782,16 +838,13 @@ int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, st
     std::vector<Block> blocks(in_flight);
     std::size_t next = 0, written = 0;
     int line_number = 0;
+    LineReader reader(in);
     for (bool more = true; more;) {
         Block& b = blocks[next % in_flight];
         if (next - written == in_flight) write(blocks[written++ % in_flight]);
         b.first_line = line_number + 1;
-        b.count = 0;
-        b.lines.resize(kBlockLines);
-        while (b.count < kBlockLines && std::getline(in, b.lines[b.count])) {
-            ++b.count;
-            ++line_number;
-        }
+        reader.Fill(b);
+        line_number += static_cast<int>(b.count);
         more = b.count == kBlockLines;
         if (b.count == 0) break;
         if (pool) {
@@ -813,7 +866,7 @@ int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, st
 
 }  // namespace
 
-bool SplitWords(const std::string& line, std::vector<std::string>& words) {
+bool SplitWords(std::string_view line, std::vector<std::string>& words) {
     // The strings of `words` are written again from call to call: a batch splits one line after
     // another.
     std::size_t n = 0;

@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane::cli {
@@ -25,6 +26,6 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
 // Splits one line into words the way a shell does with quotes and backslashes (no expansion).
 // Returns false on an unterminated quote.
-bool SplitWords(const std::string& line, std::vector<std::string>& words);
+bool SplitWords(std::string_view line, std::vector<std::string>& words);
 
 }  // namespace orvane::cli
