@@ -203,9 +203,16 @@ double Val(std::string_view s) {
     std::size_t start = p;
     if (p < s.size() && (s[p] == '+' || s[p] == '-')) ++p;
     std::size_t digits_start = p;
+    long long whole = 0;
     while (p < s.size() && IsDigit(s[p]))
-        ++p;
+        whole = whole * 10 + (s[p++] - '0');
     std::size_t int_digits = p - digits_start;
+    if (int_digits > 0 && int_digits <= 15 &&
+        (p == s.size() || (s[p] != '.' && ExponentLength(s, p) == 0))) {
+        // Whole digits and nothing that continues the number: exact as they are.
+        const double v = static_cast<double>(whole);
+        return s[start] == '-' ? -v : v;
+    }
     std::size_t frac_digits = 0;
     if (p < s.size() && s[p] == '.') {
         std::size_t q = p + 1;

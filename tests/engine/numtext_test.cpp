@@ -47,14 +47,15 @@ class ValTest : public ::testing::TestWithParam<ValCase> {};
 TEST_P(ValTest, ReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value);
 }
-INSTANTIATE_TEST_SUITE_P(Readings, ValTest,
-                         ::testing::Values(ValCase{"", 0}, ValCase{"abc", 0}, ValCase{".", 0},
-                                           ValCase{"1.2.3", 1.2}, ValCase{"1,000", 1},
-                                           ValCase{"  42x", 42}, ValCase{"27.5", 27.5},
-                                           ValCase{".75", 0.75}, ValCase{"-3", -3},
-                                           ValCase{"1e3", 1000}, ValCase{"1e", 1}, ValCase{"5.", 5},
-                                           ValCase{"__/2004", 0}, ValCase{"1_", 1}),
-                         [](const auto& info) { return NameOf(info.param.text); });
+INSTANTIATE_TEST_SUITE_P(
+    Readings, ValTest,
+    ::testing::Values(ValCase{"", 0}, ValCase{"abc", 0}, ValCase{".", 0}, ValCase{"1.2.3", 1.2},
+                      ValCase{"1,000", 1}, ValCase{"  42x", 42}, ValCase{"27.5", 27.5},
+                      ValCase{".75", 0.75}, ValCase{"-3", -3}, ValCase{"1e3", 1000},
+                      ValCase{"1e", 1}, ValCase{"5.", 5}, ValCase{"__/2004", 0}, ValCase{"1_", 1},
+                      ValCase{"1d2", 100}, ValCase{"+7 ", 7}, ValCase{"\t9", 9},
+                      ValCase{"12e-1x", 1.2}, ValCase{"12345678901234567", 12345678901234567.0}),
+    [](const auto& info) { return NameOf(info.param.text); });
 
 TEST(CDblTest, AcceptsWholeNumbersOnly) {
     EXPECT_DOUBLE_EQ(CDbl(" 1,234.5 "), 1234.5);
