@@ -1,74 +1,104 @@
 #include "cli/print.h"
 
+#include "cli/print_module.h"
 #include "engine/fault.h"
 
 #ifdef ORVANE_CLI_PRINTING
-#include <QGuiApplication>
-#include <cstdio>
+#include <dlfcn.h>
 
-#include "app/qt/qt_printer.h"
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "limits/data_folder.h"
 #endif
 
 namespace orvane::cli {
+namespace {
 
 #ifdef ORVANE_CLI_PRINTING
 
-namespace {
+namespace fs = std::filesystem;
 
-// Qt's notes about its own set-up (a missing runtime folder, fonts) stay off the tool's error
-// output; its critical and fatal messages still come through.
-void QuietQt(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+// Opens the printing module: beside the program (the build tree), else where the package puts it
+// (ORVANE_CLI_PRINT_MODULE_DIR, relative to the program's folder). No module at either place
+// leaves the program without printing, as a build without the Qt windows. A module that is there
+// but cannot be taken (a Qt library missing, another build's module) is a broken installation:
+// the reason goes to the error output, once, before the usage message that follows. The module
+// stays loaded until the program ends.
+const PrintModule* OpenModule() {
+    const fs::path program = ProgramFolder();
+    if (program.empty()) return nullptr;
+    for (const fs::path& place :
+         {program / kPrintModuleFile, program / ORVANE_CLI_PRINT_MODULE_DIR / kPrintModuleFile}) {
+        std::error_code ec;
+        if (!fs::exists(place, ec)) continue;
+        std::string why;
+        if (void* handle = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL); handle == nullptr) {
+            why = dlerror();
+        } else if (void* entry = dlsym(handle, kPrintModuleEntry); entry == nullptr) {
+            why = dlerror();
+        } else {
+            using Entry = const PrintModule* (*)();
+            const PrintModule* module = reinterpret_cast<Entry>(entry)();
+            if (module != nullptr && module->version == kPrintModuleVersion) return module;
+            why = "the module is of another version of orvane-cli";
+        }
+        std::fprintf(stderr, "orvane-cli: cannot load the printing module %s: %s\n", place.c_str(),
+                     why.c_str());
+        return nullptr;
     }
+    return nullptr;
+}
+
+#endif
+
+const PrintModule* Module() {
+#ifdef ORVANE_CLI_PRINTING
+    static const PrintModule* const module = OpenModule();
+    return module;
+#else
+    return nullptr;
+#endif
 }
 
 }  // namespace
 
+// Qt's application object, as the module started it.
 struct CliPrinter::QtApp {
-    int argc = 3;
-    char name[11] = "orvane-cli";
-    char platform[10] = "-platform";
-    char offscreen[10] = "offscreen";
-    char* argv[4] = {name, platform, offscreen, nullptr};
-    QGuiApplication app{argc, argv};
+    const PrintModule& module;
+    void* app;
+    QtApp(const PrintModule& m, void* a) : module(m), app(a) {}
+    ~QtApp() { module.stop_qt(app); }
+    QtApp(const QtApp&) = delete;
+    QtApp& operator=(const QtApp&) = delete;
 };
-
-bool CliPrinter::Available() {
-    return true;
-}
-
-void CliPrinter::StartQt() {
-    if (QCoreApplication::instance() != nullptr) return;
-    qInstallMessageHandler(QuietQt);
-    qt_ = std::make_unique<QtApp>();
-}
-
-void CliPrinter::UseDefaultPrinter() {
-    StartQt();
-    target_ = qt::QtPrinter::DefaultPrinter();
-}
-
-void CliPrinter::UsePdfFile(const std::string& file) {
-    StartQt();
-    target_ = qt::QtPrinter::PdfFile(file);
-}
-
-#else
-
-struct CliPrinter::QtApp {};
-
-bool CliPrinter::Available() {
-    return false;
-}
-void CliPrinter::StartQt() {}
-void CliPrinter::UseDefaultPrinter() {}
-void CliPrinter::UsePdfFile(const std::string& /*file*/) {}
-
-#endif
 
 CliPrinter::CliPrinter() = default;
 CliPrinter::~CliPrinter() = default;
+
+bool CliPrinter::Available() {
+    return Module() != nullptr;
+}
+
+void CliPrinter::StartQt() {
+    const PrintModule& module = *Module();
+    if (void* app = module.start_qt(); app != nullptr) qt_ = std::make_unique<QtApp>(module, app);
+}
+
+// Without printing the target stays as it is: none, and Print raises fault 484.
+void CliPrinter::UseDefaultPrinter() {
+    if (Module() == nullptr) return;
+    StartQt();
+    target_.reset(Module()->default_printer());
+}
+
+void CliPrinter::UsePdfFile(const std::string& file) {
+    if (Module() == nullptr) return;
+    StartQt();
+    target_.reset(Module()->pdf_file(file.c_str()));
+}
 
 double CliPrinter::DefaultFontSize() {
     if (!target_) Raise(fault::kNoPrinter);

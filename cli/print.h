@@ -1,7 +1,8 @@
 #pragma once
 // The printer behind orvane-cli's Print command: the system's default printer (--print) or
-// Qt's PDF output into a file (--print-pdf FILE), chosen before each press of Print. Qt starts,
-// off screen, only when something is printed.
+// Qt's PDF output into a file (--print-pdf FILE), chosen before each press of Print. Qt lives in
+// the printing module (cli/print_module.h), opened when a print option is first checked; Qt
+// starts, off screen, only when something is printed.
 
 #include <memory>
 #include <string>
@@ -18,7 +19,8 @@ class CliPrinter final : public Printer {
     CliPrinter(const CliPrinter&) = delete;
     CliPrinter& operator=(const CliPrinter&) = delete;
 
-    // False when orvane-cli was built without the Qt windows, and so without printing.
+    // False when orvane-cli was built without the Qt windows, and so without printing, or when
+    // its printing module cannot be opened.
     static bool Available();
     void UseDefaultPrinter();
     void UsePdfFile(const std::string& file);
@@ -28,7 +30,7 @@ class CliPrinter final : public Printer {
     void PrintPage(const std::vector<PrintItem>& items) override;
 
   private:
-    struct QtApp;  // Qt's application object, started on first use
+    struct QtApp;  // Qt's application object, started by the module on first use
     void StartQt();
 
     std::unique_ptr<QtApp> qt_;
