@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build BUILD_DIR into a scratch prefix and runs the installed programs from there
-# with a scratch home: orvane-cli calculates a vehicle schedule and edits a limit table in the
-# user's data folder, orvane starts off screen, and PROBE (copied beside them) checks that the
-# window finds its help and limit files.
+# with a scratch home: orvane-cli calculates a vehicle schedule, edits a limit table in the
+# user's data folder and prints a PDF through its printing module, orvane starts off screen, and
+# PROBE (copied beside them) checks that the window finds its help and limit files.
 set -euo pipefail
 build=$1
 probe=$2
@@ -41,6 +41,15 @@ cmp -s "$XDG_DATA_HOME/orvane/TruckMax.DAT" "$prefix/share/orvane/TruckMax.DAT" 
 cmp -s "$build/bin/TruckMax.DAT" "$prefix/share/orvane/TruckMax.DAT" ||
     fail "the shipped TruckMax.DAT changed"
 echo "ok   orvane-cli: vehicle schedule and limit edit in $XDG_DATA_HOME/orvane"
+
+# orvane-cli's printing module, in LIBDIR/orvane/, where the installed program finds it.
+module=$(cd "$prefix" && find . -name orvane-cli-print.so)
+[[ "$module" == ./lib*/orvane/orvane-cli-print.so ]] || fail "printing module installed as '$module'"
+"$prefix/bin/orvane-cli" --today 2024-03-15 --method MACRS --life 5 --cost 10000 \
+    --in-service 012024 --calculate --print-pdf "$scratch/page.pdf" >"$scratch/print.out"
+grep -q "^message:" "$scratch/print.out" && fail "printing: $(cat "$scratch/print.out")"
+[ "$(head -c 5 "$scratch/page.pdf")" = "%PDF-" ] || fail "the installed orvane-cli wrote no PDF"
+echo "ok   orvane-cli prints with its module from ${module#./}"
 
 # The window: without a display it says so; off screen it starts and keeps running.
 "$prefix/bin/orvane" | grep -q "no display" || fail "orvane without a display"
