@@ -37,6 +37,18 @@ grep -q "Method: MACRS 200% DB" <<<"$out" || fail "orvane-cli: $out"
 cmp "$scratch/cli-data/orvane/AutoMax.DAT" "$root/usr/share/orvane/AutoMax.DAT" ||
     fail "orvane-cli did not fill its data folder"
 echo "ok   orvane-cli calculates and seeds its data folder"
+# Printing is a module of orvane-cli's own: the program links no Qt, and finds the module in
+# /usr/lib/<triplet>/orvane relative to its own folder.
+module=$(cd "$root" && find . -name orvane-cli-print.so)
+[[ "$module" == ./usr/lib/*/orvane/orvane-cli-print.so ]] || fail "printing module: '$module'"
+if readelf -d "$root/usr/bin/orvane-cli" | grep NEEDED | grep -qi qt; then
+    fail "orvane-cli links Qt"
+fi
+out=$(XDG_DATA_HOME=$scratch/cli-data "$root/usr/bin/orvane-cli" --method MACRS --life 5 \
+    --cost 10000 --in-service 012024 --calculate --print-pdf "$scratch/page.pdf")
+grep -q "^message:" <<<"$out" && fail "orvane-cli --print-pdf: $out"
+[ "$(head -c 5 "$scratch/page.pdf")" = "%PDF-" ] || fail "orvane-cli --print-pdf wrote no PDF"
+echo "ok   orvane-cli prints a PDF with its module ${module#./}"
 [ ! -e "$XDG_DATA_HOME/orvane" ] || fail "the window's data folder exists before it starts"
 
 cat >"$scratch/drive.sh" <<DRIVE
