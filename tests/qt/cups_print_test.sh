@@ -2,11 +2,14 @@
 # Print through a real CUPS scheduler: a private cupsd (its own folder and socket, nothing of the
 # system's CUPS is touched) with a CUPS-PDF queue as the default printer. A person presses Print
 # in the main window (off screen); one job must complete and make a one-page PDF. Also: with no
-# default printer, and with the queue refusing jobs, Print shows its fault box.
-#   cups_print_test.sh PRINT_CHECK_PROGRAM
+# default printer, and with the queue refusing jobs, Print shows its fault box. The same for
+# orvane-cli --print (its printing module) when ORVANE_CLI is given: the fault in its messages,
+# and the second job.
+#   cups_print_test.sh PRINT_CHECK_PROGRAM [ORVANE_CLI]
 # Exits 77 (skipped) with a message where it cannot run.
 set -euo pipefail
 check=$1
+cli=${2:-}
 skip() {
     echo "SKIPPED: $*"
     exit 77
@@ -67,14 +70,26 @@ for _ in $(seq 100); do
 done
 lpstat -r >/dev/null 2>&1 || skip "the private cupsd did not start: $(tail -3 "$dir/log/error_log" 2>/dev/null)"
 
+# orvane-cli prints the schedule; its one message must be EXPECTED (none: the job went out).
+cli_print() {
+    [ -n "$cli" ] || return 0
+    local out
+    out=$("$cli" --today 2024-06-15 --cost 10000 --method MACRS --life 5 --in-service 012004 \
+        --calculate --print)
+    [ "$(grep '^message:' <<<"$out" || true)" = "$1" ] || { echo "FAILED: orvane-cli: $out"; exit 1; }
+    echo "orvane-cli --print: ${1:-printed}"
+}
+
 echo "== no default printer"
 "$check" --refused
+cli_print "message: [Print Grid Error] Err: 484[Problem getting printer information from the system. Make sure the printer is set up correctly.]"
 
 lpadmin -p OrvanePDF -v cups-pdf:/ -E -P "$ppd" 2>/dev/null
 lpadmin -d OrvanePDF
 echo "== the queue refuses jobs"
 cupsreject OrvanePDF
 "$check" --refused
+cli_print "message: [Print Grid Error] Err: 482[Printer error]"
 cupsaccept OrvanePDF
 
 echo "== the default printer takes the job"
@@ -104,4 +119,28 @@ echo "printed: $pdf, $pages page(s)"
 rm -f "$pdf"
 [ "$pages" = 1 ] || { echo "FAILED: one page expected"; exit 1; }
 grep -q "total 1 " "$dir/log/page_log" || { echo "FAILED: CUPS counted no page"; cat "$dir/log/page_log"; exit 1; }
+
+if [ -n "$cli" ]; then
+    echo "== orvane-cli --print on the default printer"
+    cli_print ""
+    for _ in $(seq 200); do
+        [ "$(lpstat -W completed -o OrvanePDF | grep -c .)" -eq 2 ] && break
+        sleep 0.05
+    done
+    [ "$(lpstat -W completed -o OrvanePDF | grep -c .)" -eq 2 ] ||
+        { echo "FAILED: orvane-cli's job did not complete"; lpstat -W all -o; exit 1; }
+    id=$(lpstat -W completed -o OrvanePDF | grep -v "^OrvanePDF-$id " | cut -d' ' -f1)
+    id=${id##*-}
+    pdf=
+    for _ in $(seq 100); do
+        pdf=$(find "$out" -maxdepth 1 -name "*-job_${id}.pdf" -newer "$dir/etc/cupsd.conf" 2>/dev/null | head -1)
+        [ -n "$pdf" ] && break
+        sleep 0.05
+    done
+    [ -n "$pdf" ] || { echo "FAILED: no PDF of orvane-cli's job $id in $out"; exit 1; }
+    pages=$(pdfinfo "$pdf" | sed -n 's/^Pages:[[:space:]]*//p')
+    echo "printed: $pdf, $pages page(s)"
+    rm -f "$pdf"
+    [ "$pages" = 1 ] || { echo "FAILED: one page expected from orvane-cli"; exit 1; }
+fi
 echo "PASSED"
