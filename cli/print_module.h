@@ -8,6 +8,7 @@
 
 namespace orvane::cli {
 
+// One more whenever PrintModule or Printer changes.
 inline constexpr int kPrintModuleVersion = 1;
 inline constexpr const char* kPrintModuleFile = "orvane-cli-print.so";
 inline constexpr const char* kPrintModuleEntry = "orvane_cli_print_module";

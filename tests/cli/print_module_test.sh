@@ -2,11 +2,13 @@
 # orvane-cli and its printing module: the program links no Qt and opens the module only for a
 # print option; copied into a scratch folder without the module it prints nothing and says so
 # as a build without printing does; beside a module that cannot be loaded it says the same after
-# one line with the reason; with the module copied beside it, it prints.
-#   print_module_test.sh ORVANE_CLI PRINT_MODULE
+# one line with the reason (not a shared object; a module of another version, OTHER_MODULE);
+# with the module copied beside it, it prints.
+#   print_module_test.sh ORVANE_CLI PRINT_MODULE OTHER_MODULE
 set -euo pipefail
 cli=$1
 module=$2
+other=$3
 scratch=$(mktemp -d /tmp/orvane-print-module-XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -49,16 +51,22 @@ done
 [ ! -e "$scratch/page.pdf" ] || fail "a PDF without printing"
 echo "ok   without its module orvane-cli says it was built without printing"
 
-# A file in the module's place that is no module: the reason, then the same message; standard
-# output stays clean.
-printf 'not a shared object\n' >"$scratch/alone/orvane-cli-print.so"
-run "$scratch/alone/orvane-cli" "${schedule[@]}" --print
-[ "$(cat "$scratch/rc")" = 2 ] || fail "exit $(cat "$scratch/rc") with a broken module"
-[ "$(wc -l <"$scratch/err")" = 2 ] || fail "error output: $(cat "$scratch/err")"
-head -1 "$scratch/err" | grep -q "^orvane-cli: cannot load the printing module $scratch/alone/orvane-cli-print.so: .*" ||
-    fail "no reason: $(cat "$scratch/err")"
-[ "$(tail -1 "$scratch/err")" = "$not_available" ] || fail "message: $(cat "$scratch/err")"
-[ ! -s "$scratch/out" ] || fail "output with a broken module: $(cat "$scratch/out")"
+# A file in the module's place that is no module, or a module of another version: the reason,
+# then the same message; standard output stays clean.
+broken() { # THE_REASON_STARTS
+    run "$scratch/alone/orvane-cli" "${schedule[@]}" --print
+    [ "$(cat "$scratch/rc")" = 2 ] || fail "exit $(cat "$scratch/rc") with a broken module"
+    [ "$(wc -l <"$scratch/err")" = 2 ] || fail "error output: $(cat "$scratch/err")"
+    [[ "$(head -1 "$scratch/err")" == "orvane-cli: cannot load the printing module $place: $1"* ]] ||
+        fail "reason: $(cat "$scratch/err")"
+    [ "$(tail -1 "$scratch/err")" = "$not_available" ] || fail "message: $(cat "$scratch/err")"
+    [ ! -s "$scratch/out" ] || fail "output with a broken module: $(cat "$scratch/out")"
+}
+place=$scratch/alone/orvane-cli-print.so
+printf 'not a shared object\n' >"$place"
+broken "$place: "  # dlerror()'s words
+cp "$other" "$place"
+broken "the module is of another version of orvane-cli"
 # ... and a run without printing does not notice it.
 run "$scratch/alone/orvane-cli" "${schedule[@]}"
 expect 0 ""
