@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 #include "engine/amounts.h"
 #include "engine/classes.h"
@@ -211,34 +212,40 @@ void Depr::SetAssetTypeFields(int asset_type) {
 
 // ---------------------------------------------------------------- class tables
 
+Depr::ClassList::ClassList(std::span<const AssetClass> table) {
+    std::vector<std::string> names;
+    std::vector<std::int32_t> class_lives;
+    names.reserve(table.size());
+    class_lives.reserve(table.size());
+    for (const AssetClass& entry : table) {
+        names.emplace_back(entry.text);
+        class_lives.push_back(entry.life);
+    }
+    texts = SharedList<std::string>(std::move(names));
+    lives = SharedList<std::int32_t>(std::move(class_lives));
+}
+
 void Depr::LoadMacrsClasses() {
-    LoadClasses(MacrsClasses(), dropped_widths_->macrs);
+    LoadClasses(class_lists_->macrs);
 }
 
 void Depr::LoadAdsClasses() {
-    LoadClasses(AdsClasses(), dropped_widths_->ads);
+    LoadClasses(class_lists_->ads);
 }
 
-void Depr::LoadClasses(std::span<const AssetClass> table, std::optional<int>& dropped_width) {
-    // The list emptied and filled again, its texts written into the room the entries had.
+void Depr::LoadClasses(ClassList& table) {
+    // The list emptied and filled again: the entries are the table's, shared.
+    controls_->FillList(MainCtl::cboClass, table.texts, table.lives);
     Control& list = c(MainCtl::cboClass);
-    list.list_index = -1;
-    list.text.clear();
-    list.items.resize(table.size());
-    list.item_data.resize(table.size());
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        list.items[i].assign(table[i].text);
-        list.item_data[i] = table[i].life;
-    }
     // The width fits the same texts every time: measured once (-1: the list keeps its width).
-    if (!dropped_width) {
+    if (!table.dropped_width) {
         const int before = list.dropped_width;
         list.dropped_width = -1;
         FitDropDownWidth(MainCtl::cboClass);
-        dropped_width = list.dropped_width;
+        table.dropped_width = list.dropped_width;
         list.dropped_width = before;
     }
-    if (*dropped_width >= 0) list.dropped_width = *dropped_width;
+    if (*table.dropped_width >= 0) list.dropped_width = *table.dropped_width;
 }
 
 void Depr::FitDropDownWidth(MainCtl combo) {

@@ -230,19 +230,27 @@ class Depr {
         std::size_t length = 0;
     };
     YearAmount last_amount_;
-    void LoadClasses(std::span<const AssetClass> table, std::optional<int>& dropped_width);
+    // One class table as the class list shows it, and its drop-down width once measured.
+    struct ClassList {
+        explicit ClassList(std::span<const AssetClass> table);
+        SharedList<std::string> texts;
+        SharedList<std::int32_t> lives;
+        std::optional<int> dropped_width;
+    };
+    void LoadClasses(ClassList& list);
 
     MainWindowControls* controls_;
     Services services_;
     AssetRecord* asset_ = nullptr;
     GridInputs grid_inputs_;
-    // The class lists' drop-down widths, measured once: the same texts and the same metrics
-    // give the same width, so copies of the module (a copied window model, on the same thread)
-    // share them.
-    struct DroppedWidths {
-        std::optional<int> macrs, ads;
+    // The class lists, built once and shared by every list filled from them, with their
+    // drop-down widths measured once: the same texts and the same metrics give the same width,
+    // so copies of the module (a copied window model, on the same thread) share them.
+    struct ClassLists {
+        ClassList macrs{MacrsClasses()};
+        ClassList ads{AdsClasses()};
     };
-    std::shared_ptr<DroppedWidths> dropped_widths_ = std::make_shared<DroppedWidths>();
+    std::shared_ptr<ClassLists> class_lists_ = std::make_shared<ClassLists>();
     int in_service_month_ = 0;     // of the asset of the running schedule
     double business_reading_ = 0;  // its business use by the leading-number reading
 };

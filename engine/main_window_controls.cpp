@@ -159,6 +159,15 @@ void MainWindowControls::AddItem(MainCtl id, std::string text, std::int32_t data
     c.item_data.push_back(data);
 }
 
+void MainWindowControls::FillList(MainCtl id, const SharedList<std::string>& items,
+                                  const SharedList<std::int32_t>& data) {
+    Control& c = (*this)[id];
+    c.items = items;
+    c.item_data = data;
+    c.list_index = -1;
+    c.text.clear();
+}
+
 bool MainWindowControls::Usable(MainCtl id) const {
     for (MainCtl c = id; c != MainCtl::None; c = Design(c).parent) {
         if (!(*this)[c].enabled) return false;

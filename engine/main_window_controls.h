@@ -106,6 +106,10 @@ class MainWindowControls {
     // Empties a list (no handler runs); an editable list loses its text too.
     void ClearList(MainCtl id);
     void AddItem(MainCtl id, std::string text, std::int32_t data = 0);
+    // Empties a list as ClearList does and gives it `items` with their numbers `data` (as
+    // many), shared with whatever else holds them.
+    void FillList(MainCtl id, const SharedList<std::string>& items,
+                  const SharedList<std::int32_t>& data);
 
     // Enabled, and every container around it enabled too.
     bool Usable(MainCtl id) const;

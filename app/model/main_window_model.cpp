@@ -58,13 +58,29 @@ int key::CodeOf(char ch) {
     return static_cast<unsigned char>(ch);
 }
 
+namespace {
+template <std::size_t N>
+SharedList<std::string> ListOf(const std::array<std::string_view, N>& texts) {
+    return SharedList<std::string>(std::vector<std::string>(texts.begin(), texts.end()));
+}
+}  // namespace
+
+MainWindowModel::LifeLists::LifeLists()
+    : macrs(ListOf(kMacrsLives)),
+      ads(ListOf(kAdsLives)),
+      macrs_data(std::vector<std::int32_t>(kMacrsLives.size())),
+      ads_data(std::vector<std::int32_t>(kAdsLives.size())) {}
+
 MainWindowModel::MainWindowModel(const Services& services)
-    : services_(services), depr_(controls_, services) {
+    : services_(services),
+      life_lists_(std::make_shared<const LifeLists>()),
+      depr_(controls_, services) {
     controls_.events = this;
 }
 
 MainWindowModel::MainWindowModel(const MainWindowModel& other)
     : services_(other.services_),
+      life_lists_(other.life_lists_),
       controls_(other.controls_),
       depr_(other.depr_),
       commands_(other.commands_),
@@ -76,6 +92,7 @@ MainWindowModel::MainWindowModel(const MainWindowModel& other)
 MainWindowModel& MainWindowModel::operator=(const MainWindowModel& other) {
     if (this == &other) return *this;
     services_ = other.services_;
+    life_lists_ = other.life_lists_;
     controls_ = other.controls_;
     depr_ = other.depr_;
     commands_ = other.commands_;
@@ -175,15 +192,13 @@ void MainWindowModel::cboMethod_Click() {
     f[MainCtl::cboClass].back = kEntryGrey;
     const std::string method = f[MainCtl::cboMethod].text;
     if (method == kMacrs) {
-        for (auto life : kMacrsLives)
-            f.AddItem(MainCtl::cboLife, std::string(life));
+        f.FillList(MainCtl::cboLife, life_lists_->macrs, life_lists_->macrs_data);
         EnableConventions(true);
         depr_.LoadMacrsClasses();
         f[MainCtl::cboClass].enabled = true;
         f[MainCtl::cboClass].back = kWhite;
     } else if (method == kAds) {
-        for (auto life : kAdsLives)
-            f.AddItem(MainCtl::cboLife, std::string(life));
+        f.FillList(MainCtl::cboLife, life_lists_->ads, life_lists_->ads_data);
         depr_.LoadAdsClasses();
         EnableConventions(true);
         f[MainCtl::cboClass].enabled = true;

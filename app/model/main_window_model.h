@@ -4,6 +4,7 @@
 // person does (a click, a key, a focus change) and show the state afterwards.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -155,7 +156,15 @@ class MainWindowModel final : public MainWindowEvents {
     void InsertText(MainCtl id, std::string_view text);
     void ShowLimitEditor(std::string_view file, std::string_view caption);
 
+    // The entries of the life lists, built once and shared by the copies of the window.
+    struct LifeLists {
+        LifeLists();
+        SharedList<std::string> macrs, ads;
+        SharedList<std::int32_t> macrs_data, ads_data;
+    };
+
     Services services_;
+    std::shared_ptr<const LifeLists> life_lists_;
     MainWindowControls controls_;
     Depr depr_;
     WindowCommands* commands_ = nullptr;
