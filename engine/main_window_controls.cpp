@@ -1,6 +1,7 @@
 #include "engine/main_window_controls.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace orvane {
@@ -65,6 +66,33 @@ bool IsEntry(Kind k) {
     return k == K::TextBox || k == K::MaskBox || k == K::ComboList || k == K::ComboEdit;
 }
 
+inline void AssignText(std::string& to, const std::string& from) {
+    const std::size_t n = from.size();
+    if (to.size() == n && (n == 0 || std::memcmp(to.data(), from.data(), n) == 0)) return;
+    to = from;
+}
+
+void Assign(Control& to, const Control& from) {
+    // Every member bound by name: a member added to Control stops this compiling until it is
+    // copied here too.
+    const auto& [caption, text, enabled, fore, back, bold, sel_start, sel_length, value, items,
+                 item_data, list_index, dropped_width, tool_tip] = from;
+    AssignText(to.caption, caption);
+    AssignText(to.text, text);
+    to.enabled = enabled;
+    to.fore = fore;
+    to.back = back;
+    to.bold = bold;
+    to.sel_start = sel_start;
+    to.sel_length = sel_length;
+    to.value = value;
+    to.items = items;
+    to.item_data = item_data;
+    to.list_index = list_index;
+    to.dropped_width = dropped_width;
+    AssignText(to.tool_tip, tool_tip);
+}
+
 }  // namespace
 
 const MainControlDesign& Design(MainCtl id) {
@@ -104,6 +132,16 @@ MainWindowControls::MainWindowControls() {
     (*this)[C::stbMain].fore = kRed;
     (*this)[C::optConvention2].enabled = false;
     (*this)[C::cmdExport].tool_tip = "Export to Excel";
+}
+
+MainWindowControls& MainWindowControls::operator=(const MainWindowControls& other) {
+    if (this == &other) return *this;
+    for (int i = 0; i < kControlCount; ++i)
+        Assign(controls_[i], other.controls_[i]);
+    grid = other.grid;
+    events = other.events;
+    focus_ = other.focus_;
+    return *this;
 }
 
 void MainWindowControls::SetCheck(MainCtl id, int value) {

@@ -93,6 +93,10 @@ class MainWindowEvents {
 class MainWindowControls {
   public:
     MainWindowControls();
+    MainWindowControls(const MainWindowControls&) = default;
+    // Copies every control's state; a text that is the same already is left as it is (a window
+    // copied for every asset of a batch is mostly as it was).
+    MainWindowControls& operator=(const MainWindowControls& other);
 
     Control& operator[](MainCtl id) { return controls_[static_cast<int>(id)]; }
     const Control& operator[](MainCtl id) const { return controls_[static_cast<int>(id)]; }
