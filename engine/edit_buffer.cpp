@@ -27,35 +27,38 @@ std::size_t utf8::Offset(std::string_view text, int index) {
     return i;
 }
 
+char32_t utf8::Next(std::string_view text, std::size_t& at) {
+    const std::size_t i = at;
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+        at = i + 1;
+        return lead;
+    }
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    char32_t ch = extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F : lead & 0x07;
+    std::size_t end = i + 1;
+    bool ok = extra >= 0 && lead < 0xF8 && i + static_cast<std::size_t>(extra) < text.size();
+    for (int k = 0; ok && k < extra; ++k, ++end) {
+        ok = Continues(text[end]);
+        ch = (ch << 6) | (static_cast<unsigned char>(text[end]) & 0x3F);
+    }
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (ok && (ch < kLeast[extra] || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))) ok = false;
+    if (!ok) {
+        at = i + 1;
+        while (at < text.size() && Continues(text[at]))
+            ++at;
+        return U'\uFFFD';
+    }
+    at = end;
+    return ch;
+}
+
 std::u32string utf8::Decode(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-        char32_t ch = extra == 0   ? lead
-                      : extra == 1 ? lead & 0x1F
-                      : extra == 2 ? lead & 0x0F
-                                   : lead & 0x07;
-        std::size_t end = i + 1;
-        bool ok = extra >= 0 && lead < 0xF8 && i + static_cast<std::size_t>(extra) < text.size();
-        for (int k = 0; ok && k < extra; ++k, ++end) {
-            ok = Continues(text[end]);
-            ch = (ch << 6) | (static_cast<unsigned char>(text[end]) & 0x3F);
-        }
-        static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
-        if (ok && (ch < kLeast[extra] || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)))
-            ok = false;
-        if (!ok) {
-            out += U'\uFFFD';
-            i += 1;
-            while (i < text.size() && Continues(text[i]))
-                ++i;
-            continue;
-        }
-        out += ch;
-        i = end;
-    }
+    for (std::size_t at = 0; at < text.size();)
+        out += Next(text, at);
     return out;
 }
 

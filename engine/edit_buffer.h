@@ -18,6 +18,8 @@ int Count(std::string_view text);
 std::size_t Offset(std::string_view text, int index);
 // The characters of a text; a broken sequence reads as U+FFFD.
 std::u32string Decode(std::string_view text);
+// The character at byte `at` of a non-empty rest of a text, as Decode reads it; `at` moves past it.
+char32_t Next(std::string_view text, std::size_t& at);
 // One character; empty for a value that is no character (a surrogate, beyond U+10FFFF).
 std::string Encode(char32_t ch);
 }  // namespace utf8

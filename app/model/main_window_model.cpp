@@ -30,6 +30,32 @@ bool CanTakeFocus(Kind k) {
     return k != Kind::Label && k != Kind::Frame && k != Kind::Status;
 }
 
+// Tab and Enter leave the keys of the box: they move the focus or press a button.
+bool IsTabOrEnter(char32_t ch) {
+    return ch == '\t' || ch == '\r' || ch == '\n';
+}
+
+// The controls that have a tab stop and can take the focus, in tab order.
+struct TabOrder {
+    std::array<MainCtl, kControlCount> ids{};
+    int count = 0;
+};
+
+const TabOrder& TabStops() {
+    static const TabOrder order = [] {
+        TabOrder o;
+        for (int i = 0; i < kControlCount; ++i) {
+            auto id = static_cast<MainCtl>(i);
+            const MainControlDesign& d = Design(id);
+            if (d.tab_index >= 0 && CanTakeFocus(d.kind)) o.ids[o.count++] = id;
+        }
+        std::sort(o.ids.begin(), o.ids.begin() + o.count,
+                  [](MainCtl a, MainCtl b) { return Design(a).tab_index < Design(b).tab_index; });
+        return o;
+    }();
+    return order;
+}
+
 // The outcome of several events in a row: a fault in any of them counts.
 Outcome Worst(std::initializer_list<Outcome> outcomes) {
     Outcome worst = Outcome::Done;
@@ -461,17 +487,15 @@ Outcome MainWindowModel::Tab(bool backwards) {
 void MainWindowModel::TabNow(bool backwards) {
     // The tab stops that can take the focus now, in tab order; of an option group only the
     // selected button.
+    const TabOrder& order = TabStops();
     std::array<MainCtl, kControlCount> stops{};
     int n = 0;
-    for (int i = 0; i < kControlCount; ++i) {
-        auto id = static_cast<MainCtl>(i);
-        const MainControlDesign& d = Design(id);
-        if (d.tab_index < 0 || !CanTakeFocus(d.kind) || !controls_.Usable(id)) continue;
-        if (d.kind == Kind::Option && controls_[id].value == 0) continue;
+    for (int k = 0; k < order.count; ++k) {
+        const MainCtl id = order.ids[k];
+        if (!controls_.Usable(id)) continue;
+        if (Design(id).kind == Kind::Option && controls_[id].value == 0) continue;
         stops[n++] = id;
     }
-    std::sort(stops.begin(), stops.begin() + n,
-              [](MainCtl a, MainCtl b) { return Design(a).tab_index < Design(b).tab_index; });
     if (n == 0) return;
     int at = -1;
     for (int i = 0; i < n; ++i) {
@@ -606,7 +630,7 @@ Outcome MainWindowModel::KeyUp(int code) {
     return Guarded([&] { return KeyUpNow(code), true; });
 }
 
-void MainWindowModel::KeyUpNow(int code) {
+void MainWindowModel::KeyUpNow(int code, bool status_stays) {
     (void)code;
     MainCtl id = controls_.focus();
     switch (id) {
@@ -614,7 +638,7 @@ void MainWindowModel::KeyUpNow(int code) {
         case MainCtl::txtSalesPrice:
         case MainCtl::txtAdjTaxBasis:
             controls_[MainCtl::stbMain].fore = kBlue;
-            depr_.ShowStatus(FormatText(controls_[id].text, Pattern::Whole));
+            if (status_stays) depr_.ShowStatus(FormatText(controls_[id].text, Pattern::Whole));
             break;
         case MainCtl::cboLife:
             cboLife_KeyUp();
@@ -625,19 +649,28 @@ void MainWindowModel::KeyUpNow(int code) {
 }
 
 Outcome MainWindowModel::Type(char32_t ch) {
-    if (ch == '\t') return Tab();
-    if (ch == '\r' || ch == '\n') return PressEnter();
+    return TypeKey(ch, true);
+}
+
+Outcome MainWindowModel::TypeKey(char32_t ch, bool status_stays) {
+    if (IsTabOrEnter(ch)) return ch == '\t' ? Tab() : PressEnter();
     int code = ch < 0x80 ? key::CodeOf(static_cast<char>(ch)) : 0;
     Outcome down = KeyDown(code);
     Outcome press = KeyPress(ch);
-    Outcome up = KeyUp(code);
+    Outcome up = Guarded([&] { return KeyUpNow(code, status_stays), true; });
     return Worst({down, press, up});
 }
 
 Outcome MainWindowModel::TypeText(std::string_view text) {
     Outcome result = Outcome::Done;
-    for (char32_t ch : utf8::Decode(text))
-        result = Worst({result, Type(ch)});
+    for (std::size_t at = 0; at < text.size();) {
+        const char32_t ch = utf8::Next(text, at);
+        // The amount that a key's KeyUp shows on the status line is written over by the next
+        // key's KeyDown or KeyUp when that key is typed into the same box (nothing between
+        // reads it, and the formatting cannot fail): only the last of a run is formatted.
+        const bool status_stays = at == text.size() || IsTabOrEnter(text[at]);
+        result = Worst({result, TypeKey(ch, status_stays)});
+    }
     return result;
 }
 

@@ -147,7 +147,10 @@ class MainWindowModel final : public MainWindowEvents {
     void PressEnterNow();
     void KeyDownNow(int code);
     void KeyPressNow(char32_t ch);
-    void KeyUpNow(int code);
+    // `status_stays`: false when the next key typed into the same box writes the status line
+    // over, so that the amount need not be shown.
+    void KeyUpNow(int code, bool status_stays = true);
+    Outcome TypeKey(char32_t ch, bool status_stays);
     bool KeyFiltered(MainCtl id) const;
     // The business-use field after a life is chosen or typed: open with "100" for a life of
     // exactly "5" under MACRS or ADS, closed otherwise.
