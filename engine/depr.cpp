@@ -56,7 +56,12 @@ int MonthOf(std::string_view text) {
 // ---------------------------------------------------------------- status and validation
 
 void Depr::ShowStatus(std::string_view text) {
-    c(MainCtl::stbMain).caption.assign(text);
+    std::string& status = c(MainCtl::stbMain).caption;
+    if (text.empty()) {
+        status.clear();  // the common case, many times a key
+    } else {
+        status.assign(text);
+    }
 }
 
 InputCheck CheckInputs(const AssetRecord& a, double& business_percent) {

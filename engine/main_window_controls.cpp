@@ -62,6 +62,17 @@ constexpr std::array<MainControlDesign, kControlCount> kDesign = {{
     {"stbMain", K::Status, C::None, "", 120, 6750, 7035, 315, -1, 0, 0},
 }};
 
+// The option buttons of the window, in the order of MainCtl.
+constexpr auto kOptions = [] {
+    std::array<MainCtl, 6> options{};
+    std::size_t n = 0;
+    for (int i = 0; i < kControlCount; ++i) {
+        if (kDesign[i].kind == K::Option) options.at(n++) = static_cast<MainCtl>(i);
+    }
+    if (n != options.size()) throw "the window's option buttons are six";
+    return options;
+}();
+
 bool IsEntry(Kind k) {
     return k == K::TextBox || k == K::MaskBox || k == K::ComboList || k == K::ComboEdit;
 }
@@ -158,11 +169,8 @@ void MainWindowControls::SetOption(MainCtl id, bool value) {
     c.value = v;
     if (!value) return;
     MainCtl group = Design(id).parent;
-    for (int i = 0; i < kControlCount; ++i) {
-        auto other = static_cast<MainCtl>(i);
-        if (other != id && kDesign[i].kind == K::Option && kDesign[i].parent == group) {
-            controls_[i].value = 0;
-        }
+    for (MainCtl other : kOptions) {
+        if (other != id && Design(other).parent == group) (*this)[other].value = 0;
     }
     if (events) events->OnClick(id);
 }

@@ -485,38 +485,25 @@ Outcome MainWindowModel::Tab(bool backwards) {
 }
 
 void MainWindowModel::TabNow(bool backwards) {
-    // The tab stops that can take the focus now, in tab order; of an option group only the
-    // selected button.
+    // The tab stops are the controls of the tab order that can take the focus now, of an option
+    // group only the selected button. The focus goes to the first of them after the focused
+    // control's place in the order (backwards: before it), round the end.
     const TabOrder& order = TabStops();
-    std::array<MainCtl, kControlCount> stops{};
-    int n = 0;
-    for (int k = 0; k < order.count; ++k) {
-        const MainCtl id = order.ids[k];
+    const MainCtl focus = controls_.focus();
+    const int from = focus == MainCtl::None ? -1 : Design(focus).tab_index;
+    const int n = order.count;
+    int place = 0;  // the stops before `place` come before the focused control
+    while (place < n && Design(order.ids[place]).tab_index < from)
+        ++place;
+    if (!backwards && place < n && order.ids[place] == focus) ++place;
+    for (int k = 0; k < n; ++k) {
+        const int i = backwards ? (place - 1 - k + 2 * n) % n : (place + k) % n;
+        const MainCtl id = order.ids[i];
         if (!controls_.Usable(id)) continue;
         if (Design(id).kind == Kind::Option && controls_[id].value == 0) continue;
-        stops[n++] = id;
+        controls_.SetFocus(id);
+        return;
     }
-    if (n == 0) return;
-    int at = -1;
-    for (int i = 0; i < n; ++i) {
-        if (stops[i] == controls_.focus()) at = i;
-    }
-    int next;
-    if (at < 0) {
-        // From a control that is not a tab stop: the next one by tab order.
-        int from = controls_.focus() == MainCtl::None ? -1 : Design(controls_.focus()).tab_index;
-        next = 0;
-        for (int i = 0; i < n; ++i) {
-            if (Design(stops[i]).tab_index > from) {
-                next = i;
-                break;
-            }
-        }
-        if (backwards) next = (next + n - 1) % n;
-    } else {
-        next = backwards ? (at + n - 1) % n : (at + 1) % n;
-    }
-    controls_.SetFocus(stops[next]);
 }
 
 Outcome MainWindowModel::PressEnter() {
