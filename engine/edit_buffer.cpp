@@ -11,9 +11,10 @@ bool Continues(char byte) {
 }  // namespace
 
 int utf8::Count(std::string_view text) {
-    int n = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        n += (i == 0 || !Continues(text[i])) ? 1 : 0;
+    if (text.empty()) return 0;
+    int n = 1;
+    for (std::size_t i = 1; i < text.size(); ++i)
+        n += Continues(text[i]) ? 0 : 1;
     return n;
 }
 
@@ -112,8 +113,10 @@ bool EditBuffer::Insert(std::string_view text) {
     if (room <= 0 && incoming > 0) return false;  // the length limit refuses it
     room = std::max(room, 0);
     if (incoming > room) text = text.substr(0, utf8::Offset(text, room));
-    Erase(box_.sel_start, box_.sel_length);
-    box_.text.insert(utf8::Offset(box_.text, box_.sel_start), text);
+    const std::size_t from = utf8::Offset(box_.text, box_.sel_start);
+    const std::size_t selected =
+        utf8::Offset(std::string_view(box_.text).substr(from), box_.sel_length);
+    box_.text.replace(from, selected, text);
     box_.sel_start += std::min(incoming, room);
     box_.sel_length = 0;
     return true;
@@ -122,6 +125,10 @@ bool EditBuffer::Insert(std::string_view text) {
 bool EditBuffer::Type(char32_t ch) {
     // A single-line box takes no control characters.
     if (ch < 0x20 || ch == 0x7F) return false;
+    if (ch < 0x80) {
+        const char byte = static_cast<char>(ch);
+        return Insert(std::string_view(&byte, 1));
+    }
     const std::string encoded = utf8::Encode(ch);
     if (encoded.empty()) return false;
     return Insert(encoded);
