@@ -86,8 +86,6 @@ std::string utf8::Encode(char32_t ch) {
 
 // ------------------------------------------------------------------ EditBuffer
 
-EditBuffer::EditBuffer(Control& box, int max_length) : box_(box), max_length_(max_length) {}
-
 int EditBuffer::Clamp() {
     const int length = Length();
     box_.sel_start = std::clamp(box_.sel_start, 0, length);

@@ -29,7 +29,7 @@ std::string Encode(char32_t ch);
 class EditBuffer {
   public:
     // `max_length` characters at most; 0 for no limit.
-    explicit EditBuffer(Control& box, int max_length = 0);
+    explicit EditBuffer(Control& box, int max_length = 0) : box_(box), max_length_(max_length) {}
 
     int Length() const { return utf8::Count(box_.text); }
 

@@ -106,9 +106,7 @@ void Assign(Control& to, const Control& from) {
 
 }  // namespace
 
-const MainControlDesign& Design(MainCtl id) {
-    return kDesign[static_cast<int>(id)];
-}
+const std::array<MainControlDesign, kControlCount> detail::kMainWindowDesign = kDesign;
 
 MainCtl FindControl(std::string_view name) {
     for (int i = 0; i < kControlCount; ++i) {

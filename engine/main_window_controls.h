@@ -78,7 +78,12 @@ struct MainControlDesign {
     int help_topic;
     int max_length;
 };
-const MainControlDesign& Design(MainCtl id);
+namespace detail {
+extern const std::array<MainControlDesign, kControlCount> kMainWindowDesign;
+}
+inline const MainControlDesign& Design(MainCtl id) {
+    return detail::kMainWindowDesign[static_cast<std::size_t>(id)];
+}
 // Looks a control up by its name ("txtCost", "optAssetType(1)"); MainCtl::None when unknown.
 MainCtl FindControl(std::string_view name);
 
