@@ -204,8 +204,11 @@ double Val(std::string_view s) {
     if (p < s.size() && (s[p] == '+' || s[p] == '-')) ++p;
     std::size_t digits_start = p;
     long long whole = 0;
-    while (p < s.size() && IsDigit(s[p]))
-        whole = whole * 10 + (s[p++] - '0');
+    while (p < s.size() && IsDigit(s[p])) {
+        // Beyond 15 digits the general reading below takes over.
+        if (p - digits_start < 15) whole = whole * 10 + (s[p] - '0');
+        ++p;
+    }
     std::size_t int_digits = p - digits_start;
     if (int_digits > 0 && int_digits <= 15 &&
         (p == s.size() || (s[p] != '.' && ExponentLength(s, p) == 0))) {

@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValCase{".75", 0.75}, ValCase{"-3", -3}, ValCase{"1e3", 1000},
                       ValCase{"1e", 1}, ValCase{"5.", 5}, ValCase{"__/2004", 0}, ValCase{"1_", 1},
                       ValCase{"1d2", 100}, ValCase{"+7 ", 7}, ValCase{"\t9", 9},
-                      ValCase{"12e-1x", 1.2}, ValCase{"12345678901234567", 12345678901234567.0}),
+                      ValCase{"12e-1x", 1.2}, ValCase{"12345678901234567", 12345678901234567.0},
+                      ValCase{"87000000000000000000", 8.7e19}),
     [](const auto& info) { return NameOf(info.param.text); });
 
 TEST(CDblTest, AcceptsWholeNumbersOnly) {
