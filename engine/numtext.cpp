@@ -13,6 +13,10 @@
 namespace orvane {
 namespace {
 
+// The powers of ten that a double holds exactly, 10^0 to 10^15.
+constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -32,8 +36,6 @@ double ParseClean(const char* first, const char* last, bool& overflow) {
         // Up to 15 digits with or without decimals, the usual case: the digits make a whole
         // number below 2^53, exact as a double, and one division by an exact power of ten
         // rounds it correctly, as the general parser would.
-        static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         long long whole = 0;
         int digits = 0, decimals = -1;
         const char* q = p;
@@ -120,8 +122,7 @@ double Nearest(double scaled, double whole, double frac) {
 
 // Rounds at `decimals` places; `even` chooses the rule for an exact half.
 double RoundDecimal(double value, int decimals, bool even) {
-    static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-    double scale = decimals >= 0 && decimals <= 8 ? kPowers[decimals] : std::pow(10.0, decimals);
+    double scale = decimals >= 0 && decimals <= 15 ? kPowers[decimals] : std::pow(10.0, decimals);
     double scaled = value * scale;
     // Not a number, infinite or too large to have decimals left: as it is.
     if (!(std::fabs(scaled) < 1e15)) return value;
