@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/edit_buffer.h"
+
 namespace orvane::cli {
 namespace {
 
@@ -33,13 +35,24 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
     std::size_t plain = 0;
     while (plain < text.size() && text[plain] != '"' && text[plain] != '\\' &&
-           static_cast<unsigned char>(text[plain]) >= 0x20) {
+           static_cast<unsigned char>(text[plain]) >= 0x20 &&
+           static_cast<unsigned char>(text[plain]) < 0x80) {
         ++plain;
     }
     out.append(text.substr(0, plain));
     static constexpr char kHex[] = "0123456789abcdef";
-    for (char ch : text.substr(plain)) {
-        auto u = static_cast<unsigned char>(ch);
+    for (std::size_t at = plain; at < text.size();) {
+        const char ch = text[at];
+        const auto u = static_cast<unsigned char>(ch);
+        if (u >= 0x80) {
+            // A character beyond ASCII goes as it is; bytes that are no UTF-8 go as U+FFFD.
+            const std::size_t from = at;
+            const char32_t read = utf8::Next(text, at);
+            const bool kept = read != U'\uFFFD' || text.substr(from, at - from) == "\uFFFD";
+            out.append(kept ? text.substr(from, at - from) : std::string_view("\uFFFD"));
+            continue;
+        }
+        ++at;
         if (ch == '"' || ch == '\\') {
             out += '\\';
             out += ch;

@@ -20,10 +20,12 @@
 
 #include "app/model/main_window_model.h"
 #include "cli/batch_line.h"
+#include "cli/batch_reader.h"
 #include "cli/direct_path.h"
 #include "cli/edit_limits.h"
 #include "cli/options.h"
 #include "cli/print.h"
+#include "cli/window_output.h"
 #include "engine/edit_buffer.h"
 #include "engine/numtext.h"
 #include "export/calc_spreadsheet.h"
@@ -399,100 +401,6 @@ std::string Usage() {
            "edit-limits --help\n  lists its options.\n";
 }
 
-// ------------------------------------------------------------------ output
-
-Json MessagesJson(const fakes::Platform& p) {
-    Json list = Json::array();
-    for (const auto& msg : p.boxes.shown)
-        list.push_back({{"title", msg.ShownTitle()}, {"text", msg.text}});
-    return list;
-}
-
-Json StatusJson(const MainWindowControls& f) {
-    return {{"text", f[MainCtl::stbMain].caption}, {"color", f[MainCtl::stbMain].fore.Hex()}};
-}
-
-Json StateJson(const MainWindowModel& m, const fakes::Platform& p) {
-    const MainWindowControls& f = m.controls();
-    Json grid = Json::array();
-    for (int r = 0; r < ScheduleGrid::kRows; ++r) {
-        Json row = Json::array();
-        for (int c = 0; c < ScheduleGrid::kCols; ++c)
-            row.push_back(f.grid.Text(r, c));
-        grid.push_back(std::move(row));
-    }
-    Json red = Json::array();
-    Json fields = Json::object();
-    Json enabled = Json::object();
-    for (int i = 0; i < kControlCount; ++i) {
-        auto id = static_cast<MainCtl>(i);
-        const MainControlDesign& d = Design(id);
-        std::string name(d.name);
-        bool captioned = d.kind == Kind::Label || d.kind == Kind::CheckBox ||
-                         d.kind == Kind::Option || d.kind == Kind::Frame;
-        if (captioned && f[id].fore == kRed) red.push_back(name);
-        if (d.kind == Kind::TextBox || d.kind == Kind::MaskBox || d.kind == Kind::ComboList ||
-            d.kind == Kind::ComboEdit) {
-            fields[name] = f[id].text;
-        }
-        enabled[name] = f.Usable(id);
-    }
-    Json j;
-    j["status"] = StatusJson(f);
-    j["grid"] = std::move(grid);
-    j["allowance"] = f[MainCtl::lblAllowance].caption;
-    j["adjusted_cost"] = f[MainCtl::lblAdjCost].caption;
-    j["method_caption"] = m.depr().state.method_caption;
-    j["messages"] = MessagesJson(p);
-    j["red_captions"] = std::move(red);
-    j["focus"] = f.focus() == MainCtl::None ? "" : std::string(Design(f.focus()).name);
-    j["fields"] = std::move(fields);
-    j["enabled"] = std::move(enabled);
-    j["last_adj_tax_basis"] = m.depr().state.last_adj_tax_basis;
-    j["beeps"] = p.beeper.beeps;
-    return j;
-}
-
-// The rows of the schedule that have a year, in year order.
-template <class F>
-void ForEachRow(const ScheduleGrid& g, F&& f) {
-    for (int group = 0; group < 4; ++group) {
-        int col = 1 + 3 * group;
-        for (int row = 1; row < ScheduleGrid::kRows; ++row) {
-            if (!g.Text(row, col).empty())
-                f(g.Text(row, col), g.Text(row, col + 1), g.Text(row, col + 2));
-        }
-    }
-}
-
-void PrintTable(const MainWindowModel& m, const fakes::Platform& p, std::ostream& out) {
-    const MainWindowControls& f = m.controls();
-    out << "status:        \"" << f[MainCtl::stbMain].caption << "\" "
-        << f[MainCtl::stbMain].fore.Hex() << "\n";
-    out << "allowance:     \"" << f[MainCtl::lblAllowance].caption << "\"\n";
-    out << "adjusted cost: \"" << f[MainCtl::lblAdjCost].caption << "\"\n";
-    out << "  Year      Depreciation    Adj. Tax Basis\n";
-    char line[128];
-    ForEachRow(f.grid, [&](const std::string& y, const std::string& d, const std::string& a) {
-        std::snprintf(line, sizeof line, "%6s %17s %17s\n", y.c_str(), d.c_str(), a.c_str());
-        out << line;
-    });
-    for (const auto& msg : p.boxes.shown) {
-        out << "message: [" << msg.ShownTitle() << "] " << msg.text << "\n";
-    }
-    std::string red;
-    for (int i = 0; i < kControlCount; ++i) {
-        auto id = static_cast<MainCtl>(i);
-        Kind k = Design(id).kind;
-        if ((k == Kind::Label || k == Kind::CheckBox) && f[id].fore == kRed) {
-            red += " " + std::string(Design(id).name);
-        }
-    }
-    if (!red.empty()) out << "red:" << red << "\n";
-    if (p.beeper.beeps) out << "beeps: " << p.beeper.beeps << "\n";
-    out << "focus: " << (f.focus() == MainCtl::None ? "" : Design(f.focus()).name) << "\n";
-}
-
 // Runs the actions in order on the window, and Calculate once more at the end, or before a
 // closing run of exports, unless the action there pressed it.
 void RunActions(MainWindowModel& model, fakes::ScriptedMessageBoxes& boxes, CliPrinter& printer,
@@ -585,6 +493,14 @@ struct Session {
     }
 };
 
+// The line {"error":"line N: WHAT"} of a batch line that could not be read. A byte of WHAT that
+// is not UTF-8 (a line's own words are quoted in it) is written as U+FFFD.
+void AppendErrorLine(std::string& out, int number, std::string_view what) {
+    out += Json{{"error", "line " + std::to_string(number) + ": " + std::string(what)}}.dump(
+        -1, ' ', false, Json::error_handler_t::replace);
+    out += '\n';
+}
+
 // One computer of batch lines: its own window, loaded once and copied for every line that
 // needs a window, and its own direct road.
 struct BatchWorker {
@@ -654,7 +570,8 @@ struct BatchWorker {
             AppendBatchLine(model.controls()[MainCtl::stbMain], rows, session.platform.boxes, out);
         } catch (const UsageError& e) {
             ++failures;
-            out += Json{{"error", "line " + std::to_string(line_number) + ": " + e.message}}.dump();
+            AppendErrorLine(out, line_number, e.message);
+            return true;
         }
         out += '\n';
         return true;
@@ -662,83 +579,29 @@ struct BatchWorker {
 };
 
 // A run of consecutive lines of the batch file and the output of the lines computed so far.
-struct Block {
-    int first_line = 0;                   // the number of the first line
-    std::string text;                     // the lines as read, each with its line end
-    std::vector<std::string_view> lines;  // into `text`, without the line ends
-    std::size_t count = 0;                // lines in use
-    std::size_t done = 0;                 // lines computed
+struct Block : LineBlock {
+    int first_line = 0;    // the number of the first line
+    std::size_t done = 0;  // lines computed
     std::string out;
     int failures = 0;
     bool ready = false;
 
     void Compute(BatchWorker& w, bool may_print) {
+        constexpr std::size_t kMaxLine = LineLimits{}.max_line;
         out.clear();
         failures = 0;
         for (done = 0; done < count; ++done) {
-            const std::string_view line = lines[done];
-            if (line.find_first_not_of(" \t\r") == std::string_view::npos) continue;
-            if (!w.Compute(line, first_line + static_cast<int>(done), may_print, out, failures))
-                break;
-        }
-    }
-};
-
-constexpr std::size_t kBlockLines = 512;
-
-// Reads the batch file a block of lines at a time, in large pieces rather than line by line.
-class LineReader {
-  public:
-    explicit LineReader(std::istream& in) : in_(in) {}
-
-    // Fills `b` with the next lines, up to kBlockLines of them; none at the end of the file.
-    void Fill(Block& b) {
-        b.text.swap(rest_);
-        rest_.clear();
-        b.lines.clear();
-        std::size_t start = 0;  // of the line being looked at
-        for (;;) {
-            const std::size_t end = b.text.find('\n', start);
-            if (end != std::string::npos) {
-                b.lines.emplace_back(b.text.data() + start, end - start);
-                start = end + 1;
-                if (b.lines.size() == kBlockLines) break;
+            const int number = first_line + static_cast<int>(done);
+            if (lines[done].too_long) {
+                ++failures;
+                AppendErrorLine(out, number, "longer than " + std::to_string(kMaxLine) + " bytes");
                 continue;
             }
-            if (!ReadMore(b.text)) {
-                // A last line without a line end.
-                if (start < b.text.size())
-                    b.lines.emplace_back(b.text.data() + start, b.text.size() - start);
-                break;
-            }
+            const std::string_view line = lines[done].text;
+            if (line.find_first_not_of(" \t\r") == std::string_view::npos) continue;
+            if (!w.Compute(line, number, may_print, out, failures)) break;
         }
-        // The views point into `text` from here on: what follows goes to the next block.
-        if (b.lines.size() == kBlockLines) {
-            rest_.assign(b.text, start, std::string::npos);
-            b.text.resize(start);
-        }
-        // Appending to `text` may have moved it: the views are taken again.
-        std::size_t at = 0;
-        for (std::string_view& line : b.lines) {
-            line = std::string_view(b.text.data() + at, line.size());
-            at += line.size() + 1;
-        }
-        b.count = b.lines.size();
     }
-
-  private:
-    bool ReadMore(std::string& text) {
-        if (!in_) return false;
-        constexpr std::size_t kPiece = 1 << 16;
-        const std::size_t had = text.size();
-        text.resize(had + kPiece);
-        in_.read(text.data() + had, kPiece);
-        text.resize(had + static_cast<std::size_t>(in_.gcount()));
-        return text.size() > had;
-    }
-
-    std::istream& in_;
-    std::string rest_;  // read past the last full block
 };
 
 // Computes the blocks on `jobs` threads; the caller writes them in input order.
@@ -800,7 +663,12 @@ class BlockPool {
 };
 
 int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, std::ostream& err) {
-    std::ifstream in(*top.batch);
+    std::error_code folder_error;
+    if (std::filesystem::is_directory(*top.batch, folder_error)) {
+        err << "orvane-cli: cannot read batch file '" << *top.batch << "': it is a folder\n";
+        return 2;
+    }
+    std::ifstream in(*top.batch, std::ios::binary);
     if (!in) {
         err << "orvane-cli: cannot read batch file '" << *top.batch << "'\n";
         return 2;
@@ -843,9 +711,8 @@ int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, st
         Block& b = blocks[next % in_flight];
         if (next - written == in_flight) write(blocks[written++ % in_flight]);
         b.first_line = line_number + 1;
-        reader.Fill(b);
+        more = reader.Fill(b);
         line_number += static_cast<int>(b.count);
-        more = b.count == kBlockLines;
         if (b.count == 0) break;
         if (pool) {
             pool->Add(&b);
@@ -857,6 +724,11 @@ int RunBatch(const Script& top, const BatchTuning& tuning, std::ostream& out, st
     while (written < next)
         write(blocks[written++ % in_flight]);
     out.flush();
+    if (in.bad()) {
+        err << "orvane-cli: reading batch file '" << *top.batch << "' failed after line "
+            << line_number << "\n";
+        return 2;
+    }
     if (failures) {
         err << "orvane-cli: " << failures << " batch line(s) had errors\n";
         return 2;
@@ -945,7 +817,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         RunActions(model, session.platform.boxes, session.printer, session.WindowServices(),
                    session.dialog, actions);
         if (s.json) {
-            out << StateJson(model, session.platform).dump(1) << "\n";
+            out << StateJsonText(model, session.platform) << "\n";
         } else {
             PrintTable(model, session.platform, out);
         }

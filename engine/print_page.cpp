@@ -178,8 +178,9 @@ std::vector<PrintItem> PrintGrid(const MainWindowControls& f, DeprState& state, 
         {C::chkBonus50, "Special 50% Depreciation Allowance. "},
         {C::chkBonus100, "Special 100% Depreciation Allowance. "},
     }};
-    for (const auto& [box, text] : kAllowances) {
-        if (f[box].value != 1) continue;
+    for (const auto& allowance : kAllowances) {
+        const std::string_view text = allowance.second;
+        if (f[allowance.first].value != 1) continue;
         pen.x = left + 900;
         trap.Run([&] { pen.Print(std::string(text) + DollarText(f[C::lblAllowance].caption)); });
         trap.Run([&] { pen.EndLine(); });

@@ -22,3 +22,14 @@ exit: 2
 $ --jobs 0 --batch @CASES@/assets.batch
 stderr: orvane-cli: option '--jobs' takes a number of threads from 1 to 64, not '0'
 exit: 2
+# A byte that is no UTF-8 is written as U+FFFD; the other lines are computed as always
+$ --today 2024-06-15 --batch @CASES@/not_utf8.batch
+{"status":{"text":"Method: MACRS 200% DB","color":"#0000ff"},"rows":[["2004","2,000.00 ","8,000.00 "],["2005","3,200.00 ","4,800.00 "],["2006","1,920.00 ","2,880.00 "],["2007","1,152.00 ","1,728.00 "],["2008","1,152.00 ","576.00 "],["2009","576.00 ",".00 "]],"messages":[]}
+{"error":"line 2: unexpected argument '�'"}
+{"status":{"text":"Method Missing! ","color":"#ff0000"},"rows":[],"messages":[{"title":"orvane-cli","text":"ignored: --method caf� �( (not in the list of cboMethod)"},{"title":"orvane-cli","text":"ignored: --life 5 (not in the list of cboLife)"}]}
+stderr: orvane-cli: 1 batch line(s) had errors
+exit: 2
+# A folder is no batch file
+$ --batch /
+stderr: orvane-cli: cannot read batch file '/': it is a folder
+exit: 2

@@ -1,0 +1,109 @@
+#include "cli/window_output.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace orvane::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json MessagesJson(const fakes::Platform& p) {
+    Json list = Json::array();
+    for (const auto& msg : p.boxes.shown)
+        list.push_back({{"title", msg.ShownTitle()}, {"text", msg.text}});
+    return list;
+}
+
+Json StatusJson(const MainWindowControls& f) {
+    return {{"text", f[MainCtl::stbMain].caption}, {"color", f[MainCtl::stbMain].fore.Hex()}};
+}
+
+// The rows of the schedule that have a year, in year order.
+template <class F>
+void ForEachRow(const ScheduleGrid& g, F&& f) {
+    for (int group = 0; group < 4; ++group) {
+        int col = 1 + 3 * group;
+        for (int row = 1; row < ScheduleGrid::kRows; ++row) {
+            if (!g.Text(row, col).empty())
+                f(g.Text(row, col), g.Text(row, col + 1), g.Text(row, col + 2));
+        }
+    }
+}
+
+}  // namespace
+
+Json StateJson(const MainWindowModel& m, const fakes::Platform& p) {
+    const MainWindowControls& f = m.controls();
+    Json grid = Json::array();
+    for (int r = 0; r < ScheduleGrid::kRows; ++r) {
+        Json row = Json::array();
+        for (int c = 0; c < ScheduleGrid::kCols; ++c)
+            row.push_back(f.grid.Text(r, c));
+        grid.push_back(std::move(row));
+    }
+    Json red = Json::array();
+    Json fields = Json::object();
+    Json enabled = Json::object();
+    for (int i = 0; i < kControlCount; ++i) {
+        auto id = static_cast<MainCtl>(i);
+        const MainControlDesign& d = Design(id);
+        std::string name(d.name);
+        bool captioned = d.kind == Kind::Label || d.kind == Kind::CheckBox ||
+                         d.kind == Kind::Option || d.kind == Kind::Frame;
+        if (captioned && f[id].fore == kRed) red.push_back(name);
+        if (d.kind == Kind::TextBox || d.kind == Kind::MaskBox || d.kind == Kind::ComboList ||
+            d.kind == Kind::ComboEdit) {
+            fields[name] = f[id].text;
+        }
+        enabled[name] = f.Usable(id);
+    }
+    Json j;
+    j["status"] = StatusJson(f);
+    j["grid"] = std::move(grid);
+    j["allowance"] = f[MainCtl::lblAllowance].caption;
+    j["adjusted_cost"] = f[MainCtl::lblAdjCost].caption;
+    j["method_caption"] = m.depr().state.method_caption;
+    j["messages"] = MessagesJson(p);
+    j["red_captions"] = std::move(red);
+    j["focus"] = f.focus() == MainCtl::None ? "" : std::string(Design(f.focus()).name);
+    j["fields"] = std::move(fields);
+    j["enabled"] = std::move(enabled);
+    j["last_adj_tax_basis"] = m.depr().state.last_adj_tax_basis;
+    j["beeps"] = p.beeper.beeps;
+    return j;
+}
+
+void PrintTable(const MainWindowModel& m, const fakes::Platform& p, std::ostream& out) {
+    const MainWindowControls& f = m.controls();
+    out << "status:        \"" << f[MainCtl::stbMain].caption << "\" "
+        << f[MainCtl::stbMain].fore.Hex() << "\n";
+    out << "allowance:     \"" << f[MainCtl::lblAllowance].caption << "\"\n";
+    out << "adjusted cost: \"" << f[MainCtl::lblAdjCost].caption << "\"\n";
+    out << "  Year      Depreciation    Adj. Tax Basis\n";
+    char line[128];
+    ForEachRow(f.grid, [&](const std::string& y, const std::string& d, const std::string& a) {
+        std::snprintf(line, sizeof line, "%6s %17s %17s\n", y.c_str(), d.c_str(), a.c_str());
+        out << line;
+    });
+    for (const auto& msg : p.boxes.shown) {
+        out << "message: [" << msg.ShownTitle() << "] " << msg.text << "\n";
+    }
+    std::string red;
+    for (int i = 0; i < kControlCount; ++i) {
+        auto id = static_cast<MainCtl>(i);
+        Kind k = Design(id).kind;
+        if ((k == Kind::Label || k == Kind::CheckBox) && f[id].fore == kRed) {
+            red += " " + std::string(Design(id).name);
+        }
+    }
+    if (!red.empty()) out << "red:" << red << "\n";
+    if (p.beeper.beeps) out << "beeps: " << p.beeper.beeps << "\n";
+    out << "focus: " << (f.focus() == MainCtl::None ? "" : Design(f.focus()).name) << "\n";
+}
+
+std::string StateJsonText(const MainWindowModel& m, const fakes::Platform& p) {
+    return StateJson(m, p).dump(1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace orvane::cli
