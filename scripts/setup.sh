@@ -4,6 +4,7 @@ set -euo pipefail
 # fonts-liberation2: the printed page's "Courier New" (Liberation Mono, the same widths).
 packages=(
     build-essential cmake clang-format
+    clang libclang-rt-14-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6help6 libgl-dev
