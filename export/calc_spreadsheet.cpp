@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "export/calc_protocol.h"
+#include "export/save_failure.h"
 
 namespace orvane {
 namespace {
@@ -97,6 +98,7 @@ void CalcSpreadsheet::Start() {
                             "Export could not make a temporary folder for LibreOffice.");
     }
     profile_ = profile_template;
+    locks_ = calc::OwnLocks(profile_);
 
     int fds[2];
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) {
@@ -207,6 +209,7 @@ std::vector<std::string> CalcSpreadsheet::Request(const std::vector<std::string>
 }
 
 void CalcSpreadsheet::Open(const std::string& path) {
+    locks_.Watch(fs::absolute(path));
     Request({"OPEN", fs::absolute(path).string()});
 }
 
@@ -227,7 +230,13 @@ void CalcSpreadsheet::SetColumnWidth(int col, double characters) {
 }
 
 void CalcSpreadsheet::SaveAs(const std::string& path) {
-    Request({"SAVE", fs::absolute(path).string()});
+    const fs::path target = fs::absolute(path);
+    locks_.Watch(target);
+    try {
+        Request({"SAVE", target.string()});
+    } catch (const PlatformFault& fault) {
+        throw PlatformFault(fault.number(), PlainSaveFailure(target, fault.description()));
+    }
 }
 
 void CalcSpreadsheet::Close() {
@@ -264,6 +273,9 @@ void CalcSpreadsheet::Stop(bool at_once) {
         office_group_ = 0;
     }
     buffer_.clear();
+    // LibreOffice is gone: a lock of ours beside a workbook holds nothing any more.
+    locks_.Release();
+    locks_ = calc::OwnLocks(profile_);
     if (!profile_.empty()) {
         std::error_code ec;
         fs::remove_all(profile_, ec);

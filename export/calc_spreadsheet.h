@@ -1,8 +1,10 @@
 #pragma once
 // The spreadsheet application for the real program: LibreOffice Calc, reached through the helper
 // orvane-calc, which this class starts for one export and ends at Quit. LibreOffice runs headless
-// with a private profile in a temporary folder, in a process group of its own that is killed
-// when the helper stops answering or dies; the folder is removed at the end.
+// with a private profile in a temporary folder (which also holds LibreOffice's own temporary
+// files), in a process group of its own that is killed when the helper stops answering or dies;
+// the folder is removed at the end, and so is any lock file that LibreOffice left beside a
+// workbook of the export, however the export ended.
 
 #include <sys/types.h>
 
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "export/workbook_lock.h"
 #include "platform/spreadsheet.h"
 
 namespace orvane {
@@ -53,7 +56,8 @@ class CalcSpreadsheet final : public Spreadsheet {
     // The next line from the helper, or a fault when it ends or stays silent past `timeout`.
     std::string ReadLine(std::chrono::milliseconds timeout);
     [[noreturn]] void Fail(int number, const std::string& description);
-    // Ends what is left of the helper and LibreOffice (at once: killed), removes the profile.
+    // Ends what is left of the helper and LibreOffice (at once: killed), removes our locks and
+    // the profile.
     void Stop(bool at_once = false);
 
     CalcOptions options_;
@@ -62,6 +66,7 @@ class CalcSpreadsheet final : public Spreadsheet {
     int fd_ = -1;
     std::string buffer_;
     std::filesystem::path profile_;
+    calc::OwnLocks locks_;
 };
 
 }  // namespace orvane

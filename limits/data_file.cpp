@@ -1,5 +1,6 @@
 #include "limits/data_file.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -195,6 +196,31 @@ void DataFile::Rewrite(const std::filesystem::path& target,
     }
 }
 
+void DataFile::WriteWhole(std::int64_t offset, std::span<const char> bytes) {
+    const std::int64_t length = fs_.Size(FileNumber);
+    const std::int64_t end = offset + static_cast<std::int64_t>(bytes.size());
+    if (end <= length) {
+        fs_.WriteAt(FileNumber, offset, bytes);
+        fs_.Sync(FileNumber);
+        return;
+    }
+    // The bytes of a part record at the end that the write covers, to give back on a fault.
+    std::string covered(static_cast<std::size_t>(std::max<std::int64_t>(length - offset, 0)), ' ');
+    if (!covered.empty()) covered.resize(fs_.ReadAt(FileNumber, offset, covered));
+    fs_.Reserve(FileNumber, length, end - length);
+    try {
+        fs_.WriteAt(FileNumber, offset, bytes);
+        fs_.Sync(FileNumber);
+    } catch (const Fault&) {
+        Quietly([&] {
+            fs_.Truncate(FileNumber, length);
+            if (!covered.empty()) fs_.WriteAt(FileNumber, offset, covered);
+            fs_.Sync(FileNumber);
+        });
+        throw;
+    }
+}
+
 void DataFile::Notice(std::string_view text) {
     if (!editor) return;
     Control& status = (*editor)[EditorCtl::stbAuto];
@@ -217,9 +243,9 @@ void DataFile::SaveCurrentRecord() {
         if (FileNumber <= 0) Raise(fault::kBadFileNameOrNumber);
         if (CurrentRecord < 1) Raise(fault::kBadRecordNumber);
         const std::int64_t offset = static_cast<std::int64_t>(CurrentRecord - 1) * kRecordLength;
-        fs_.WriteAt(FileNumber, offset, EncodeRecord(RecordBuffer));
-        fs_.Sync(FileNumber);
+        WriteWhole(offset, EncodeRecord(RecordBuffer));
     });
+    // Like every routine of the module, it goes on after a reported fault with its next step.
     Notice(limit_text::kRecordUpdated);
 }
 

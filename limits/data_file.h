@@ -6,10 +6,12 @@
 //
 // A save writes its one record in place, in a single positioned write forced to the disk: the
 // file keeps its links, mode and owner, and a killed process leaves the old record or the new
-// one. A delete writes the surviving records to Temp.tmp beside the real file (a symbolic link
-// is followed), gives it the file's mode and owner, forces it to the disk and renames it over
-// the real file in one step, so a crash or a full disk at any moment leaves either the old file
-// or the new one.
+// one. A save that makes the file longer first sets the new space aside; should the record still
+// not reach the disk whole (a full disk), the file is cut back to what it was, so that it never
+// ends in part of a record. A delete writes the surviving records to Temp.tmp beside the real file
+// (a symbolic link is followed), gives it the file's mode and owner, forces it to the disk and
+// renames it over the real file in one step, so a crash or a full disk at any moment leaves either
+// the old file or the new one.
 
 #include <array>
 #include <cstdint>
@@ -132,6 +134,9 @@ class DataFile {
     VehicleLimitRecord ReadRecord(std::int32_t number);
     // Bytes of record `number` present in the file (fewer than 34 at the end, none past it).
     std::size_t ReadRecordBytes(std::int32_t number, RecordBytes& bytes);
+    // Writes `bytes` at `offset` of the open file and forces them to the disk. When that makes
+    // the file longer and fails, the file is given back its old length and bytes.
+    void WriteWhole(std::int64_t offset, std::span<const char> bytes);
     // Writes the open file anew through Temp.tmp beside `target`, the real file that the open
     // file's name leads to: the temporary file takes the open file's mode and owner, `fill`
     // writes the new contents to it, and it is forced to the disk and renamed over `target`.

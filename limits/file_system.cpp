@@ -119,6 +119,26 @@ void PosixFileSystem::WriteAt(int handle, std::int64_t offset, std::span<const c
     }
 }
 
+void PosixFileSystem::Reserve(int handle, std::int64_t offset, std::int64_t length) {
+    CheckHandle(handle);
+    if (length <= 0) return;
+    int rc;
+    do {
+        rc = ::fallocate(handle, FALLOC_FL_KEEP_SIZE, static_cast<off_t>(offset),
+                         static_cast<off_t>(length));
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0 && errno != EOPNOTSUPP && errno != ENOSYS) RaiseErrno(errno);
+}
+
+void PosixFileSystem::Truncate(int handle, std::int64_t length) {
+    CheckHandle(handle);
+    int rc;
+    do {
+        rc = ::ftruncate(handle, static_cast<off_t>(length));
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0) RaiseErrno(errno);
+}
+
 void PosixFileSystem::Sync(int handle) {
     CheckHandle(handle);
     if (::fsync(handle) != 0) RaiseErrno(errno);

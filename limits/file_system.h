@@ -25,6 +25,12 @@ class FileSystem {
     virtual std::size_t ReadAt(int handle, std::int64_t offset, std::span<char> buffer) = 0;
     // Writes all of data at offset; a gap past the end reads back as zero bytes.
     virtual void WriteAt(int handle, std::int64_t offset, std::span<const char> data) = 0;
+    // Sets aside the disk space of `length` bytes from `offset` without changing the file's
+    // size, so that a write there cannot fail for want of space. A full disk raises fault 61; a
+    // file system that cannot set space aside leaves it to the write to find out.
+    virtual void Reserve(int handle, std::int64_t offset, std::int64_t length) = 0;
+    // Cuts the file to `length` bytes.
+    virtual void Truncate(int handle, std::int64_t length) = 0;
     // Forces the file's data to the disk.
     virtual void Sync(int handle) = 0;
     virtual bool Exists(const std::string& path) = 0;
@@ -47,6 +53,8 @@ class PosixFileSystem : public FileSystem {
     std::int64_t Size(int handle) override;
     std::size_t ReadAt(int handle, std::int64_t offset, std::span<char> buffer) override;
     void WriteAt(int handle, std::int64_t offset, std::span<const char> data) override;
+    void Reserve(int handle, std::int64_t offset, std::int64_t length) override;
+    void Truncate(int handle, std::int64_t length) override;
     void Sync(int handle) override;
     bool Exists(const std::string& path) override;
     void Remove(const std::string& path) override;

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -59,6 +60,7 @@
 #include <rtl/ustring.hxx>
 
 #include "export/calc_protocol.h"
+#include "export/workbook_lock.h"
 
 namespace css = com::sun::star;
 using css::uno::Any;
@@ -130,9 +132,15 @@ Sequence<css::beans::PropertyValue> Props(std::initializer_list<css::beans::Prop
     return Sequence<css::beans::PropertyValue>(list.begin(), static_cast<sal_Int32>(list.size()));
 }
 
+// LibreOffice's own temporary folders go inside the private profile, and with it at the end.
+std::filesystem::path TempFolder(const std::filesystem::path& profile) {
+    return profile / "tmp";
+}
+
 // The profile sets US English, so that typed input reads "1,234.50" as a number everywhere.
 void PrepareProfile(const std::filesystem::path& profile) {
     std::filesystem::create_directories(profile / "user");
+    std::filesystem::create_directories(TempFolder(profile));
     std::ofstream xcu(profile / "user" / "registrymodifications.xcu");
     xcu << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
@@ -146,7 +154,7 @@ void PrepareProfile(const std::filesystem::path& profile) {
 }
 
 pid_t StartOffice(const std::string& soffice, const std::string& profile_url,
-                  const std::string& pipe) {
+                  const std::string& pipe, const std::string& temp) {
     std::vector<std::string> args = {
         soffice,
         "--headless",
@@ -170,6 +178,7 @@ pid_t StartOffice(const std::string& soffice, const std::string& profile_url,
         dup2(null, 2);
         for (int fd = 3; fd < 1024; ++fd)
             close(fd);
+        setenv("TMPDIR", temp.c_str(), 1);
         execv(soffice.c_str(), argv.data());
         _exit(127);
     }
@@ -191,14 +200,15 @@ bool WaitOffice(double seconds) {
 
 class Calc {
   public:
-    Calc(Reference<css::uno::XComponentContext> context, std::string profile)
-        : context_(context), profile_(std::move(profile)) {
+    Calc(Reference<css::uno::XComponentContext> context, const std::string& profile)
+        : context_(context), locks_(profile) {
         desktop_ = css::frame::Desktop::create(context_);
     }
 
     void Open(const std::string& path) {
         Close();
         RemoveStaleLock(path);
+        locks_.Watch(path);
         Sequence<css::beans::PropertyValue> args =
             Props({Prop("Hidden", Any(true)), Prop("MacroExecutionMode", Any(sal_Int16(0)))});
         Reference<css::lang::XComponent> doc =
@@ -288,8 +298,23 @@ class Calc {
         }
     }
 
+    // Closes the workbook, and removes what it leaves of our locks beside the files we worked on.
     void Close() {
-        if (!doc_.is()) return;
+        if (doc_.is()) CloseDocument();
+        locks_.Release();
+    }
+
+    void Quit() {
+        try {
+            Close();
+            desktop_->terminate();
+        } catch (const css::uno::Exception&) {
+            // The bridge goes away with LibreOffice.
+        }
+    }
+
+  private:
+    void CloseDocument() {
         Reference<css::lang::XComponent> doc = doc_;
         doc_.clear();
         sheet_.clear();
@@ -305,52 +330,17 @@ class Calc {
         }
     }
 
-    void Quit() {
-        try {
-            Close();
-            desktop_->terminate();
-        } catch (const css::uno::Exception&) {
-            // The bridge goes away with LibreOffice.
-        }
-    }
-
-  private:
     static Failure Held(const std::string& path) {
         return {1004, "Cannot access read-only document '" +
                           std::filesystem::path(path).filename().string() + "'."};
     }
 
-    static std::filesystem::path LockFile(const std::string& path) {
-        std::filesystem::path p(path);
-        return p.parent_path() / (".~lock." + p.filename().string() + "#");
-    }
-
-    // The profile folder named by a lock file (",user,host,date,profileURL;"), or empty.
-    static std::string LockProfile(const std::string& content) {
-        std::size_t at = 0;
-        for (int comma = 0; comma < 4 && at != std::string::npos; ++comma) {
-            at = content.find(',', at);
-            if (at != std::string::npos) ++at;
-        }
-        if (at == std::string::npos) return {};
-        std::string url = content.substr(at, content.find(';', at) - at);
-        OUString path;
-        if (osl::FileBase::getSystemPathFromFileURL(Ustr(url), path) != osl::FileBase::E_None)
-            return {};
-        return Utf8(path);
-    }
-
-    // A lock left by an export of this program whose LibreOffice was killed holds nothing: its
-    // private profile is gone.
+    // A lock left by an export of this program whose LibreOffice was killed holds nothing.
     static void RemoveStaleLock(const std::string& path) {
-        std::ifstream lock(LockFile(path));
-        if (!lock) return;
-        std::string content((std::istreambuf_iterator<char>(lock)), {});
-        lock.close();
-        std::string profile = LockProfile(content);
-        if (profile.find("/orvane-lo-") != std::string::npos && !std::filesystem::exists(profile)) {
+        const std::optional<std::string> content = orvane::calc::ReadLock(path);
+        if (content && orvane::calc::LockIsStale(*content)) {
             std::error_code ec;
-            std::filesystem::remove(LockFile(path), ec);
+            std::filesystem::remove(orvane::calc::LockFileOf(path), ec);
         }
     }
 
@@ -358,10 +348,8 @@ class Calc {
     // locks name our private profile.
     void CheckNotHeld(const std::string& path) {
         RemoveStaleLock(path);
-        std::ifstream lock(LockFile(path));
-        if (!lock) return;
-        std::string content((std::istreambuf_iterator<char>(lock)), {});
-        if (content.find(profile_) == std::string::npos) throw Held(path);
+        locks_.Watch(path);
+        if (orvane::calc::ReadLock(path) && !locks_.Ours(path)) throw Held(path);
     }
 
     static OUString FilterFor(const std::string& path, const Reference<css::frame::XStorable>& s) {
@@ -443,7 +431,7 @@ class Calc {
     Reference<css::frame::XDesktop2> desktop_;
     Reference<css::lang::XComponent> doc_;
     Reference<css::sheet::XSpreadsheet> sheet_;
-    std::string profile_;
+    orvane::calc::OwnLocks locks_;
     double digit_width_ = 0;
 };
 
@@ -517,7 +505,7 @@ int main(int argc, char** argv) {
     PrepareProfile(profile);
     OUString profile_url;
     osl::FileBase::getFileURLFromSystemPath(Ustr(profile), profile_url);
-    g_office = StartOffice(soffice, Utf8(profile_url), pipe);
+    g_office = StartOffice(soffice, Utf8(profile_url), pipe, TempFolder(profile).string());
     if (g_office <= 0) {
         Say({"ERR", std::to_string(orvane::calc::kFaultNoOffice),
              "LibreOffice could not be started."});
@@ -563,7 +551,7 @@ int main(int argc, char** argv) {
         Finish(1);
     }
 
-    Calc calc(remote, Utf8(profile_url));
+    Calc calc(remote, profile);
     Say({"READY"});
     std::string line;
     while (std::getline(std::cin, line)) {

@@ -2,7 +2,9 @@
 // by a second LibreOffice, and a helper that dies. After each test no LibreOffice of ours is left
 // running and its temporary profile is gone.
 
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -275,6 +277,34 @@ TEST_F(CalcTest, LockLeftByAKilledExportDoesNotHoldTheWorkbook) {
     EXPECT_EQ(r.at(12, 1).text, "Lathe");
 }
 
+// A disk that is full when the workbook is saved: the message says so in words, LibreOffice's
+// lock file goes with the export, and once there is room again the next export goes through.
+TEST_F(CalcTest, AFullDiskIsNamedAndLeavesNoLockBehind) {
+    const fs::path disk = dir_ / "disk";
+    fs::create_directories(disk);
+    if (::geteuid() != 0 || ::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "needs root to mount a small file system";
+    }
+    const fs::path book = disk / "book.xls";
+    std::ofstream(disk / "filler") << std::string(64 * 1024, 'f');
+    FirstAsset();
+    EXPECT_TRUE(ExportTo(book));  // any failure but a held file is shown, and the export goes on
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
+    EXPECT_EQ(platform.boxes.shown[0].text,
+              "Could not write " + book.string() + ": there is no space left on the device.");
+    EXPECT_FALSE(fs::exists(disk / ".~lock.book.xls#"));
+
+    fs::remove(disk / "filler");
+    platform.boxes.shown.clear();
+    EXPECT_TRUE(ExportTo(book));
+    EXPECT_TRUE(platform.boxes.shown.empty()) << platform.boxes.shown[0].text;
+    EXPECT_FALSE(fs::exists(disk / ".~lock.book.xls#"));
+    EXPECT_EQ(Read(book).at(1, 1).text, "Press brake");
+    ::umount2(disk.c_str(), MNT_DETACH);
+}
+
 // A LibreOffice that never answers: its process group is ended at the time-out, and the export
 // fails saying so.
 TEST_F(CalcTest, LibreOfficeThatHangsIsEndedAtTheTimeOut) {
@@ -344,13 +374,28 @@ TEST_F(CalcTest, LibreOfficeEndsWhenTheProgramDies) {
     profiles_.push_back(profile);  // gone, and nothing of LibreOffice left, in TearDown
 }
 
-TEST_F(CalcTest, LibreOfficeEndsWhenTheHelperDies) {
+// Killed, LibreOffice leaves its own temporary folders behind: they are in the private profile,
+// and go with it.
+TEST_F(CalcTest, LibreOfficeEndsWhenTheHelperDiesAndLeavesNothingInTheTemporaryFolder) {
+    const fs::path temp = dir_ / "temp";
+    fs::create_directories(temp);
+    const std::string old_temp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+    setenv("TMPDIR", temp.c_str(), 1);
     calc_.Start();
+    if (old_temp.empty()) {
+        unsetenv("TMPDIR");
+    } else {
+        setenv("TMPDIR", old_temp.c_str(), 1);
+    }
     profiles_.push_back(calc_.last_profile());
     calc_.Add();
     ASSERT_GT(ProcessesNaming(calc_.last_profile().string()), 0);
     kill(calc_.helper_pid(), SIGKILL);
     EXPECT_THROW(calc_.Write(1, 1, "x"), PlatformFault);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(temp))
+        left.push_back(entry.path().filename());
+    EXPECT_TRUE(left.empty()) << left[0];
 }
 
 }  // namespace

@@ -201,17 +201,6 @@ TEST_F(DataFileTest, AMissingFileIsCreatedAndSavesPastTheEndLeaveZeroBytes) {
     EXPECT_EQ(Stored().size(), 102u);
 }
 
-std::string Numbered(int n) {
-    return Rec(std::to_string(2000 + n), std::to_string(n), "3060", "4900", "2950", "1775", "0");
-}
-
-std::string Records(std::initializer_list<int> numbers) {
-    std::string bytes;
-    for (int n : numbers)
-        bytes += Numbered(n);
-    return bytes;
-}
-
 struct DeleteCase {
     int count;
     int current;
@@ -491,9 +480,11 @@ struct CrashCase {
     bool save;
     bool tear;
     int least_kills;  // the operations the routine makes at the least
+    int record = 2;   // the record saved or deleted; 5 appends
 };
 std::string CrashName(const CrashCase& c) {
-    return std::string(c.save ? "Save" : "Delete") + (c.tear ? "Torn" : "Killed");
+    return std::string(c.save ? "Save" : "Delete") + (c.record > 4 ? "Appending" : "") +
+           (c.tear ? "Torn" : "Killed");
 }
 void PrintTo(const CrashCase& c, std::ostream* os) {
     *os << CrashName(c);
@@ -501,9 +492,11 @@ void PrintTo(const CrashCase& c, std::ostream* os) {
 class CrashTest : public ::testing::TestWithParam<CrashCase> {};
 
 TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
-    const auto& [save, tear, least_kills] = GetParam();
+    const auto& [save, tear, least_kills, record] = GetParam();
     const std::string before = Records({1, 2, 3, 4});
-    const std::string after = save ? Records({1, 9, 3, 4}) : Records({1, 3, 4});
+    const std::string after = !save         ? Records({1, 3, 4})
+                              : record == 2 ? Records({1, 9, 3, 4})
+                                            : Records({1, 2, 3, 4, 9});
     int kills = 0;
     for (int stop_at = 1; stop_at < 200; ++stop_at) {
         ScratchFolder dir;
@@ -516,7 +509,8 @@ TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
             DataFile data(dir.path(), boxes, fs);
             data.editor = &form;
             data.OpenFile("AutoMax.DAT");
-            data.CurrentRecord = 2;
+            data.RecordCount = std::max(data.RecordCount, record);
+            data.CurrentRecord = record;
             const VehicleLimitRecord nine = DecodeRecord(Numbered(9));
             for (std::size_t i = 0; i < kRecordBoxes.size(); ++i)
                 form[kRecordBoxes[i]].text = nine.Field(static_cast<int>(i));
@@ -549,8 +543,8 @@ TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Routines, CrashTest,
-                         ::testing::Values(CrashCase{true, false, 2}, CrashCase{false, false, 9},
-                                           CrashCase{false, true, 9}),
+                         ::testing::Values(CrashCase{true, false, 2}, CrashCase{true, false, 4, 5},
+                                           CrashCase{false, false, 9}, CrashCase{false, true, 9}),
                          [](const auto& info) { return CrashName(info.param); });
 
 }  // namespace

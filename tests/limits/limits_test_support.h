@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -67,6 +68,18 @@ inline std::string Rec(std::string_view year, std::string_view b30, std::string_
     return r;
 }
 
+// Record n of the tests' files: the year 2000 + n and n as its 30% amount.
+inline std::string Numbered(int n) {
+    return Rec(std::to_string(2000 + n), std::to_string(n), "3060", "4900", "2950", "1775", "0");
+}
+
+inline std::string Records(std::initializer_list<int> numbers) {
+    std::string bytes;
+    for (int n : numbers)
+        bytes += Numbered(n);
+    return bytes;
+}
+
 // The real file system, with a hook called before every operation ("open", "write", "replace"
 // ...): it may throw a Fault to make the operation fail, or stop the process. With
 // `after_half_write` set, a write stores its first half and calls it before the rest.
@@ -90,6 +103,12 @@ class HookedFileSystem : public FileSystem {
             after_half_write();
         }
         real_.WriteAt(handle, offset, data);
+    }
+    void Reserve(int handle, std::int64_t offset, std::int64_t length) override {
+        Hook("reserve").Reserve(handle, offset, length);
+    }
+    void Truncate(int handle, std::int64_t length) override {
+        Hook("truncate").Truncate(handle, length);
     }
     void Sync(int handle) override { Hook("sync").Sync(handle); }
     bool Exists(const std::string& path) override { return Hook("exists").Exists(path); }
