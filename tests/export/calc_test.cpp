@@ -323,7 +323,7 @@ TEST_F(CalcTest, LibreOfficeEndsWhenTheProgramDies) {
         try {
             calc.Start();
             calc.Add();
-        } catch (const PlatformFault&) {
+        } catch (const Fault&) {
             _exit(1);
         }
         const std::string profile = calc.last_profile().string() + "\n";
@@ -350,7 +350,7 @@ TEST_F(CalcTest, LibreOfficeEndsWhenTheHelperDies) {
     calc_.Add();
     ASSERT_GT(ProcessesNaming(calc_.last_profile().string()), 0);
     kill(calc_.helper_pid(), SIGKILL);
-    EXPECT_THROW(calc_.Write(1, 1, "x"), PlatformFault);
+    EXPECT_THROW(calc_.Write(1, 1, "x"), Fault);
 }
 
 }  // namespace
