@@ -20,7 +20,7 @@
 #include "bench/assets.h"
 #include "engine/amounts.h"
 #include "engine/numtext.h"
-#include "platform/fakes.h"
+#include "tests/support/fakes.h"
 
 namespace orvane::bench {
 namespace {

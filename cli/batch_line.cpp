@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include <nlohmann/json.hpp>
+
 #include "engine/edit_buffer.h"
 
 namespace orvane::cli {
@@ -108,8 +110,8 @@ void RowsJson::ReadGrid(const ScheduleGrid& g) {
     }
 }
 
-void AppendBatchLine(const Control& status, const RowsJson& rows,
-                     const fakes::ScriptedMessageBoxes& boxes, std::string& out) {
+void AppendBatchLine(const Control& status, const RowsJson& rows, const ScriptedMessageBoxes& boxes,
+                     std::string& out) {
     out += R"({"status":{"text":)";
     AppendJsonString(out, status.caption);
     static constexpr char kHex[] = "0123456789abcdef";
@@ -147,6 +149,13 @@ void AppendBatchLine(const Control& status, const RowsJson& rows,
         out += '}';
     }
     out += "]}";
+}
+
+void AppendErrorLine(std::string& out, int number, std::string_view what) {
+    using Json = nlohmann::ordered_json;
+    out += Json{{"error", "line " + std::to_string(number) + ": " + std::string(what)}}.dump(
+        -1, ' ', false, Json::error_handler_t::replace);
+    out += '\n';
 }
 
 }  // namespace orvane::cli

@@ -11,7 +11,7 @@
 #include "engine/controls.h"
 #include "engine/depr.h"
 #include "engine/grid.h"
-#include "platform/fakes.h"
+#include "platform/scripted.h"
 
 namespace orvane::cli {
 
@@ -42,7 +42,11 @@ class RowsJson : public ScheduleRows {
 };
 
 // The whole line for a status line, the rows and the boxes shown, without a line end.
-void AppendBatchLine(const Control& status, const RowsJson& rows,
-                     const fakes::ScriptedMessageBoxes& boxes, std::string& out);
+void AppendBatchLine(const Control& status, const RowsJson& rows, const ScriptedMessageBoxes& boxes,
+                     std::string& out);
+
+// The line {"error":"line N: WHAT"} of a batch line that could not be read, with its line end.
+// A byte of WHAT that is not UTF-8 (a line's own words are quoted in it) is written as U+FFFD.
+void AppendErrorLine(std::string& out, int number, std::string_view what);
 
 }  // namespace orvane::cli

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/script.h"
+#include "cli/commands.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

@@ -1,7 +1,5 @@
 #include "engine/fault.h"
 
-#include <utility>
-
 #include "engine/numtext.h"
 
 namespace orvane {
@@ -66,12 +64,12 @@ std::string_view FaultDescription(int number) {
     }
 }
 
-Fault::Fault(int number) : number_(number), description_(FaultDescription(number)) {}
-Fault::Fault(int number, std::string description)
-    : number_(number), description_(std::move(description)) {}
+Fault FaultOf(int number) {
+    return Fault(number, std::string(FaultDescription(number)));
+}
 
 void Raise(int number) {
-    throw Fault(number);
+    throw FaultOf(number);
 }
 
 std::string ErrPrompt(const Fault& f) {

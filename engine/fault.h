@@ -1,13 +1,13 @@
 #pragma once
-// Run-time faults, each with its number and description ("Err: 13[Type mismatch]"), and the
-// trap that reports one in a message box and carries on.
+// The program's faults by number: each number's description ("Err: 13[Type mismatch]"), and the
+// trap that reports a fault in a message box and carries on. The type Fault is platform/fault.h.
 
-#include <exception>
 #include <new>
 #include <string>
 #include <string_view>
 
 #include "engine/fault_numbers.h"
+#include "platform/fault.h"
 #include "platform/services.h"
 
 namespace orvane {
@@ -15,18 +15,8 @@ namespace orvane {
 // The description shown with a fault number ("Type mismatch" for 13).
 std::string_view FaultDescription(int number);
 
-class Fault : public std::exception {
-  public:
-    explicit Fault(int number);
-    Fault(int number, std::string description);
-    int number() const { return number_; }
-    const std::string& description() const { return description_; }
-    const char* what() const noexcept override { return description_.c_str(); }
-
-  private:
-    int number_;
-    std::string description_;
-};
+// The fault `number` with its description.
+Fault FaultOf(int number);
 
 [[noreturn]] void Raise(int number);
 
@@ -65,7 +55,7 @@ class ErrorTrap {
         } catch (const Fault& f) {
             Report(f);
         } catch (const std::bad_alloc&) {
-            Report(Fault(fault::kOutOfMemory));
+            Report(FaultOf(fault::kOutOfMemory));
         }
         return false;
     }

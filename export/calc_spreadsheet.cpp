@@ -79,23 +79,23 @@ void CalcSpreadsheet::Start() {
     if (helper_ > 0) return;
     const fs::path office = FindOffice();
     if (office.empty()) {
-        throw PlatformFault(calc::kFaultNoOffice,
-                            "Export needs LibreOffice Calc, and it was not found: no soffice "
-                            "program on the PATH. Install LibreOffice Calc (Debian package "
-                            "libreoffice-calc-nogui).");
+        throw Fault(calc::kFaultNoOffice,
+                    "Export needs LibreOffice Calc, and it was not found: no soffice "
+                    "program on the PATH. Install LibreOffice Calc (Debian package "
+                    "libreoffice-calc-nogui).");
     }
     if (!Executable(options_.helper)) {
-        throw PlatformFault(calc::kFaultNoOffice,
-                            "Export needs the program's LibreOffice helper, and it was not "
-                            "found: " +
-                                options_.helper.string() +
-                                " is missing (it is built when the LibreOffice SDK, Debian "
-                                "package libreoffice-dev, is installed).");
+        throw Fault(calc::kFaultNoOffice,
+                    "Export needs the program's LibreOffice helper, and it was not "
+                    "found: " +
+                        options_.helper.string() +
+                        " is missing (it is built when the LibreOffice SDK, Debian "
+                        "package libreoffice-dev, is installed).");
     }
     std::string profile_template = (fs::temp_directory_path() / "orvane-lo-XXXXXX").string();
     if (mkdtemp(profile_template.data()) == nullptr) {
-        throw PlatformFault(calc::kFaultNoOffice,
-                            "Export could not make a temporary folder for LibreOffice.");
+        throw Fault(calc::kFaultNoOffice,
+                    "Export could not make a temporary folder for LibreOffice.");
     }
     profile_ = profile_template;
     locks_ = calc::OwnLocks(profile_);
@@ -103,7 +103,7 @@ void CalcSpreadsheet::Start() {
     int fds[2];
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) {
         Stop();
-        throw PlatformFault(calc::kFaultNoOffice, "Export could not start its LibreOffice helper.");
+        throw Fault(calc::kFaultNoOffice, "Export could not start its LibreOffice helper.");
     }
     std::vector<std::string> args = {options_.helper.string(), office.string(), profile_.string(),
                                      UniqueName(),
@@ -128,21 +128,20 @@ void CalcSpreadsheet::Start() {
     fd_ = fds[0];
     if (pid < 0) {
         Stop();
-        throw PlatformFault(calc::kFaultNoOffice, "Export could not start its LibreOffice helper.");
+        throw Fault(calc::kFaultNoOffice, "Export could not start its LibreOffice helper.");
     }
     helper_ = pid;
 
     std::vector<std::string> first;
     try {
         first = calc::SplitFields(ReadLine(10s));
-    } catch (const PlatformFault&) {
-        throw PlatformFault(
-            calc::kFaultNoOffice,
-            "Export needs LibreOffice Calc, and the program's LibreOffice helper (" +
-                options_.helper.string() +
-                ") could not start: LibreOffice's libraries are missing or "
-                "incomplete. Install LibreOffice Calc (Debian package "
-                "libreoffice-calc-nogui).");
+    } catch (const Fault&) {
+        throw Fault(calc::kFaultNoOffice,
+                    "Export needs LibreOffice Calc, and the program's LibreOffice helper (" +
+                        options_.helper.string() +
+                        ") could not start: LibreOffice's libraries are missing or "
+                        "incomplete. Install LibreOffice Calc (Debian package "
+                        "libreoffice-calc-nogui).");
     }
     if (first[0] == "PGID" && first.size() > 1) {
         office_group_ = std::atoi(first[1].c_str());
@@ -185,11 +184,11 @@ std::string CalcSpreadsheet::ReadLine(std::chrono::milliseconds timeout) {
 
 void CalcSpreadsheet::Fail(int number, const std::string& description) {
     Stop(true);
-    throw PlatformFault(number, description);
+    throw Fault(number, description);
 }
 
 std::vector<std::string> CalcSpreadsheet::Request(const std::vector<std::string>& fields) {
-    if (helper_ <= 0) throw PlatformFault(kSpreadsheetGone, "LibreOffice is not running.");
+    if (helper_ <= 0) throw Fault(kSpreadsheetGone, "LibreOffice is not running.");
     std::string line = calc::JoinFields(fields) + "\n";
     std::size_t sent = 0;
     while (sent < line.size()) {
@@ -203,8 +202,7 @@ std::vector<std::string> CalcSpreadsheet::Request(const std::vector<std::string>
         reply.erase(reply.begin());
         return reply;
     }
-    if (reply[0] == "ERR" && reply.size() > 2)
-        throw PlatformFault(std::atoi(reply[1].c_str()), reply[2]);
+    if (reply[0] == "ERR" && reply.size() > 2) throw Fault(std::atoi(reply[1].c_str()), reply[2]);
     Fail(kSpreadsheetGone, "The LibreOffice helper gave an answer out of turn.");
 }
 
@@ -234,8 +232,8 @@ void CalcSpreadsheet::SaveAs(const std::string& path) {
     locks_.Watch(target);
     try {
         Request({"SAVE", target.string()});
-    } catch (const PlatformFault& fault) {
-        throw PlatformFault(fault.number(), PlainSaveFailure(target, fault.description()));
+    } catch (const Fault& fault) {
+        throw Fault(fault.number(), PlainSaveFailure(target, fault.description()));
     }
 }
 
@@ -247,7 +245,7 @@ void CalcSpreadsheet::Quit() {
     if (helper_ > 0) {
         try {
             Request({"QUIT"});
-        } catch (const PlatformFault&) {
+        } catch (const Fault&) {
             // Stop() below ends whatever is left.
         }
     }

@@ -20,8 +20,8 @@ class QuitAtEnd {
     ~QuitAtEnd() {
         try {
             sheet_.Quit();
-        } catch (const PlatformFault& f) {
-            trap_.Report(Fault(f.number(), f.description()));
+        } catch (const Fault& f) {
+            trap_.Report(f);
         }
     }
     QuitAtEnd(const QuitAtEnd&) = delete;
@@ -53,10 +53,9 @@ SaveDialogSettings ExportDialogSettings(const std::string& home) {
 std::string SetExportPath(FileDialog& dialog, MessageBoxes& boxes) {
     try {
         return dialog.ShowSave(ExportDialogSettings(HomeFolder()));
-    } catch (const PlatformFault& f) {
+    } catch (const Fault& f) {
         if (f.number() != kCancelError) {
-            boxes.Show(RoutinePrompt(Fault(f.number(), f.description()), "Error in SetExportPath "),
-                       "", MsgButtons::Ok);
+            boxes.Show(RoutinePrompt(f, "Error in SetExportPath "), "", MsgButtons::Ok);
         }
     }
     return "";
@@ -66,7 +65,7 @@ bool ExportGrid(const MainWindowControls& f, std::int16_t convention_code, const
                 Spreadsheet& sheet, MessageBoxes& boxes) {
     try {
         sheet.Start();
-    } catch (const PlatformFault& fault) {
+    } catch (const Fault& fault) {
         boxes.Show(fault.description(), "", MsgButtons::Ok);
         sheet.Quit();
         return false;
@@ -81,10 +80,8 @@ bool ExportGrid(const MainWindowControls& f, std::int16_t convention_code, const
         if (failed) return;
         try {
             statement();
-        } catch (const PlatformFault& fault) {
-            failed = fault.number() == kSpreadsheetGone;
-            trap.Report(Fault(fault.number(), fault.description()));
         } catch (const Fault& fault) {
+            failed = fault.number() == kSpreadsheetGone;
             trap.Report(fault);
         }
     };
@@ -92,7 +89,7 @@ bool ExportGrid(const MainWindowControls& f, std::int16_t convention_code, const
     bool opened = true;
     try {
         sheet.Open(path);
-    } catch (const PlatformFault& fault) {
+    } catch (const Fault& fault) {
         opened = false;
         if (fault.number() == kSpreadsheetGone) step([&] { throw fault; });
     }
@@ -121,7 +118,7 @@ bool ExportGrid(const MainWindowControls& f, std::int16_t convention_code, const
     step([&] {
         try {
             sheet.SaveAs(path);
-        } catch (const PlatformFault& fault) {
+        } catch (const Fault& fault) {
             if (fault.description().substr(0, 32) != "Cannot access read-only document") throw;
             boxes.Show(kHeldText, kHeldTitle, MsgButtons::Ok);
             step([&] { sheet.Close(); });

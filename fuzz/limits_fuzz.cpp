@@ -18,7 +18,7 @@
 #include "limits/data_file.h"
 #include "limits/limit_editor_model.h"
 #include "limits/vehicle_limit_files.h"
-#include "platform/fakes.h"
+#include "tests/support/fakes.h"
 
 namespace {
 

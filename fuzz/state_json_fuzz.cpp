@@ -11,8 +11,8 @@
 
 #include "app/model/main_window_model.h"
 #include "cli/batch_line.h"
-#include "cli/window_output.h"
-#include "platform/fakes.h"
+#include "cli/window_json.h"
+#include "tests/support/fakes.h"
 
 #define CHECK(condition)                    \
     do {                                    \

@@ -74,7 +74,7 @@ void Help::Trap(std::string_view routine, F&& statement) {
     } catch (const Fault& f) {
         boxes_.Show(RoutinePrompt(f, routine), "", MsgButtons::Ok);
     } catch (const std::bad_alloc&) {
-        boxes_.Show(RoutinePrompt(Fault(7), routine), "", MsgButtons::Ok);
+        boxes_.Show(RoutinePrompt(FaultOf(fault::kOutOfMemory), routine), "", MsgButtons::Ok);
     }
 }
 

@@ -1,29 +1,16 @@
 #pragma once
 // The spreadsheet application as the export drives it, and the save-file dialog that picks the
-// workbook. Both report failures as a PlatformFault: the number and description that the
-// program's error messages show.
+// workbook. Both report failures as a Fault (platform/fault.h): the number and description that
+// the program's error messages show.
 
-#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "platform/fault.h"
+
 namespace orvane {
-
-class PlatformFault : public std::exception {
-  public:
-    PlatformFault(int number, std::string description)
-        : number_(number), description_(std::move(description)) {}
-    int number() const { return number_; }
-    const std::string& description() const { return description_; }
-    const char* what() const noexcept override { return description_.c_str(); }
-
-  private:
-    int number_;
-    std::string description_;
-};
 
 // The fault of a spreadsheet application that is gone (it ended, or stopped answering and was
 // ended): nothing more can be done with it.
@@ -68,7 +55,7 @@ inline constexpr int kCancelError = 32755;
 class FileDialog {
   public:
     virtual ~FileDialog() = default;
-    // The full path the user chose. Cancel raises PlatformFault kCancelError ("Cancel was
+    // The full path the user chose. Cancel raises the Fault kCancelError ("Cancel was
     // selected.").
     virtual std::string ShowSave(const SaveDialogSettings& settings) = 0;
 };

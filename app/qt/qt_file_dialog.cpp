@@ -17,7 +17,7 @@ std::string QtFileDialog::ShowSave(const SaveDialogSettings& settings) {
     dialog.setNameFilter(QString::fromStdString(filter.substr(0, filter.find('|'))));
     dialog.selectFile(QString::fromStdString(settings.file_name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        throw PlatformFault(kCancelError, "Cancel was selected.");
+        throw Fault(kCancelError, "Cancel was selected.");
     }
     return dialog.selectedFiles().constFirst().toStdString();
 }

@@ -14,7 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/batch_reader.h"
-#include "cli/script.h"
+#include "cli/commands.h"
 
 namespace {
 

@@ -14,7 +14,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "cli/script.h"
+#include "cli/commands.h"
+#include "cli/split_words.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
-#include "cli/edit_limits.h"
-#include "cli/script.h"
+#include "cli/commands.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -25,7 +24,9 @@ struct CliRun {
 
 CliRun Cli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
-    int status = cli::RunEditLimitsCli(args, out, err);
+    std::vector<std::string> line = {"edit-limits"};
+    line.insert(line.end(), args.begin(), args.end());
+    int status = cli::Run(line, out, err);
     return {status, out.str(), err.str()};
 }
 

@@ -1,13 +1,14 @@
 // A batch line read in place must mean what the full reading (shell-like word splitting, then
 // the option table) makes of it; lines it cannot read that way are left to the full reading.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "cli/options.h"
-#include "cli/script.h"
+#include "cli/split_words.h"
 
 namespace {
 
@@ -54,6 +55,11 @@ struct Line {
     std::string text;
     bool read_in_place;
 };
+
+// The case's name, for the test's name in the test lists (rather than the bytes of the struct).
+void PrintTo(const Line& line, std::ostream* os) {
+    *os << line.name;
+}
 
 class PlainLineTest : public testing::TestWithParam<Line> {};
 

@@ -353,7 +353,7 @@ TEST_F(CalcTest, LibreOfficeEndsWhenTheProgramDies) {
         try {
             calc.Start();
             calc.Add();
-        } catch (const PlatformFault&) {
+        } catch (const Fault&) {
             _exit(1);
         }
         const std::string profile = calc.last_profile().string() + "\n";
@@ -391,7 +391,7 @@ TEST_F(CalcTest, LibreOfficeEndsWhenTheHelperDiesAndLeavesNothingInTheTemporaryF
     calc_.Add();
     ASSERT_GT(ProcessesNaming(calc_.last_profile().string()), 0);
     kill(calc_.helper_pid(), SIGKILL);
-    EXPECT_THROW(calc_.Write(1, 1, "x"), PlatformFault);
+    EXPECT_THROW(calc_.Write(1, 1, "x"), Fault);
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(temp))
         left.push_back(entry.path().filename());

@@ -11,8 +11,8 @@
 
 #include "export/calc_spreadsheet.h"
 #include "export/mod_excel.h"
-#include "platform/fake_spreadsheet.h"
 #include "tests/model/window_fixture.h"
+#include "tests/support/fake_spreadsheet.h"
 
 namespace orvane {
 namespace {
@@ -274,7 +274,7 @@ TEST_F(ExportTest, DialogAsksForTheWorkbookAndCancelWritesNothing) {
 TEST_F(ExportTest, DialogFailureIsReportedAndNothingIsWritten) {
     Asset("Desk", "MACRS", "7", "1000", "012004");
     Calculate();
-    dialog.fault = PlatformFault(68, "Device unavailable");
+    dialog.fault = Fault(68, "Device unavailable");
     Export();
     EXPECT_EQ(Boxes(),
               (std::vector<Box>{{std::string(kAppTitle),
@@ -301,7 +301,7 @@ TEST_F(ExportTest, HeldWorkbookIsClosedAndTheExportFails) {
 }
 
 TEST_F(ExportTest, ApplicationThatCannotStartFailsTheExportWithItsReason) {
-    sheet.faults.emplace("Start", PlatformFault(429, "LibreOffice is missing."));
+    sheet.faults.emplace("Start", Fault(429, "LibreOffice is missing."));
     Asset("Desk", "MACRS", "7", "1000", "012004");
     Calculate();
     Export();
@@ -312,7 +312,7 @@ TEST_F(ExportTest, ApplicationThatCannotStartFailsTheExportWithItsReason) {
 }
 
 TEST_F(ExportTest, OtherFailuresAreShownAndTheExportGoesOn) {
-    sheet.faults.emplace("Write", PlatformFault(1004, "Write refused."));
+    sheet.faults.emplace("Write", Fault(1004, "Write refused."));
     Asset("Desk", "MACRS", "7", "1000", "012004");
     Calculate();
     Export();
@@ -326,8 +326,8 @@ TEST_F(ExportTest, OtherFailuresAreShownAndTheExportGoesOn) {
 }
 
 TEST_F(ExportTest, ApplicationGoneMidwayFailsTheExportWithOneMessage) {
-    sheet.faults.emplace(
-        "Write", PlatformFault(kSpreadsheetGone, "The LibreOffice helper ended unexpectedly."));
+    sheet.faults.emplace("Write",
+                         Fault(kSpreadsheetGone, "The LibreOffice helper ended unexpectedly."));
     Asset("Desk", "MACRS", "7", "1000", "012004");
     Calculate();
     Export();
@@ -341,7 +341,7 @@ TEST_F(ExportTest, ApplicationGoneMidwayFailsTheExportWithOneMessage) {
 }
 
 TEST_F(ExportTest, SaveFailureOtherThanAHeldFileIsShownAndTheWorkbookClosed) {
-    sheet.faults.emplace("SaveAs", PlatformFault(1004, "General input/output error."));
+    sheet.faults.emplace("SaveAs", Fault(1004, "General input/output error."));
     Asset("Desk", "MACRS", "7", "1000", "012004");
     Calculate();
     Export();

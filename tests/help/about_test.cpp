@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <map>
+#include <ostream>
 #include <set>
 
 #include "help/about_window_model.h"
@@ -50,6 +51,11 @@ struct SysInfoCase {
     std::vector<std::string> started;  // what was started
     bool message;                      // "System Information Is Unavailable At This Time"
 };
+
+// The case's name in the test lists, rather than the bytes of the struct.
+void PrintTo(const SysInfoCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StartSysInfoTest : public ::testing::TestWithParam<SysInfoCase> {};
 

@@ -1,10 +1,12 @@
 #include "help/help.h"
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "engine/fault.h"
-#include "platform/fakes.h"
 #include "tests/limits/limits_test_support.h"
+#include "tests/support/fakes.h"
 
 namespace orvane {
 namespace {
@@ -63,6 +65,11 @@ struct TrapCase {
     void (Help::*command)();
     const char* text;
 };
+
+// The case's name in the test lists, rather than the bytes of the struct.
+void PrintTo(const TrapCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class HelpTrapTest : public HelpTest, public ::testing::WithParamInterface<TrapCase> {};
 

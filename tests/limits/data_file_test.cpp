@@ -279,7 +279,7 @@ TEST_P(RewriteFaultTest, AFailedDeleteLeavesTheFileAndTheScreenAsTheyWere) {
     data.CurrentRecord = 2;
     data.ShowCurrentRecord();
     fs.before = [&](std::string_view now) {
-        if (now == op) throw Fault(number);
+        if (now == op) throw FaultOf(number);
     };
     data.Delete("AutoMax.DAT");
     EXPECT_EQ(Stored(), Records({1, 2, 3}));
@@ -315,7 +315,7 @@ TEST_P(SaveFaultTest, AFailedSaveIsReportedAndTheNextOneWorks) {
     data.ShowCurrentRecord();
     form[EditorCtl::txtYear].text = "1999";
     fs.before = [&](std::string_view now) {
-        if (now == op) throw Fault(number);
+        if (now == op) throw FaultOf(number);
     };
     data.SaveCurrentRecord();
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{std::to_string(number) +

@@ -17,7 +17,7 @@
 #include "engine/fault.h"
 #include "limits/data_file.h"
 #include "limits/file_system.h"
-#include "platform/fakes.h"
+#include "tests/support/fakes.h"
 
 namespace orvane::testing {
 

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/model/main_window_model.h"
-#include "platform/fakes.h"
+#include "tests/support/fakes.h"
 
 namespace orvane::testing {
 

@@ -95,7 +95,7 @@ class ExportViewTest : public QObject {
             0, this, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
         try {
             dialog.ShowSave(s);
-        } catch (const orvane::PlatformFault& f) {
+        } catch (const orvane::Fault& f) {
             cancelled = f.number() == orvane::kCancelError;
         }
         QVERIFY(cancelled);

@@ -14,9 +14,9 @@
 #include "app/qt/limit_editor_view.h"
 #include "app/qt/main_window_view.h"
 #include "limits/vehicle_limit_files.h"
-#include "platform/fake_spreadsheet.h"
-#include "platform/fakes.h"
 #include "tests/limits/limits_test_support.h"
+#include "tests/support/fake_spreadsheet.h"
+#include "tests/support/fakes.h"
 
 namespace orvane::qt::testing {
 

@@ -1,8 +1,6 @@
-#include "platform/fakes.h"
+#include "platform/scripted.h"
 
-#include "engine/fault.h"
-
-namespace orvane::fakes {
+namespace orvane {
 
 MsgAnswer ScriptedMessageBoxes::Show(std::string_view text, std::string_view title,
                                      MsgButtons buttons) {
@@ -43,16 +41,27 @@ int FixedMetrics::TextWidthTwips(std::string_view text) const {
     return static_cast<int>(text.size()) * 90;
 }
 
-double FakePrinter::LineHeight(const PrintFont& font) {
-    ++line_height_asks;
-    if (fail_line_height_with != 0) Raise(fail_line_height_with);
-    return font.size * kTwipsPerPoint;
+MsgAnswer AnswerNamed(std::string_view name) {
+    return name == "no" ? MsgAnswer::No : name == "cancel" ? MsgAnswer::Cancel : MsgAnswer::Yes;
 }
 
-void FakePrinter::PrintPage(const std::vector<PrintItem>& items) {
-    if (while_printing) while_printing();
-    if (fail_page_with != 0) Raise(fail_page_with);
-    pages.push_back(items);
+std::string_view NameOf(MsgAnswer answer) {
+    switch (answer) {
+        case MsgAnswer::Ok:
+            return "ok";
+        case MsgAnswer::Yes:
+            return "yes";
+        case MsgAnswer::No:
+            return "no";
+        case MsgAnswer::Cancel:
+            return "cancel";
+    }
+    return "";
 }
 
-}  // namespace orvane::fakes
+std::string ScriptedFileDialog::ShowSave(const SaveDialogSettings&) {
+    if (!answer) throw Fault(kCancelError, "Cancel was selected.");
+    return *answer;
+}
+
+}  // namespace orvane

@@ -1,7 +1,7 @@
 #pragma once
-// An in-memory spreadsheet application and a scripted save dialog, for the tests and for
-// orvane-cli. Workbooks live in `files` under their path; the calls are logged, and a fault can
-// be put on any call.
+// An in-memory spreadsheet application and a save dialog that records what it showed, for the
+// tests. Workbooks live in `files` under their path; the calls are logged, and a fault can be
+// put on any call.
 
 #include <map>
 #include <optional>
@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/scripted.h"
 #include "platform/spreadsheet.h"
 
 namespace orvane {
@@ -32,7 +33,7 @@ class FakeSpreadsheet final : public Spreadsheet {
     std::set<std::string> held;  // files open in another program: SaveAs fails on them
     // Faults to raise, by call name ("Start", "Open", "Add", "ReadColumn", "Write",
     // "SetColumnWidth", "SaveAs", "Close", "Quit").
-    std::map<std::string, PlatformFault> faults;
+    std::map<std::string, Fault> faults;
     std::vector<std::string> log;  // the calls in order, "Write 1 3 Year"
     bool running = false;
 
@@ -43,7 +44,7 @@ class FakeSpreadsheet final : public Spreadsheet {
     void Open(const std::string& path) override {
         Call("Open " + path);
         auto it = files.find(path);
-        if (it == files.end()) throw PlatformFault(1004, "'" + path + "' could not be found.");
+        if (it == files.end()) throw Fault(1004, "'" + path + "' could not be found.");
         book_ = it->second;
     }
     void Add() override {
@@ -70,8 +71,7 @@ class FakeSpreadsheet final : public Spreadsheet {
     }
     void SaveAs(const std::string& path) override {
         Call("SaveAs " + path);
-        if (held.count(path))
-            throw PlatformFault(1004, "Cannot access read-only document '" + path + "'.");
+        if (held.count(path)) throw Fault(1004, "Cannot access read-only document '" + path + "'.");
         files[path] = Book();
     }
     void Close() override {
@@ -92,25 +92,24 @@ class FakeSpreadsheet final : public Spreadsheet {
         if (it != faults.end()) throw it->second;
     }
     FakeWorkbook& Book() {
-        if (!book_) throw PlatformFault(91, "Object variable or With block variable not set");
+        if (!book_) throw Fault(91, "Object variable or With block variable not set");
         return *book_;
     }
 
     std::optional<FakeWorkbook> book_;
 };
 
-// Answers the save dialog with `answer`; no answer is Cancel.
-class FakeFileDialog final : public FileDialog {
+// Answers the save dialog with `answer` (none is Cancel) or fails with `fault`; keeps the settings
+// of each dialog shown.
+class FakeFileDialog final : public ScriptedFileDialog {
   public:
-    std::optional<std::string> answer;
-    std::optional<PlatformFault> fault;
+    std::optional<Fault> fault;
     std::vector<SaveDialogSettings> shown;
 
     std::string ShowSave(const SaveDialogSettings& settings) override {
         shown.push_back(settings);
         if (fault) throw *fault;
-        if (!answer) throw PlatformFault(kCancelError, "Cancel was selected.");
-        return *answer;
+        return ScriptedFileDialog::ShowSave(settings);
     }
 };
 

@@ -1,0 +1,19 @@
+#include "tests/support/fakes.h"
+
+#include "engine/fault.h"
+
+namespace orvane::fakes {
+
+double FakePrinter::LineHeight(const PrintFont& font) {
+    ++line_height_asks;
+    if (fail_line_height_with != 0) Raise(fail_line_height_with);
+    return font.size * kTwipsPerPoint;
+}
+
+void FakePrinter::PrintPage(const std::vector<PrintItem>& items) {
+    if (while_printing) while_printing();
+    if (fail_page_with != 0) Raise(fail_page_with);
+    pages.push_back(items);
+}
+
+}  // namespace orvane::fakes
