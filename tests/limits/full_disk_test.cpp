@@ -62,8 +62,8 @@ TEST_P(AppendFaultTest, TheFileIsLeftAsItWasAndTheSameSaveWorksOnceThereIsRoom) 
         fs.after_half_write = nullptr;
         if (op != c.op || full) return;
         full = true;
-        if (!c.half_written) throw Fault(fault::kDiskFull);
-        fs.after_half_write = [] { throw Fault(fault::kDiskFull); };
+        if (!c.half_written) throw FaultOf(fault::kDiskFull);
+        fs.after_half_write = [] { throw FaultOf(fault::kDiskFull); };
     };
     data.SaveCurrentRecord();
     EXPECT_TRUE(full);
