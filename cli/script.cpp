@@ -23,6 +23,7 @@
 #include "cli/batch_reader.h"
 #include "cli/direct_path.h"
 #include "cli/edit_limits.h"
+#include "cli/register_command.h"
 #include "cli/options.h"
 #include "cli/print.h"
 #include "cli/window_output.h"
@@ -796,6 +797,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         const BatchTuning& tuning) {
     if (!args.empty() && args.front() == "edit-limits") {
         return RunEditLimitsCli(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    }
+    if (!args.empty() && args.front() == "register") {
+        return RunRegisterCli(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
     try {
         Script s;
