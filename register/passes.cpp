@@ -18,6 +18,7 @@ std::string FieldName(const Header& h, std::span<const std::string_view> names, 
 bool ReadRecord(const Header& header, const std::vector<std::string>& names,
                 const CsvRecord& record, std::size_t max_record, const VehicleLimitTable& limits,
                 RowReading& r) {
+    r.texts = RowTexts{};
     if (record.too_long) {
         r.error = "row " + std::to_string(record.row) + ": longer than " +
                   std::to_string(max_record) + " bytes";
@@ -43,12 +44,16 @@ void FirstPass::Compute(const FirstPassInput& in, const CsvBlock& block) {
     vehicles = false;
     for (std::size_t i = 0; i < block.count; ++i) {
         const CsvRecord& rec = block.records[i];
-        if (!ReadRecord(*in.header, *in.names, rec, in.max_record, *in.limits, r)) {
+        const bool read = ReadRecord(*in.header, *in.names, rec, in.max_record, *in.limits, r);
+        // A bad row's id still counts: a later row with the same id is named too.
+        if (!r.texts.id.empty()) {
+            const XXH128_hash_t h = XXH3_128bits(r.texts.id.data(), r.texts.id.size());
+            ids.push_back({h.low64, h.high64, rec.row});
+        }
+        if (!read) {
             errors.emplace_back(rec.row, r.error);
             continue;
         }
-        const XXH128_hash_t h = XXH3_128bits(r.texts.id.data(), r.texts.id.size());
-        ids.push_back({h.low64, h.high64, rec.row});
         const AssetInput& a = r.asset;
         const VehicleLimitYear* limits = in.limits->For(a.kind, a.placed.year());
         AddToYear(a, CappedElection(a, limits),

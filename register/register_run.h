@@ -12,15 +12,15 @@
 namespace orvane::reg {
 
 struct RegisterOptions {
-    std::filesystem::path file;
+    std::filesystem::path file = {};
     int year = 0;
     Format format = Format::Csv;
     bool to_stdout = true;  // false: only the folder of files
-    std::optional<std::filesystem::path> out_dir;
-    std::optional<long long> business_income;
+    std::optional<std::filesystem::path> out_dir = {};
+    std::optional<long long> business_income = {};
     long long carryover_in = 0;
     int jobs = 1;
-    std::filesystem::path limits_folder;
+    std::filesystem::path limits_folder = {};
 };
 
 // The exit status: 0 done, 1 a register with rows that cannot be read (each named on `err`,
