@@ -65,7 +65,7 @@ void FirstPass::Compute(const FirstPassInput& in, const CsvBlock& block) {
 
 void SecondPass::Compute(const SecondPassInput& in, const CsvBlock& block) {
     assets_csv.clear();
-    schedules_csv.clear();
+    schedules_csv.Clear();
     assets_json.clear();
     schedules_json.clear();
     table.clear();

@@ -70,7 +70,8 @@ struct SecondPassInput {
 };
 
 struct SecondPass {
-    std::string assets_csv, schedules_csv, assets_json, schedules_json, table;
+    std::string assets_csv, assets_json, schedules_json, table;
+    TextBuffer schedules_csv;
     std::vector<TotalsRow> totals = std::vector<TotalsRow>(kRowYears);
     int low = 0, high = -1;  // the years of `totals` in use, as offsets from kFirstYear
     FormSums form;

@@ -83,7 +83,7 @@ bool Sinks::Open(const RegisterOptions& o, std::string& error) {
 void Sinks::Block(const SecondPass& p, const RegisterOptions& o) {
     if (assets_) {
         Write(assets_.get(), p.assets_csv, failed_);
-        Write(schedules_.get(), p.schedules_csv, failed_);
+        Write(schedules_.get(), p.schedules_csv.view(), failed_);
     }
     if (!o.to_stdout) return;
     if (o.format == Format::Csv) out_ << p.assets_csv;

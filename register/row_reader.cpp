@@ -1,5 +1,6 @@
 #include "register/row_reader.h"
 
+#include <cstring>
 #include <optional>
 
 #include "register/cells.h"
@@ -107,25 +108,48 @@ bool ReadRow(const Header& h, std::span<const std::string_view> fields, int row,
     return cells.Read(a, texts) && cells.Check(a, limits);
 }
 
-void AppendCents(std::string& out, Cents cents) {
+char* PutCents(char* p, Cents cents) {
+    static constexpr char kPairs[] =
+        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243"
+        "4445464748495051525354555657585960616263646566676869707172737475767778798081828384858687"
+        "888990919293949596979899";
+    if (cents == 0) {
+        std::memcpy(p, "0.00", 4);
+        return p + 4;
+    }
     if (cents < 0) {
-        out += '-';
+        *p++ = '-';
         cents = -cents;
     }
-    char buf[24];
-    char* end = buf + sizeof buf;
-    char* p = end;
-    const Cents whole = cents / 100;
-    const int frac = static_cast<int>(cents % 100);
-    *--p = static_cast<char>('0' + frac % 10);
-    *--p = static_cast<char>('0' + frac / 10);
-    *--p = '.';
-    Cents w = whole;
-    do {
-        *--p = static_cast<char>('0' + w % 10);
-        w /= 10;
-    } while (w != 0);
-    out.append(p, static_cast<std::size_t>(end - p));
+    auto whole = static_cast<unsigned long long>(cents / 100);
+    const auto frac = static_cast<std::size_t>(cents % 100) * 2;
+    // The digits are written from the end, straight into place.
+    int digits = 1;
+    for (unsigned long long w = whole; w >= 10; w /= 10)
+        ++digits;
+    char* end = p + digits + 3;
+    char* t = end;
+    *--t = kPairs[frac + 1];
+    *--t = kPairs[frac];
+    *--t = '.';
+    while (whole >= 100) {
+        const auto pair = static_cast<std::size_t>(whole % 100) * 2;
+        whole /= 100;
+        *--t = kPairs[pair + 1];
+        *--t = kPairs[pair];
+    }
+    if (whole >= 10) {
+        *--t = kPairs[whole * 2 + 1];
+        *--t = kPairs[whole * 2];
+    } else {
+        *--t = static_cast<char>('0' + whole);
+    }
+    return end;
+}
+
+void AppendCents(std::string& out, Cents cents) {
+    char buf[32];
+    out.append(buf, static_cast<std::size_t>(PutCents(buf, cents) - buf));
 }
 
 void AppendDay(std::string& out, Day day) {

@@ -66,6 +66,8 @@ std::string RowError(int row, std::string_view column, std::string_view found,
 
 // Amounts and dates as the register writes them back: 1234.56, -0.05; 2024-03-01.
 void AppendCents(std::string& out, Cents cents);
+// The same into `p`, which has room for 24 characters; returns the end.
+char* PutCents(char* p, Cents cents);
 void AppendDay(std::string& out, Day day);
 // A percent in hundredths (7550) as 75.5.
 void AppendHundredths(std::string& out, int hundredths);

@@ -3,6 +3,8 @@
 // then the totals of every tax year and the year's Form 4562, as CSV (the four files), JSON
 // (one document with the same names) or an aligned table for a terminal.
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,25 @@
 namespace orvane::reg {
 
 enum class Format { Table, Csv, Json };
+
+// A growing text written in place: the schedules' rows go straight into its room.
+class TextBuffer {
+  public:
+    // Room for `n` more characters after the text.
+    char* Room(std::size_t n) {
+        if (capacity_ - size_ < n) Grow(n);
+        return data_.get() + size_;
+    }
+    // The text now ends at `end` (within the last room).
+    void EndAt(const char* end) { size_ = static_cast<std::size_t>(end - data_.get()); }
+    void Clear() { size_ = 0; }
+    std::string_view view() const { return {data_.get(), size_}; }
+
+  private:
+    void Grow(std::size_t n);
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0, capacity_ = 0;
+};
 
 // One tax year of the totals: the sums of the schedules' rows of that year.
 struct TotalsRow {
@@ -40,7 +61,7 @@ void AppendAssetCsv(std::string& out, const AssetView& a, int year);
 void AppendAssetJson(std::string& out, const AssetView& a, int year);
 void AppendAssetTable(std::string& out, const AssetView& a, int year);
 std::string AssetTableHeader(int year);
-void AppendScheduleCsv(std::string& out, std::string_view id, const Schedule& s);
+void AppendScheduleCsv(TextBuffer& out, std::string_view id, const Schedule& s);
 void AppendScheduleJson(std::string& out, std::string_view id, const Schedule& s);
 
 void AppendTotalsRow(std::string& out, Format format, int year, const TotalsRow& t);
