@@ -215,8 +215,9 @@ int Register::FirstPassOver(std::FILE* file) {
     CsvReader reader(file, csv_);
     if (!ReadHeaderRow(reader)) {
         if (errors_.empty()) {
-            err_ << tool_ << ": the register '" << o_.file.string()
-                 << "' is empty: expected a header row and a row for each asset\n";
+            err_ << tool_
+                 << ": the register is empty: expected a header row and a row for each "
+                    "asset\n";
             return 1;
         }
         return ReportErrors();
@@ -235,8 +236,9 @@ int Register::FirstPassOver(std::FILE* file) {
         });
     if (reader.failed()) return Fail("cannot read the register '" + o_.file.string() + "'");
     if (assets_ == 0 && errors_.empty()) {
-        err_ << tool_ << ": the register '" << o_.file.string()
-             << "' holds no assets: expected a row for each asset below the header\n";
+        err_ << tool_
+             << ": the register holds no assets: expected a row for each asset below "
+                "the header\n";
         return 1;
     }
     NameDuplicates(file);

@@ -140,6 +140,19 @@ void Pad(std::string& out, std::string_view text, std::size_t width, bool right)
     if (!right && w < width) out.append(width - w, ' ');
 }
 
+// A text cut to `width` characters, its last one an ellipsis when cut.
+std::string Cut(std::string_view text, std::size_t width) {
+    if (Width(text) <= width) return std::string(text);
+    std::string out;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && ++n == width) break;
+        out += text[i];
+    }
+    return out + "\u2026";
+}
+
 void Money(std::string& out, Cents c, std::size_t width) {
     std::string t;
     AppendGrouped(t, c, false);
@@ -266,7 +279,7 @@ void AppendAssetTable(std::string& out, const AssetView& v, int year) {
     const YearFigures f = FiguresOf(s, year);
     Pad(out, v.id, 12, false);
     out += ' ';
-    Pad(out, v.description, 20, false);
+    Pad(out, Cut(v.description, 20), 20, false);
     out += ' ';
     Pad(out, KindWord(v.input->kind), 14, false);
     out += ' ';
