@@ -30,8 +30,10 @@ constexpr std::string_view kNames[kColumns] = {
 };
 constexpr Column kRequired[] = {Column::Id, Column::Placed, Column::Cost};
 
-// Lower case, without surrounding blanks.
+// Lower case, without surrounding blanks (nor the byte order mark a spreadsheet may start its
+// file with).
 std::string Folded(std::string_view name) {
+    if (name.starts_with("\xEF\xBB\xBF")) name.remove_prefix(3);
     name = Trim(name);
     std::string s(name);
     for (char& c : s) {
