@@ -86,8 +86,8 @@ TEST(RegisterCsv, FieldsLoseTheirQuotes) {
 TEST(RegisterHeader, ColumnsByNameInAnyOrder) {
     Header h;
     std::vector<std::string> errors;
-    const std::vector<std::string_view> names = {"\xEF\xBB\xBF Cost ", "COLOR",
-                                                 "Placed_In_Service", "id"};
+    const std::vector<std::string_view> names = {"\xEF\xBB\xBF Cost ", "COLOR", "Placed_In_Service",
+                                                 "id"};
     ASSERT_TRUE(ReadHeader(names, h, errors));
     EXPECT_EQ(h.field_of_column[static_cast<std::size_t>(Column::Cost)], 0);
     EXPECT_EQ(h.field_of_column[static_cast<std::size_t>(Column::Id)], 3);
