@@ -85,6 +85,12 @@ std::int32_t Nonresidential39Rate(int year, int month) {
 }
 
 Cents ApplyRate(Cents basis, std::int32_t rate) {
+    // Bases below $900 billion multiply within 64 bits.
+    constexpr Cents kNarrow = 90'000'000'000'000;
+    if (basis >= 0 && basis < kNarrow && rate >= 0) {
+        const Cents p = basis * rate;
+        return (p + 50'000) / 100'000;
+    }
     return DivRound(static_cast<Wide>(basis) * rate, 100000);
 }
 

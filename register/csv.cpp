@@ -146,16 +146,22 @@ bool SplitRecord(std::string_view record, std::vector<std::string_view>& fields,
             ++i;
             continue;
         }
-        const std::size_t c = record.find(',', i);
-        const std::size_t end = c == std::string_view::npos ? n : c;
+        // An unquoted field: one look at each character for the comma that ends it and for
+        // a quote that has no place in it.
+        std::size_t end = i;
+        bool quote = false;
+        while (end < n && record[end] != ',') {
+            quote = quote || record[end] == '"';
+            ++end;
+        }
         const std::string_view field = record.substr(i, end - i);
-        if (field.find('"') != std::string_view::npos) {
+        if (quote) {
             error = {fields.size(), field, true};
             return false;
         }
         fields.push_back(field);
-        if (c == std::string_view::npos) return true;
-        i = c + 1;
+        if (end == n) return true;
+        i = end + 1;
     }
 }
 
