@@ -5,6 +5,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/edit_limits_command.h"
+#include "cli/register_command.h"
 #include "cli/window_command.h"
 #include "platform/fault.h"
 
@@ -16,7 +17,7 @@ std::string ToolName(const Command& command) {
 
 std::span<const Command* const> Commands() {
     static const Command* const kCommands[] = {&WindowCommand(), &BatchCommand(),
-                                               &EditLimitsCommand()};
+                                               &EditLimitsCommand(), &RegisterCommand()};
     return kCommands;
 }
 

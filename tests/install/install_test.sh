@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build BUILD_DIR into a scratch prefix and runs the installed programs from there
 # with a scratch home: orvane-cli calculates a vehicle schedule, edits a limit table in the
-# user's data folder and prints a PDF through its printing module, orvane starts off screen, and
-# PROBE (copied beside them) checks that the window finds its help and limit files.
+# user's data folder, reports the example register and prints a PDF through its printing
+# module, orvane starts off screen, and PROBE (copied beside them) checks that the window finds
+# its help and limit files.
 set -euo pipefail
 build=$1
 probe=$2
@@ -14,7 +15,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/orvane bin/orvane-cli share/orvane/orvane.qch share/orvane/AutoMax.DAT \
-    share/orvane/Electric.DAT share/orvane/TruckMax.DAT share/applications/orvane.desktop \
+    share/orvane/Electric.DAT share/orvane/TruckMax.DAT share/orvane/register-example.csv \
+    share/applications/orvane.desktop \
     share/icons/hicolor/scalable/apps/orvane.svg share/icons/hicolor/48x48/apps/orvane.png \
     share/icons/hicolor/256x256/apps/orvane.png; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
@@ -41,6 +43,13 @@ cmp -s "$XDG_DATA_HOME/orvane/TruckMax.DAT" "$prefix/share/orvane/TruckMax.DAT" 
 cmp -s "$build/bin/TruckMax.DAT" "$prefix/share/orvane/TruckMax.DAT" ||
     fail "the shipped TruckMax.DAT changed"
 echo "ok   orvane-cli: vehicle schedule and limit edit in $XDG_DATA_HOME/orvane"
+
+# The register over the example shipped with it, with the vehicle limits of the user's files.
+"$prefix/bin/orvane-cli" register "$prefix/share/orvane/register-example.csv" --year 2025 \
+    --format csv >"$scratch/register.out" || fail "register over the example"
+grep -q "^19h,Residential rental property,320000," "$scratch/register.out" ||
+    fail "register: no line 19h in $(cat "$scratch/register.out")"
+echo "ok   orvane-cli register over share/orvane/register-example.csv"
 
 # orvane-cli's printing module, in LIBDIR/orvane/, where the installed program finds it.
 module=$(cd "$prefix" && find . -name orvane-cli-print.so)

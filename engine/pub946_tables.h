@@ -1,0 +1,46 @@
+#pragma once
+// The yearly percentages of IRS Publication 946, Appendix A, as the register uses them, and the
+// computation the publication gives for the methods it prints no table of here ("Figuring the
+// Deduction Without Using the Tables"). Rates are in hundred-thousandths of the basis (3.485%
+// is 3485); amounts are in cents.
+
+#include <cstdint>
+#include <span>
+
+#include "engine/register_types.h"
+
+namespace orvane::reg {
+
+// Tables A-1 (quarter 0, half-year) and A-2 to A-5 (mid-quarter, quarter 1 to 4) for a GDS
+// class of 3, 5, 7, 10, 15 or 20 years (200% declining balance to 10 years, 150% for 15 and
+// 20): the rate of each recovery year. Empty for any other class or quarter.
+std::span<const std::int32_t> GdsTable(int quarter, int life);
+
+// Table A-6, residential rental property (27.5 years, mid-month): the rate of recovery year
+// `year` (1 to 29) for property placed in service in `month` (1 = January); 0 outside.
+std::int32_t ResidentialRate(int year, int month);
+// Table A-7a, nonresidential real property (39 years, mid-month); years 1 to 40.
+std::int32_t Nonresidential39Rate(int year, int month);
+
+// `basis` times `rate` (hundred-thousandths), rounded to the cent (halves away from zero).
+Cents ApplyRate(Cents basis, std::int32_t rate);
+
+// The part of the first recovery year a convention gives, in 96ths of a year (a common
+// denominator of the half-year, the mid-quarters and the mid-months): half-year 48; mid-quarter
+// 84, 60, 36, 12 for quarter 1 to 4; mid-month (12 - month + 0.5) / 12.
+int FirstYearShare96(char convention, int quarter, int month);
+
+// The part of the year of disposal a convention gives, in 96ths: half a year (HY); the
+// quarters up to the middle of the disposal quarter (MQ: 12, 36, 60, 84); the months up to the
+// middle of the disposal month (MM: (month - 0.5) / 12).
+int DisposalShare96(char convention, int month);
+
+// A declining-balance or straight-line schedule worked out year by year on the basis left:
+// `factor_percent` 200 or 150 (declining balance, switching to straight line when that is
+// larger) or 100 (straight line); `life_halves` the recovery period in half years; the first
+// year's share in 96ths. Writes the amounts of recovery years 1, 2, ... into `out` and
+// returns how many were written (at most out.size()). The amounts add up to `basis`.
+std::size_t FormulaSchedule(Cents basis, int factor_percent, int life_halves, int first_share96,
+                            std::span<Cents> out);
+
+}  // namespace orvane::reg

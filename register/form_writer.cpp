@@ -1,0 +1,155 @@
+// Form 4562's lines as the register writes them: one row a line, and a row for each class,
+// convention and method of lines 19 and 20.
+
+#include <optional>
+#include <vector>
+
+#include "register/writers.h"
+
+namespace orvane::reg {
+namespace {
+
+struct LineRow {
+    std::string line, cls;
+    std::optional<long long> basis;
+    std::string recovery, convention, method;
+    std::optional<long long> amount;
+};
+
+constexpr std::string_view kLine19Class[] = {"3-year property",
+                                             "5-year property",
+                                             "7-year property",
+                                             "10-year property",
+                                             "15-year property",
+                                             "20-year property",
+                                             "25-year property",
+                                             "Residential rental property",
+                                             "Nonresidential real property"};
+constexpr std::string_view kLine20Class[] = {"Class life", "12-year", "30-year", "40-year"};
+
+std::string RecoveryText(int halves) {
+    if (halves == 0) return {};
+    return std::to_string(halves / 2) + (halves % 2 ? ".5" : "") + " yrs";
+}
+
+LineRow ClassRow(const ClassLine& l) {
+    const std::size_t r = static_cast<std::size_t>(l.row - 'a');
+    LineRow row;
+    row.line = std::string(l.part == '9' ? "19" : "20") + l.row;
+    row.cls = l.part == '9' ? kLine19Class[r] : kLine20Class[r];
+    row.recovery = RecoveryText(l.recovery_halves);
+    if (!l.used) return row;
+    row.basis = l.basis;
+    row.convention = l.convention == Convention::MidQuarter ? "MQ"
+                     : l.convention == Convention::MidMonth ? "MM"
+                                                            : "HY";
+    row.method = l.factor_percent == 200 ? "200 DB" : l.factor_percent == 150 ? "150 DB" : "S/L";
+    row.amount = l.amount;
+    return row;
+}
+
+std::vector<LineRow> Rows(const Form4562& f) {
+    const Section179Lines& s = f.section179;
+    const auto known = [&](long long v) {
+        return s.known ? std::optional<long long>(v) : std::nullopt;
+    };
+    std::vector<LineRow> rows = {
+        {"1", "", {}, "", "", "", known(s.line1)}, {"2", "", {}, "", "", "", s.line2},
+        {"3", "", {}, "", "", "", known(s.line3)}, {"4", "", {}, "", "", "", known(s.line4)},
+        {"5", "", {}, "", "", "", known(s.line5)}, {"6", "", s.line6_cost, "", "", "", s.line6},
+        {"7", "", {}, "", "", "", s.line7},        {"8", "", {}, "", "", "", s.line8},
+        {"9", "", {}, "", "", "", s.line9},        {"10", "", {}, "", "", "", s.line10},
+        {"11", "", {}, "", "", "", s.line11},      {"12", "", {}, "", "", "", s.line12},
+        {"13", "", {}, "", "", "", s.line13},      {"14", "", {}, "", "", "", f.line14},
+        {"17", "", {}, "", "", "", f.line17},
+    };
+    for (const ClassLine& l : f.classes)
+        rows.push_back(ClassRow(l));
+    rows.push_back({"21", "", {}, "", "", "", f.line21});
+    rows.push_back({"22", "", {}, "", "", "", f.line22});
+    rows.push_back({"25", "", {}, "", "", "", f.line25});
+    rows.push_back({"26", "", f.line26_basis, "", "", "", f.line26});
+    rows.push_back({"27", "", f.line27_basis, "", "", "", f.line27});
+    rows.push_back({"28", "", {}, "", "", "", f.line28});
+    return rows;
+}
+
+void Number(std::string& out, std::optional<long long> v, Format format) {
+    if (v) {
+        if (format == Format::Table) {
+            AppendGrouped(out, *v, true);
+        } else {
+            out += std::to_string(*v);
+        }
+    } else if (format == Format::Json) {
+        out += "null";
+    }
+}
+
+void JsonField(std::string& out, std::string_view name, const std::string& text) {
+    out += ",\"";
+    out += name;
+    out += "\":";
+    if (text.empty()) {
+        out += "null";
+    } else {
+        AppendJsonString(out, text);
+    }
+}
+
+void TableCell(std::string& out, const std::string& text, std::size_t width, bool right) {
+    if (right && text.size() < width) out.append(width - text.size(), ' ');
+    out += text;
+    if (!right && text.size() < width) out.append(width - text.size(), ' ');
+}
+
+}  // namespace
+
+std::string FormText(const Form4562& form, Format format) {
+    std::string out;
+    if (format == Format::Table) {
+        TableCell(out, "line", 5, false);
+        TableCell(out, "class", 28, false);
+        TableCell(out, "basis", 14, true);
+        out += "  recovery conv method         amount\n";
+    }
+    for (const LineRow& r : Rows(form)) {
+        if (format == Format::Csv) {
+            out += r.line + ',';
+            AppendCsvField(out, r.cls);
+            out += ',';
+            Number(out, r.basis, format);
+            out += ',' + r.recovery + ',' + r.convention + ',' + r.method + ',';
+            Number(out, r.amount, format);
+            out += '\n';
+        } else if (format == Format::Json) {
+            out += ",\n{\"line\":";
+            AppendJsonString(out, r.line);
+            JsonField(out, "class", r.cls);
+            out += ",\"basis\":";
+            Number(out, r.basis, format);
+            JsonField(out, "recovery", r.recovery);
+            JsonField(out, "convention", r.convention);
+            JsonField(out, "method", r.method);
+            out += ",\"amount\":";
+            Number(out, r.amount, format);
+            out += '}';
+        } else {
+            std::string basis, amount;
+            Number(basis, r.basis, format);
+            Number(amount, r.amount, format);
+            TableCell(out, r.line, 5, false);
+            TableCell(out, r.cls, 28, false);
+            TableCell(out, basis, 14, true);
+            out += "  ";
+            TableCell(out, r.recovery, 9, false);
+            TableCell(out, r.convention, 5, false);
+            TableCell(out, r.method, 7, false);
+            TableCell(out, amount, 14, true);
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+}  // namespace orvane::reg

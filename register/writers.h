@@ -1,0 +1,79 @@
+#pragma once
+// The register's outputs, written as they are made: the row of each asset and its schedule,
+// then the totals of every tax year and the year's Form 4562, as CSV (the four files), JSON
+// (one document with the same names) or an aligned table for a terminal.
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/form4562.h"
+#include "engine/register_asset.h"
+
+namespace orvane::reg {
+
+enum class Format { Table, Csv, Json };
+
+// A growing text written in place: the schedules' rows go straight into its room.
+class TextBuffer {
+  public:
+    // Room for `n` more characters after the text.
+    char* Room(std::size_t n) {
+        if (capacity_ - size_ < n) Grow(n);
+        return data_.get() + size_;
+    }
+    // The text now ends at `end` (within the last room).
+    void EndAt(const char* end) { size_ = static_cast<std::size_t>(end - data_.get()); }
+    void Clear() { size_ = 0; }
+    std::string_view view() const { return {data_.get(), size_}; }
+
+  private:
+    void Grow(std::size_t n);
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0, capacity_ = 0;
+};
+
+// One tax year of the totals: the sums of the schedules' rows of that year.
+struct TotalsRow {
+    Cents section179 = 0, allowance = 0, depreciation = 0, accumulated = 0, basis_left = 0;
+    long long assets = 0;
+    void Add(const YearRow& r);
+    TotalsRow& operator+=(const TotalsRow& o);
+};
+
+// What an asset's row shows of the asset itself.
+struct AssetView {
+    std::string_view id, description;
+    const AssetInput* input;
+    const Schedule* schedule;
+};
+
+// The header lines of each CSV file.
+extern const std::string_view kAssetsHeader;
+extern const std::string_view kSchedulesHeader;
+extern const std::string_view kTotalsHeader;
+extern const std::string_view kFormHeader;
+
+// `year` is the tax year the register reports.
+void AppendAssetCsv(std::string& out, const AssetView& a, int year);
+// JSON elements each begin with ",\n": the writer drops the comma of a list's first.
+void AppendAssetJson(std::string& out, const AssetView& a, int year);
+void AppendAssetTable(std::string& out, const AssetView& a, int year);
+std::string AssetTableHeader(int year);
+void AppendScheduleCsv(TextBuffer& out, std::string_view id, const Schedule& s);
+void AppendScheduleJson(std::string& out, std::string_view id, const Schedule& s);
+
+void AppendTotalsRow(std::string& out, Format format, int year, const TotalsRow& t);
+std::string TotalsTableHeader();
+// The form's lines, one a row, in the format (JSON: the array's elements).
+std::string FormText(const Form4562& form, Format format);
+
+// A text as a JSON string (quotes included); bytes that are no UTF-8 become U+FFFD.
+void AppendJsonString(std::string& out, std::string_view text);
+// A text as a CSV field, in quotes when it holds a comma, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view text);
+// Cents with thousands separators (1,234.56), or whole dollars (1,235).
+void AppendGrouped(std::string& out, Cents cents, bool whole_dollars);
+
+}  // namespace orvane::reg
