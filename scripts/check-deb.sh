@@ -20,9 +20,10 @@ done
 grep -Eqi "libreoffice|uno" <<<"$depends" && fail "orvane depends on LibreOffice: $depends"
 grep -q orvane-export <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends"
 grep -q cups <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends"
+contents=$(dpkg-deb -c "$deb")
 for f in usr/share/man/man1/orvane.1.gz usr/share/man/man1/orvane-cli.1.gz \
     usr/share/doc/orvane/copyright usr/share/doc/orvane/changelog.gz; do
-    dpkg-deb -c "$deb" | grep -q " ./$f\$" || fail "not in the package: $f"
+    grep -q " ./$f\$" <<<"$contents" || fail "not in the package: $f"
 done
 # The export's package: the helper, without a RUNPATH, and what it needs.
 export_deb=$(ls "$(dirname "$deb")"/orvane-export_*.deb 2>/dev/null | head -1 || true)
