@@ -40,7 +40,6 @@ shell-style quoting, run on a freshly loaded window; one compact JSON line per a
 order of the file: {"status": ..., "rows": [[year, depreciation, adj tax basis] texts of the
 rows that have a year], "messages": [...]}, or {"error": "line N: ..."} for a line that cannot
 be read (exit 2 at the end). The same as orvane-cli --batch FILE.
-settings:
 )text";
 
 class Batch final : public TableCommand<Settings, NoActions> {
@@ -49,8 +48,9 @@ class Batch final : public TableCommand<Settings, NoActions> {
     std::string_view description() const override {
         return "many assets, one a line of a file, one JSON line each (as --batch FILE)";
     }
-    std::string Usage() const override {
-        return std::string(kUsage) + OptionLines(std::span<const BatchOption>(kOptions));
+    std::string Usage() const override { return UsageText(UsageBlocks()); }
+    std::vector<UsageBlock> UsageBlocks() const override {
+        return {{std::string(kUsage), "settings:", HelpOf(std::span<const BatchOption>(kOptions))}};
     }
 
   protected:

@@ -38,6 +38,18 @@ struct CommandLine {
     const BatchTuning& tuning;
 };
 
+// A block of a command's usage: prose, then a heading and the options of the command's table
+// under it (each part may be empty). The first line of a command's first block is its synopsis.
+// --help prints the blocks as text (UsageText), the manual page as roff (cli/manual.h).
+struct UsageBlock {
+    std::string text;     // lines, each ending in '\n'
+    std::string heading;  // a line of its own, "Settings:"
+    std::vector<OptionHelp> options;
+};
+
+// The usage text of the blocks, as --help prints it.
+std::string UsageText(std::span<const UsageBlock> blocks);
+
 class Command {
   public:
     virtual ~Command() = default;
@@ -47,6 +59,8 @@ class Command {
     virtual std::string_view description() const = 0;
     // The usage text, with the lines of the option table.
     virtual std::string Usage() const = 0;
+    // The usage in blocks, for the manual page; by default the usage text as one block of prose.
+    virtual std::vector<UsageBlock> UsageBlocks() const { return {{Usage(), {}, {}}}; }
     // Runs the command and returns the exit status. Throws UsageError for a wrong command line.
     virtual int Run(const CommandLine& line) const = 0;
 };

@@ -15,6 +15,19 @@ std::string ToolName(const Command& command) {
     return command.name().empty() ? "orvane-cli" : "orvane-cli " + std::string(command.name());
 }
 
+std::string UsageText(std::span<const UsageBlock> blocks) {
+    std::string text;
+    for (const UsageBlock& block : blocks) {
+        text += block.text;
+        if (!block.heading.empty()) {
+            text += block.heading;
+            text += '\n';
+        }
+        text += OptionLines(block.options);
+    }
+    return text;
+}
+
 std::span<const Command* const> Commands() {
     static const Command* const kCommands[] = {&WindowCommand(), &BatchCommand(),
                                                &EditLimitsCommand(), &RegisterCommand()};

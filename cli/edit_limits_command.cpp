@@ -152,12 +152,13 @@ class EditLimits final : public TableCommand<Settings, Runner> {
     std::string_view description() const override {
         return "script the limit table editor on one limit file";
     }
-    std::string Usage() const override {
-        return "usage: orvane-cli edit-limits --file FILE [--limits-dir DIR] [--json] ACTION...\n"
-               "Opens the limit file as the Tools menu does, runs the actions in order on the "
-               "limit editor\nand prints the editor's state.\nactions:\n" +
-               OptionLines(kTable.first(kFirstSetting)) + "settings:\n" +
-               OptionLines(kTable.subspan(kFirstSetting));
+    std::string Usage() const override { return UsageText(UsageBlocks()); }
+    std::vector<UsageBlock> UsageBlocks() const override {
+        return {{"usage: orvane-cli edit-limits --file FILE [--limits-dir DIR] [--json] ACTION...\n"
+                 "Opens the limit file as the Tools menu does, runs the actions in order on the "
+                 "limit editor\nand prints the editor's state.\n",
+                 "actions:", HelpOf(kTable.first(kFirstSetting))},
+                {{}, "settings:", HelpOf(kTable.subspan(kFirstSetting))}};
     }
 
   protected:

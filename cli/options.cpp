@@ -50,6 +50,34 @@ void FolderName(std::string_view option, const std::string& value) {
     if (value.empty()) BadValue(option, "a folder name", value);
 }
 
+std::string OptionLines(std::span<const OptionHelp> options) {
+    constexpr std::size_t kColumn = 28;
+    std::string out;
+    for (const OptionHelp& option : options) {
+        std::string left = "  --";
+        left += option.name;
+        if (!option.choices.empty()) {
+            for (std::size_t k = 0; k < option.choices.size(); ++k) {
+                left += k == 0 ? ' ' : '|';
+                left += option.choices[k];
+            }
+        } else if (!option.value.empty()) {
+            left += ' ';
+            left += option.value;
+        }
+        if (left.size() + 1 < kColumn) {
+            left.append(kColumn - left.size(), ' ');
+        } else {
+            left += '\n';
+            left.append(kColumn, ' ');
+        }
+        out += left;
+        out += option.help;
+        out += '\n';
+    }
+    return out;
+}
+
 void detail::CheckChoice(std::string_view option, std::span<const std::string_view> choices,
                          const std::string& value) {
     for (std::string_view c : choices) {

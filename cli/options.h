@@ -204,25 +204,29 @@ bool ReadPlainActions(std::span<const Option<Settings, Actor>> rows, std::string
     }
 }
 
+// An option as the usage text and the manual page show it.
+struct OptionHelp {
+    std::string_view name = {};
+    std::string_view value = {};
+    std::span<const std::string_view> choices = {};
+    std::string_view help = {};
+};
+
+template <class Settings, class Actor>
+std::vector<OptionHelp> HelpOf(std::span<const Option<Settings, Actor>> rows) {
+    std::vector<OptionHelp> out;
+    out.reserve(rows.size());
+    for (const auto& row : rows)
+        out.push_back({row.name, row.value, row.choices, row.help});
+    return out;
+}
+
 // The usage lines of the options, one a row: "  --name VALUE   help".
+std::string OptionLines(std::span<const OptionHelp> options);
+
 template <class Settings, class Actor>
 std::string OptionLines(std::span<const Option<Settings, Actor>> rows) {
-    std::string out;
-    for (const auto& row : rows) {
-        std::string left = "  --" + std::string(row.name);
-        if (!row.choices.empty()) {
-            left += ' ';
-            for (std::size_t k = 0; k < row.choices.size(); ++k)
-                left += (k ? "|" : "") + std::string(row.choices[k]);
-        } else if (!row.value.empty()) {
-            left += " " + std::string(row.value);
-        }
-        constexpr std::size_t kColumn = 28;
-        left += left.size() + 1 < kColumn ? std::string(kColumn - left.size(), ' ')
-                                          : "\n" + std::string(kColumn, ' ');
-        out += left + std::string(row.help) + "\n";
-    }
-    return out;
+    return OptionLines(HelpOf(rows));
 }
 
 }  // namespace orvane::cli

@@ -50,10 +50,14 @@ class Window final : public TableCommand<WindowSettings, WindowRunner> {
     std::string_view description() const override {
         return "script the main window: the actions in order, then the window's state";
     }
-    std::string Usage() const override {
-        return std::string(kIntro) + "Actions (may repeat; order matters):\n" +
-               WindowActionLines() + "Settings:\n" + WindowSettingLines() + std::string(kBatch) +
-               OtherCommands();
+    std::string Usage() const override { return UsageText(UsageBlocks()); }
+    std::vector<UsageBlock> UsageBlocks() const override {
+        const std::span<const WindowOption> rows = WindowOptions();
+        const std::size_t settings = WindowFirstSetting();
+        return {{std::string(kIntro),
+                 "Actions (may repeat; order matters):", HelpOf(rows.first(settings))},
+                {{}, "Settings:", HelpOf(rows.subspan(settings))},
+                {std::string(kBatch) + OtherCommands(), {}, {}}};
     }
 
   protected:

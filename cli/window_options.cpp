@@ -198,12 +198,8 @@ std::span<const WindowOption> WindowOptions() {
     return kTable;
 }
 
-std::string WindowActionLines() {
-    return OptionLines(kTable.first(kFirstSetting));
-}
-
-std::string WindowSettingLines() {
-    return OptionLines(kTable.subspan(kFirstSetting));
+std::size_t WindowFirstSetting() {
+    return kFirstSetting;
 }
 
 // Flattened: the reading is compiled with the table's rows as constants, as a batch of plain

@@ -30,9 +30,8 @@ using WindowOption = Option<WindowSettings, WindowRunner>;
 
 // The rows: the actions, then the settings.
 std::span<const WindowOption> WindowOptions();
-// The usage lines of the actions, and those of the settings.
-std::string WindowActionLines();
-std::string WindowSettingLines();
+// The row of the first setting: the actions come before it.
+std::size_t WindowFirstSetting();
 
 // Reads a batch line of the plain kind in place (ReadPlainActions over the table).
 bool ReadPlainWindowLine(std::string_view line, std::vector<GivenView>& actions);

@@ -11,7 +11,10 @@
 #include <atomic>
 #include <cstdlib>
 #include <random>
+#include <string>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 #include "export/calc_protocol.h"
 #include "export/save_failure.h"
@@ -30,6 +33,47 @@ fs::path ProgramDir() {
 
 bool Executable(const fs::path& p) {
     return !p.empty() && access(p.c_str(), X_OK) == 0 && fs::is_regular_file(p);
+}
+
+// The helper: beside the program (the build tree), else where the package puts it
+// (ORVANE_HELPER_DIR, relative to the program's folder), which is the place named when neither
+// is there.
+fs::path HelperPath() {
+    const fs::path program = ProgramDir();
+    const fs::path beside = program / "orvane-calc";
+    if (Executable(beside)) return beside;
+    return (program / ORVANE_HELPER_DIR / "orvane-calc").lexically_normal();
+}
+
+// The environment of the helper: this program's, with the folder of the LibreOffice it drives
+// first on the library path. The helper links LibreOffice's UNO libraries and finds them there,
+// wherever that LibreOffice is installed.
+std::vector<std::string> HelperEnvironment(const fs::path& office) {
+    constexpr std::string_view kName = "LD_LIBRARY_PATH=";
+    std::error_code ec;
+    std::string libraries = fs::canonical(office, ec).parent_path().string();
+    if (ec) libraries.clear();
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string_view entry = *e;
+        if (!entry.starts_with(kName)) {
+            env.emplace_back(entry);
+        } else if (entry.size() > kName.size()) {
+            if (!libraries.empty()) libraries += ':';
+            libraries += entry.substr(kName.size());
+        }
+    }
+    if (!libraries.empty()) env.push_back(std::string(kName) + libraries);
+    return env;
+}
+
+// The strings as exec takes them, ending in a null pointer.
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& s : strings)
+        pointers.push_back(s.data());
+    pointers.push_back(nullptr);
+    return pointers;
 }
 
 std::string UniqueName() {
@@ -54,7 +98,7 @@ bool WaitFor(pid_t pid, std::chrono::milliseconds timeout) {
 }  // namespace
 
 CalcSpreadsheet::CalcSpreadsheet(CalcOptions options) : options_(std::move(options)) {
-    if (options_.helper.empty()) options_.helper = ProgramDir() / "orvane-calc";
+    if (options_.helper.empty()) options_.helper = HelperPath();
 }
 
 CalcSpreadsheet::~CalcSpreadsheet() {
@@ -89,8 +133,9 @@ void CalcSpreadsheet::Start() {
                     "Export needs the program's LibreOffice helper, and it was not "
                     "found: " +
                         options_.helper.string() +
-                        " is missing (it is built when the LibreOffice SDK, Debian "
-                        "package libreoffice-dev, is installed).");
+                        " is missing (install the package orvane-export; a build from source "
+                        "makes it when the LibreOffice SDK, Debian package libreoffice-dev, is "
+                        "installed).");
     }
     std::string profile_template = (fs::temp_directory_path() / "orvane-lo-XXXXXX").string();
     if (mkdtemp(profile_template.data()) == nullptr) {
@@ -108,10 +153,9 @@ void CalcSpreadsheet::Start() {
     std::vector<std::string> args = {options_.helper.string(), office.string(), profile_.string(),
                                      UniqueName(),
                                      std::to_string(options_.start_timeout.count() * 3 / 4)};
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
+    std::vector<char*> argv = Pointers(args);
+    std::vector<std::string> env = HelperEnvironment(office);
+    std::vector<char*> envp = Pointers(env);
     const pid_t parent = getpid();
     pid_t pid = fork();
     if (pid == 0) {
@@ -121,7 +165,7 @@ void CalcSpreadsheet::Start() {
         dup2(fds[1], 0);
         dup2(fds[1], 1);
         signal(SIGPIPE, SIG_DFL);
-        execv(argv[0], argv.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     close(fds[1]);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks a built package without installing it on this machine: its control data and files,
-# then the programs unpacked into a scratch root and run from there with a scratch home. The
-# window runs under Xvfb and is driven with xdotool: F1 opens the help window, Alt+T, Down and Enter
-# open the limit editor, which seeds the user's data folder.
+# Checks a built package without installing it on this machine: its control data and files
+# (and those of orvane-export beside it), then the programs unpacked into a scratch root and run
+# from there with a scratch home. The window runs under Xvfb and is driven with xdotool: F1 opens
+# the help window, Alt+T, Down and Enter open the limit editor, which seeds the user's data
+# folder.
 #   scripts/check-deb.sh build-release/orvane_*.deb [PICTURE_PREFIX]
 set -euo pipefail
 deb=$(realpath "$1")
@@ -16,8 +17,29 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6printsupport6 libqt6help6 fonts-liberation2; do
     grep -q "$p" <<<"$depends" || fail "Depends lacks $p"
 done
-grep -q libreoffice-calc <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends"
+grep -Eqi "libreoffice|uno" <<<"$depends" && fail "orvane depends on LibreOffice: $depends"
+grep -q orvane-export <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends"
 grep -q cups <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends"
+contents=$(dpkg-deb -c "$deb")
+for f in usr/share/man/man1/orvane.1.gz usr/share/man/man1/orvane-cli.1.gz \
+    usr/share/doc/orvane/copyright usr/share/doc/orvane/changelog.gz; do
+    grep -q " ./$f\$" <<<"$contents" || fail "not in the package: $f"
+done
+# The export's package: the helper, without a RUNPATH, and what it needs.
+export_deb=$(ls "$(dirname "$deb")"/orvane-export_*.deb 2>/dev/null | head -1 || true)
+if [ -n "$export_deb" ]; then
+    export_depends=$(dpkg-deb -f "$export_deb" Depends)
+    for p in "orvane (= $(dpkg-deb -f "$deb" Version))" libreoffice-calc libuno-cppu3; do
+        grep -qF "$p" <<<"$export_depends" || fail "orvane-export's Depends lacks $p"
+    done
+    dpkg-deb -x "$export_deb" "$scratch/export"
+    helper=$(cd "$scratch/export" && find . -name orvane-calc)
+    [[ "$helper" == ./usr/libexec/orvane/orvane-calc ]] || fail "export helper: '$helper'"
+    if readelf -d "$scratch/export/$helper" | grep -Eq "RUNPATH|RPATH"; then
+        fail "the export helper carries a RUNPATH"
+    fi
+    echo "ok   orvane-export: ${helper#./}, depends on $export_depends"
+fi
 # Every package named must exist in this system's package lists.
 for p in $(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*)//; s/ //g' | sort -u); do
     apt-cache show "$p" >/dev/null 2>&1 || fail "no such package: $p"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the program needs to build, run and test on Debian 12 (run as root).
 set -euo pipefail
-# fonts-liberation2: the printed page's "Courier New" (Liberation Mono, the same widths).
+# fonts-liberation2: the printed page's "Courier New" (Liberation Mono, the same widths);
+# lintian checks the Debian packages (scripts/package.sh), groff reads the manual pages back.
 packages=(
     build-essential cmake clang-format
     clang libclang-rt-14-dev
@@ -11,7 +12,7 @@ packages=(
     fonts-liberation2 xvfb xauth xdotool imagemagick
     poppler-utils cups-daemon cups-client printer-driver-cups-pdf
     libreoffice-calc-nogui libreoffice-dev gnumeric
-    desktop-file-utils
+    desktop-file-utils lintian groff-base
 )
 missing=()
 for p in "${packages[@]}"; do

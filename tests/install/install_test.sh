@@ -3,10 +3,13 @@
 # with a scratch home: orvane-cli calculates a vehicle schedule, edits a limit table in the
 # user's data folder, reports the example register and prints a PDF through its printing
 # module, orvane starts off screen, and PROBE (copied beside them) checks that the window finds
-# its help and limit files.
+# its help and limit files. With
+# "export" as the third argument it checks instead that the installed orvane-cli exports through
+# the installed LibreOffice helper (which carries no RUNPATH).
 set -euo pipefail
 build=$1
 probe=$2
+mode=${3:-}
 scratch=$(mktemp -d /tmp/orvane-install-XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
@@ -23,11 +26,38 @@ for f in bin/orvane bin/orvane-cli share/orvane/orvane.qch share/orvane/AutoMax.
 done
 desktop-file-validate "$prefix/share/applications/orvane.desktop" || fail "desktop entry"
 [ ! -e "$prefix/bin/AutoMax.DAT" ] || fail "limit files beside the installed program"
+[ ! -e "$prefix/bin/orvane-calc" ] || fail "the export's helper is on the PATH"
 
 export HOME=$scratch/home XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache \
     XDG_CONFIG_HOME=$scratch/config
 mkdir -p "$HOME"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+if [ "$mode" = export ]; then
+    helper=$(cd "$prefix" && find . -name orvane-calc)
+    [[ "$helper" == ./libexec/orvane/orvane-calc ]] || fail "export helper installed as '$helper'"
+    if readelf -d "$prefix/$helper" | grep -Eq "RUNPATH|RPATH"; then
+        fail "the export helper carries a RUNPATH"
+    fi
+    out=$("$prefix/bin/orvane-cli" --today 2024-03-15 --method MACRS --life 5 --cost 10000 \
+        --in-service 012004 --description Lathe --export "$scratch/book.xls")
+    grep -q "^message:" <<<"$out" && fail "export: $out"
+    ssconvert "$scratch/book.xls" "$scratch/book.csv" 2>/dev/null
+    grep -q "Lathe" "$scratch/book.csv" || fail "the workbook lacks the asset: $(cat "$scratch/book.csv")"
+    echo "ok   the installed orvane-cli exports through ${helper#./}"
+    exit 0
+fi
+
+# The manual pages, and orvane-cli's lists the options of its commands.
+for f in share/man/man1/orvane.1.gz share/man/man1/orvane-cli.1.gz share/doc/orvane/copyright \
+    share/doc/orvane/changelog.gz; do
+    [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+page=$(zcat "$prefix/share/man/man1/orvane-cli.1.gz" | groff -man -Tascii -P-cbou 2>&1)
+for option in --in-service --jobs --limits-dir --print-pdf "orvane-cli edit-limits"; do
+    grep -q -- "$option" <<<"$page" || fail "the manual page lacks $option"
+done
+echo "ok   manual pages of orvane and orvane-cli"
 
 # The command-line tool: a passenger car's schedule needs the limits of its year.
 out=$("$prefix/bin/orvane-cli" --today 2024-03-15 --method MACRS --class "Automobiles (5)" \
