@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include <unistd.h>
+
 #include "cli/commands.h"
 #include "cli/manual.h"
 
@@ -36,7 +38,9 @@ std::string OneBlank(const std::string& text) {
 // groff warned of; nullopt without groff.
 std::optional<Rendered> Render(const std::string& page) {
     if (std::system("command -v groff >/dev/null 2>&1") != 0) return std::nullopt;
-    const fs::path dir = fs::path(::testing::TempDir()) / "orvane-manual-test";
+    // A folder of this process's own: ctest runs the tests of this file side by side.
+    const fs::path dir =
+        fs::path(::testing::TempDir()) / ("orvane-manual-test-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     std::ofstream(dir / "page.1") << page;
     const std::string command = "groff -man -rHY=0 -ww -Tascii -P-cbou " +
