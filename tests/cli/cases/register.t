@@ -573,8 +573,8 @@ exit: 2
 $ register @CASES@/register.csv --year 2025 --format xml
 stderr: orvane-cli register: option '--format' takes table, csv or json, not 'xml'
 exit: 2
-$ register @CASES@/register.csv @CASES@/register_bad.csv --year 2025
-stderr: orvane-cli register: unexpected argument '/work/wt-register/tests/cli/cases/register_bad.csv'
+$ register @CASES@/register.csv second.csv --year 2025
+stderr: orvane-cli register: unexpected argument 'second.csv'
 exit: 2
 $ register --help
 usage: orvane-cli register FILE.csv --year YYYY [options]
