@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "engine/edit_buffer.h"
+#include "controls/edit_buffer.h"
 
 namespace orvane::cli {
 namespace {

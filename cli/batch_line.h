@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/controls.h"
+#include "controls/controls.h"
 #include "engine/depr.h"
 #include "engine/grid.h"
 #include "platform/fakes.h"

@@ -4,8 +4,8 @@
 #include <array>
 
 #include "app/model/main_window_model.h"
+#include "base/numtext.h"
 #include "engine/classes.h"
-#include "engine/numtext.h"
 
 namespace orvane::cli {
 namespace {

@@ -19,6 +19,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/model/main_window_model.h"
+#include "base/numtext.h"
 #include "cli/batch_line.h"
 #include "cli/batch_reader.h"
 #include "cli/direct_path.h"
@@ -26,8 +27,7 @@
 #include "cli/options.h"
 #include "cli/print.h"
 #include "cli/window_output.h"
-#include "engine/edit_buffer.h"
-#include "engine/numtext.h"
+#include "controls/edit_buffer.h"
 #include "export/calc_spreadsheet.h"
 #include "export/mod_excel.h"
 #include "limits/data_folder.h"

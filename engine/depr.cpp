@@ -5,9 +5,9 @@
 #include <cmath>
 #include <vector>
 
+#include "base/numtext.h"
 #include "engine/amounts.h"
 #include "engine/classes.h"
-#include "engine/numtext.h"
 #include "engine/rates.h"
 
 namespace orvane {

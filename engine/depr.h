@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/error_trap.h"
+#include "base/numtext.h"
 #include "engine/classes.h"
-#include "engine/fault.h"
 #include "engine/main_window_controls.h"
-#include "engine/numtext.h"
 #include "engine/rates.h"
 #include "platform/services.h"
 

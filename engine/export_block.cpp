@@ -1,6 +1,6 @@
 #include "engine/export_block.h"
 
-#include "engine/numtext.h"
+#include "base/numtext.h"
 
 namespace orvane {
 

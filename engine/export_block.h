@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/fault.h"
+#include "base/error_trap.h"
 #include "engine/main_window_controls.h"
 
 namespace orvane {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 
 namespace orvane {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/controls.h"
+#include "controls/controls.h"
 #include "engine/grid.h"
 
 namespace orvane {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "engine/numtext.h"
+#include "base/numtext.h"
 
 namespace orvane {
 namespace {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/error_trap.h"
 #include "engine/depr.h"
-#include "engine/fault.h"
 #include "engine/main_window_controls.h"
 #include "platform/printer.h"
 #include "platform/services.h"

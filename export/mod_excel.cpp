@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
+#include "base/error_trap.h"
 #include "engine/export_block.h"
-#include "engine/fault.h"
 
 namespace orvane {
 namespace {

@@ -5,8 +5,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "engine/edit_buffer.h"
-#include "engine/numtext.h"
+#include "base/numtext.h"
+#include "controls/edit_buffer.h"
 #include "limits/limit_editor_controls.h"
 #include "limits/vehicle_limit_files.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 #include "platform/fakes.h"
 #include "tests/limits/limits_test_support.h"
 

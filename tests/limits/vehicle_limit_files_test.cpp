@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/numtext.h"
+#include "base/numtext.h"
 #include "limits_test_support.h"
 
 namespace orvane {

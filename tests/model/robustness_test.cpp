@@ -6,8 +6,8 @@
 
 #include <random>
 
+#include "base/numtext.h"
 #include "engine/classes.h"
-#include "engine/numtext.h"
 #include "tests/model/window_fixture.h"
 
 namespace orvane::testing {

@@ -4,7 +4,7 @@
 #include <map>
 #include <ostream>
 
-#include "engine/numtext.h"
+#include "base/numtext.h"
 #include "tests/model/window_fixture.h"
 
 namespace orvane::testing {

@@ -7,22 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/controls.h"
+#include "base/utf8.h"
+#include "controls/controls.h"
 
 namespace orvane {
-
-namespace utf8 {
-// The number of characters of a text: every byte that does not continue a sequence starts one.
-int Count(std::string_view text);
-// The byte offset at which character `index` starts; the text's size from the last one on.
-std::size_t Offset(std::string_view text, int index);
-// The characters of a text; a broken sequence reads as U+FFFD.
-std::u32string Decode(std::string_view text);
-// The character at byte `at` of a non-empty rest of a text, as Decode reads it; `at` moves past it.
-char32_t Next(std::string_view text, std::size_t& at);
-// One character; empty for a value that is no character (a surrogate, beyond U+10FFFF).
-std::string Encode(char32_t ch);
-}  // namespace utf8
 
 // Edits the text and selection of a box (`Control::text`, `sel_start`, `sel_length`), keeping
 // the selection within the text. A length limit holds for what is typed or pasted.

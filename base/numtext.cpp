@@ -1,4 +1,4 @@
-#include "engine/numtext.h"
+#include "base/numtext.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 
 namespace orvane {
 namespace {

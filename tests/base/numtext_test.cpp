@@ -1,4 +1,4 @@
-#include "engine/numtext.h"
+#include "base/numtext.h"
 
 #include <cctype>
 #include <cmath>
@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 
 namespace orvane {
 namespace {

@@ -1,7 +1,7 @@
 // Editing a box's text in characters: pastes and typing at the length limit, the selection, the
 // caret keys, and the masked month.
 
-#include "engine/edit_buffer.h"
+#include "controls/edit_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "engine/fault.h"
+#include "base/fault.h"
 
 #include <utility>
 
-#include "engine/numtext.h"
+#include "base/numtext.h"
 
 namespace orvane {
 
@@ -90,16 +90,6 @@ std::string NumberedPrompt(const Fault& f, std::string_view routine) {
 
 std::string RoutinePrompt(const Fault& f, std::string_view routine) {
     return std::string(routine) + f.description() + " Error Number: " + CStr(f.number());
-}
-
-void ErrorTrap::Report(const Fault& f) {
-    if (described_) {
-        boxes_.Show(f.description(), "", MsgButtons::Ok);
-    } else if (numbered_) {
-        boxes_.Show(NumberedPrompt(f, title_), "", MsgButtons::Ok);
-    } else {
-        boxes_.Show(ErrPrompt(f), title_, MsgButtons::Ok);
-    }
 }
 
 }  // namespace orvane

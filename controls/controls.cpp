@@ -1,4 +1,4 @@
-#include "engine/controls.h"
+#include "controls/controls.h"
 
 #include <cstdio>
 
