@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "app/model/classes.h"
 #include "app/model/main_window_model.h"
 #include "base/numtext.h"
-#include "engine/classes.h"
 
 namespace orvane::cli {
 namespace {
@@ -175,7 +175,7 @@ bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> ac
                 auto found = std::find_if(classes.begin(), classes.end(),
                                           [&](const AssetClass& c) { return c.text == v; });
                 // Vehicles read the limit files: the window's road.
-                if (found == classes.end() || VehicleKind(found->text)) return false;
+                if (found == classes.end() || VehicleOf(found->text) != Vehicle::None) return false;
                 w.life_or_class = true;
                 w.cls = &*found;
                 w.life = {};

@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
+#include "app/model/export_block.h"
 #include "base/error_trap.h"
-#include "engine/export_block.h"
 
 namespace orvane {
 namespace {

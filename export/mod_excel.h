@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/depr.h"
-#include "engine/main_window_controls.h"
+#include "app/model/depr.h"
+#include "app/model/main_window_controls.h"
 #include "platform/services.h"
 #include "platform/spreadsheet.h"
 

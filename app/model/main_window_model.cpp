@@ -139,7 +139,7 @@ std::string MainWindowModel::MonthText(const Date& d) {
 void MainWindowModel::Form_Load() {
     ErrorTrap trap(*services_.messages, "Load Error");
     auto& f = controls_;
-    trap.Run([&] { depr_.SetGridHeaders(); });
+    trap.Run([&] { SetGridHeaders(f.grid); });
     trap.Run([&] {
         f.ClearList(MainCtl::cboMethod);
         for (auto m : kMethods)
@@ -195,7 +195,7 @@ void MainWindowModel::cmdClear_Click() {
     f[MainCtl::txtAdjTaxBasis].text.clear();
     f[MainCtl::lblAdjCost].caption.clear();
     f.grid.Clear();
-    depr_.SetGridHeaders();
+    SetGridHeaders(f.grid);
     CloseBusinessUse();
     EnableConventions(false);
     f.SetOption(MainCtl::optConvention2, false);

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/depr.h"
-#include "engine/main_window_controls.h"
+#include "app/model/depr.h"
+#include "app/model/main_window_controls.h"
 #include "platform/services.h"
 
 namespace orvane {

@@ -2,7 +2,7 @@
 // printer.
 
 #include "app/model/main_window_model.h"
-#include "engine/print_page.h"
+#include "app/model/print_page.h"
 #include "platform/printer.h"
 
 namespace orvane {

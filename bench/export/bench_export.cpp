@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "app/model/export_block.h"
 #include "app/model/main_window_model.h"
-#include "engine/export_block.h"
 #include "export/calc_spreadsheet.h"
 #include "export/mod_excel.h"
 

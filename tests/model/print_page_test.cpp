@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/print_page.h"
+#include "app/model/print_page.h"
 #include "tests/model/window_fixture.h"
 
 namespace orvane::testing {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/model/grid.h"
 #include "controls/controls.h"
-#include "engine/grid.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "engine/classes.h"
+#include "app/model/classes.h"
 
 #include <array>
 
@@ -88,11 +88,11 @@ bool BusinessUseApplies(std::string_view text, std::int32_t life) {
     return false;
 }
 
-char VehicleKind(std::string_view text) {
-    if (text.starts_with("Automobiles ")) return 'A';
-    if (text.starts_with("Automobiles, Clean Fuel")) return 'E';
-    if (text.starts_with("Truck/Van")) return 'T';
-    return '\0';
+Vehicle VehicleOf(std::string_view text) {
+    if (text.starts_with("Automobiles ")) return Vehicle::Automobile;
+    if (text.starts_with("Automobiles, Clean Fuel")) return Vehicle::CleanFuelAutomobile;
+    if (text.starts_with("Truck/Van")) return Vehicle::TruckOrVan;
+    return Vehicle::None;
 }
 
 }  // namespace orvane

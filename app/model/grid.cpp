@@ -1,4 +1,4 @@
-#include "engine/grid.h"
+#include "app/model/grid.h"
 
 #include <utility>
 
@@ -11,6 +11,7 @@ void ScheduleGrid::Clear() {
         for (auto& c : r)
             c.clear();
     }
+    ++clears_;
 }
 
 void ScheduleGrid::SelectRow(int row) {
@@ -36,6 +37,24 @@ void ScheduleGrid::SetColWidth(int col, int twips) {
 void ScheduleGrid::SetColAlign(int col, Align align) {
     if (col < 0 || col >= kCols) Raise(fault::kInvalidCol);
     aligns_[col] = align;
+}
+
+void SetGridHeaders(ScheduleGrid& g) {
+    g.SelectRow(0);
+    g.SelectCol(0);
+    g.SetColWidth(0, 0);
+    for (int col = 1; col <= 10; col += 3) {
+        const std::pair<int, const char*> group[3] = {{kYearColumnWidth, " Year "},
+                                                      {kAmountColumnWidth, "  Depreciation  "},
+                                                      {kAmountColumnWidth, " Adj. Tax Basis "}};
+        for (int i = 0; i < 3; ++i) {
+            g.SelectCol(col + i);
+            g.SetColWidth(col + i, group[i].first);
+            g.SetText(group[i].second);
+        }
+    }
+    for (int col = 1; col <= 12; ++col)
+        g.SetColAlign(col, ScheduleGrid::Align::RightCentre);
 }
 
 }  // namespace orvane

@@ -1,4 +1,4 @@
-#include "engine/main_window_controls.h"
+#include "app/model/main_window_controls.h"
 
 #include <cstdio>
 #include <cstring>

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "engine/asset.h"
+
 namespace orvane {
 
 struct AssetClass {
@@ -18,8 +20,8 @@ std::span<const AssetClass> AdsClasses();
 // The seven 5-year listed-property classes that ask for the business-use percentage.
 bool BusinessUseApplies(std::string_view text, std::int32_t life);
 
-// 'A' passenger automobile, 'E' clean-fuel automobile, 'T' truck or van, '\0' none; tested in
-// this order on the start of the class text.
-char VehicleKind(std::string_view text);
+// The vehicle of a class, by the start of its text: "Automobiles " a passenger automobile,
+// "Automobiles, Clean Fuel" a clean-fuel one, "Truck/Van" a truck or van, tried in this order.
+Vehicle VehicleOf(std::string_view text);
 
 }  // namespace orvane

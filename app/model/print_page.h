@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/model/depr.h"
+#include "app/model/main_window_controls.h"
 #include "base/error_trap.h"
-#include "engine/depr.h"
-#include "engine/main_window_controls.h"
 #include "platform/printer.h"
 #include "platform/services.h"
 

@@ -1,4 +1,4 @@
-#include "engine/export_block.h"
+#include "app/model/export_block.h"
 
 #include "base/numtext.h"
 

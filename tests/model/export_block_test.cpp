@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/export_block.h"
+#include "app/model/export_block.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/print_page.h"
+#include "app/model/print_page.h"
 
 #include <array>
 #include <cstdio>

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/model/main_window_controls.h"
 #include "base/error_trap.h"
-#include "engine/main_window_controls.h"
 
 namespace orvane {
 
