@@ -7,9 +7,6 @@
 namespace orvane {
 namespace {
 
-constexpr std::string_view kMacrs = "MACRS";
-constexpr std::string_view kAds = "ADS";
-
 // The engine's vehicle limits, looked up while the schedule is reported as far as it has come:
 // the limit files report their own faults, after those the schedule met before.
 class ReportedLookup final : public VehicleLimitSource {
@@ -178,34 +175,41 @@ void Depr::SetMidMonth(bool lock) {
     controls_->SetOption(MainCtl::optConvention0, !lock);
 }
 
-void Depr::ApplyClassChoice() {
+void Depr::CloseBusinessUse() {
+    c(MainCtl::txtBusinessPercent).enabled = false;
     c(MainCtl::txtBusinessPercent).text.clear();
-    const Control& cls = c(MainCtl::cboClass);
-    if (cls.list_index < 0) return;
-    std::int32_t life = cls.item_data[cls.list_index];
-    if (life == 5) {
-        if (BusinessUseApplies(cls.text, life)) {
-            c(MainCtl::txtBusinessPercent).enabled = true;
-            c(MainCtl::txtBusinessPercent).back = kWhite;
-            c(MainCtl::lblAutoBusiness).enabled = true;
-            c(MainCtl::txtBusinessPercent).text = "100";
-        }
-    } else {
-        c(MainCtl::txtBusinessPercent).text.clear();
-        c(MainCtl::txtBusinessPercent).enabled = false;
-        c(MainCtl::txtBusinessPercent).back = kEntryGrey;
-        c(MainCtl::lblAutoBusiness).enabled = false;
-    }
-    const std::string& method = Text(MainCtl::cboMethod);
-    SetMidMonth((method == kMacrs || method == kAds) && life > 27);
+    c(MainCtl::lblAutoBusiness).enabled = false;
+    c(MainCtl::txtBusinessPercent).back = kEntryGrey;
+}
+
+void Depr::OpenBusinessUse() {
+    c(MainCtl::txtBusinessPercent).enabled = true;
+    c(MainCtl::txtBusinessPercent).text = "100";
+    c(MainCtl::lblAutoBusiness).enabled = true;
+    c(MainCtl::txtBusinessPercent).back = kWhite;
+}
+
+void Depr::ApplyFieldRules(const FieldRules& rules) {
+    SetMidMonth(rules.mid_month_only);
     for (MainCtl id : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100}) {
-        if (life < 21) {
+        if (rules.allowance) {
             c(id).enabled = true;
         } else {
             controls_->SetCheck(id, 0);
             c(id).enabled = false;
         }
     }
+}
+
+void Depr::ApplyClassChoice() {
+    c(MainCtl::txtBusinessPercent).text.clear();
+    const Control& cls = c(MainCtl::cboClass);
+    if (cls.list_index < 0) return;
+    const AssetClass chosen{cls.text, cls.item_data[cls.list_index]};
+    const FieldRules rules = RulesFor(Text(MainCtl::cboMethod), {}, &chosen);
+    if (rules.business_use == BusinessUseBox::Open) OpenBusinessUse();
+    if (rules.business_use == BusinessUseBox::Closed) CloseBusinessUse();
+    ApplyFieldRules(rules);
 }
 
 // ---------------------------------------------------------------- Calculate

@@ -12,6 +12,7 @@
 
 #include "app/model/asset_reading.h"
 #include "app/model/classes.h"
+#include "app/model/field_rules.h"
 #include "app/model/main_window_controls.h"
 #include "app/model/schedule_writer.h"
 #include "app/model/status_texts.h"
@@ -56,6 +57,11 @@ class Depr {
     void LoadAdsClasses();
     void FitDropDownWidth(MainCtl combo);
     void SetMidMonth(bool lock);
+    // The business-use box emptied and closed, or open with "100".
+    void CloseBusinessUse();
+    void OpenBusinessUse();
+    // Mid Month and its lock, and the allowance boxes, as the rules have them.
+    void ApplyFieldRules(const FieldRules& rules);
     void ApplyClassChoice();
 
     // The asset as the window's controls hold it now.

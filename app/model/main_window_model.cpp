@@ -145,7 +145,7 @@ void MainWindowModel::Form_Load() {
         for (auto m : kMethods)
             f.AddItem(MainCtl::cboMethod, std::string(m));
     });
-    CloseBusinessUse();
+    depr_.CloseBusinessUse();
     f[MainCtl::cboClass].enabled = false;
     f[MainCtl::cboClass].back = kEntryGrey;
     EnableConventions(false);
@@ -196,7 +196,7 @@ void MainWindowModel::cmdClear_Click() {
     f[MainCtl::lblAdjCost].caption.clear();
     f.grid.Clear();
     SetGridHeaders(f.grid);
-    CloseBusinessUse();
+    depr_.CloseBusinessUse();
     EnableConventions(false);
     f.SetOption(MainCtl::optConvention2, false);
     f[MainCtl::optConvention2].enabled = false;
@@ -212,7 +212,7 @@ void MainWindowModel::cboMethod_Click() {
     f.ClearList(MainCtl::cboLife);
     f[MainCtl::txtBusinessPercent].text.clear();
     EnableConventions(false);
-    CloseBusinessUse();
+    depr_.CloseBusinessUse();
     f.SetListIndex(MainCtl::cboClass, -1);
     f[MainCtl::cboClass].enabled = false;
     f[MainCtl::cboClass].back = kEntryGrey;
@@ -240,41 +240,22 @@ void MainWindowModel::cboClass_Click() {
     depr_.ApplyClassChoice();
 }
 
-void MainWindowModel::CloseBusinessUse() {
-    controls_[MainCtl::txtBusinessPercent].enabled = false;
-    controls_[MainCtl::txtBusinessPercent].text.clear();
-    controls_[MainCtl::lblAutoBusiness].enabled = false;
-    controls_[MainCtl::txtBusinessPercent].back = kEntryGrey;
-}
-
 void MainWindowModel::BusinessUseFollowsLife() {
     auto& f = controls_;
     const std::string& method = f[MainCtl::cboMethod].text;
-    if (method != kMacrs && method != kAds) return CloseBusinessUse();
+    if (!HasLists(method)) return depr_.CloseBusinessUse();
     // A life and a class exclude each other.
     f.SetListIndex(MainCtl::cboClass, -1);
-    if (f[MainCtl::cboLife].text != "5") return CloseBusinessUse();
-    f[MainCtl::txtBusinessPercent].enabled = true;
-    f[MainCtl::txtBusinessPercent].text = "100";
-    f[MainCtl::lblAutoBusiness].enabled = true;
+    if (BusinessUseForLife(method, f[MainCtl::cboLife].text) != BusinessUseBox::Open)
+        return depr_.CloseBusinessUse();
+    depr_.OpenBusinessUse();
     f.SetFocus(MainCtl::txtBusinessPercent);
-    f[MainCtl::txtBusinessPercent].back = kWhite;
 }
 
 void MainWindowModel::cboLife_Click() {
-    auto& f = controls_;
     BusinessUseFollowsLife();
-    const std::string& method = f[MainCtl::cboMethod].text;
-    double life = Val(f[MainCtl::cboLife].text);
-    depr_.SetMidMonth((method == kMacrs || method == kAds) && life > 27);
-    for (MainCtl box : kBonusBoxes) {
-        if (life < 21 && method == kMacrs) {
-            f[box].enabled = true;
-        } else {
-            f.SetCheck(box, 0);
-            f[box].enabled = false;
-        }
-    }
+    const auto& f = controls_;
+    depr_.ApplyFieldRules(RulesFor(f[MainCtl::cboMethod].text, f[MainCtl::cboLife].text, nullptr));
 }
 
 void MainWindowModel::cboLife_KeyUp() {
@@ -285,7 +266,7 @@ void MainWindowModel::cboLife_KeyUp() {
 void MainWindowModel::List_DropDown(MainCtl list) {
     depr_.ShowStatus("");
     const std::string& method = controls_[MainCtl::cboMethod].text;
-    if (list == MainCtl::cboClass && (method == kMacrs || method == kAds)) {
+    if (list == MainCtl::cboClass && HasLists(method)) {
         controls_[MainCtl::cboLife].text.clear();
         controls_[MainCtl::cboLife].list_index = -1;
     }

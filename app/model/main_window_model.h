@@ -155,7 +155,6 @@ class MainWindowModel final : public MainWindowEvents {
     // The business-use field after a life is chosen or typed: open with "100" for a life of
     // exactly "5" under MACRS or ADS, closed otherwise.
     void BusinessUseFollowsLife();
-    void CloseBusinessUse();
     void InsertText(MainCtl id, std::string_view text);
     void ShowLimitEditor(std::string_view file, std::string_view caption);
 
