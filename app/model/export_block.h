@@ -1,12 +1,12 @@
 #pragma once
-// The asset's block in a workbook: the particulars from the main window's controls, then the
-// schedule from the grid, as a list of cell writes, and the row where a new block starts.
+// The asset's block in a workbook: the particulars, then the schedule's years as the grid shows
+// them, as a list of cell writes, and the row where a new block starts.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "app/model/main_window_controls.h"
+#include "app/model/particulars.h"
+#include "app/model/schedule_writer.h"
 #include "base/error_trap.h"
 
 namespace orvane {
@@ -31,11 +31,10 @@ inline constexpr int kExportSearchRows = 90002;
 // "Depreciation" and "Adj Tax Basis" in C to E of row R. A text that cannot be worked out (a cost
 // that is not a number, a convention the method does not have) is reported through `trap` and
 // written empty.
-std::vector<CellWrite> ExportParticulars(const MainWindowControls& f, std::int16_t convention_code,
-                                         int start_row, ErrorTrap& trap);
+std::vector<CellWrite> ExportParticulars(const Particulars& p, int start_row, ErrorTrap& trap);
 
-// The grid's cells with text, right-justified in 13 characters, at rows R + 11g + k of columns
-// C to E for group g and grid row k.
-std::vector<CellWrite> ExportSchedule(const ScheduleGrid& grid, int start_row);
+// The texts of the schedule's years, right-justified in 13 characters, at rows R + 11g + k of
+// columns C to E for the grid's group g and line k.
+std::vector<CellWrite> ExportSchedule(const GridTexts& cells, int start_row);
 
 }  // namespace orvane

@@ -3,12 +3,11 @@
 #include <array>
 #include <cstdio>
 
+#include "app/model/grid.h"
 #include "base/numtext.h"
 
 namespace orvane {
 namespace {
-
-using C = MainCtl;
 
 // Characters, not bytes, of a UTF-8 text.
 int Length(std::string_view text) {
@@ -62,15 +61,11 @@ std::string DateText(const Date& d) {
 
 }  // namespace
 
-int PrintWidth(const ScheduleGrid& grid) {
+int PrintWidth() {
     int width = 0;
     for (int col = 1; col <= 8; ++col)
-        width += grid.ColWidth(col) + 460;
+        width += (col % 3 == 1 ? kYearColumnWidth : kAmountColumnWidth) + 460;
     return width;
-}
-
-std::string DollarText(std::string_view text) {
-    return FormatText(text, Pattern::Currency);
 }
 
 std::string Field(std::string_view text, int width) {
@@ -78,7 +73,87 @@ std::string Field(std::string_view text, int width) {
     return std::string(static_cast<std::size_t>(width - Length(head)), ' ') + std::string(head);
 }
 
-std::vector<PrintItem> PrintGrid(const MainWindowControls& f, DeprState& state, const Date& today,
+namespace {
+
+// The particulars under the title: net cost, method and convention; in-service date, class or
+// life and business use; the exchange; the date sold; the allowances.
+void PrintParticulars(const Particulars& p, double left, Pen& pen, ErrorTrap& trap) {
+    pen.font.size = 8;
+    pen.x = left + 900;
+    trap.Run([&] { pen.PrintOpen(NetCostLine(p)); });
+    pen.x = left + 3800;
+    trap.Run([&] { pen.PrintOpen(p.method_caption); });
+    if (p.conventions) {
+        pen.x = left + 7700;
+        trap.Run([&] { pen.Print(ConventionLine(p)); });
+    } else {
+        trap.Run([&] { pen.EndLine(); });
+    }
+
+    pen.x = left + 900;
+    trap.Run([&] { pen.PrintOpen("In Service Date: " + p.in_service); });
+    pen.x = left + 3800;
+    trap.Run([&] { pen.PrintOpen(ClassOrLifeLine(p)); });
+    if (!p.business_percent.empty()) {
+        pen.x = left + 7700;
+        trap.Run([&] { pen.Print(BusinessLine(p)); });
+    } else {
+        trap.Run([&] { pen.EndLine(); });
+    }
+    trap.Run([&] { pen.EndLine(); });
+
+    if (!p.sales_price.empty()) {
+        pen.x = left + 900;
+        trap.Run([&] { pen.PrintOpen("Sales Price: " + DollarText(p.sales_price)); });
+        pen.x = left + 3800;
+        trap.Run([&] { pen.PrintOpen("Adjusted Tax Basis: " + DollarText(p.adj_tax_basis)); });
+        pen.x = left + 7700;
+        trap.Run([&] { pen.Print("Adjusted Cost: " + DollarText(p.adjusted_cost)); });
+        trap.Run([&] { pen.EndLine(); });
+    }
+    if (p.date_sold != kBlankMonth) {
+        pen.x = left + 900;
+        trap.Run([&] { pen.Print(SoldLine(p)); });
+        trap.Run([&] { pen.EndLine(); });
+    }
+    for (int box = 0; box < 3; ++box) {
+        if (!p.allowance_boxes[static_cast<std::size_t>(box)]) continue;
+        pen.x = left + 900;
+        trap.Run([&] { pen.Print(AllowanceLine(p, box)); });
+        trap.Run([&] { pen.EndLine(); });
+    }
+    trap.Run([&] { pen.EndLine(); });
+    trap.Run([&] { pen.EndLine(); });
+}
+
+// The table: its heading, then the grid's four column groups one after the other.
+void PrintTable(const GridTexts& cells, double left, Pen& pen, ErrorTrap& trap) {
+    const std::string rule(60, '_');
+    pen.x = left + 3000;
+    trap.Run([&] { pen.Print(rule); });
+    pen.x = left + 3800;
+    trap.Run([&] { pen.EndLine(); });
+    pen.x = left + 3500;
+    trap.Run([&] { pen.Print("YEAR         DEPRECIATION       ADJUSTED TAX BASIS"); });
+    pen.x = left + 3000;
+    trap.Run([&] { pen.Print(rule); });
+
+    for (const std::array<std::string, 3>& line : cells) {
+        trap.Run([&] { pen.EndLine(); });
+        double x = left + 3800;
+        for (int col = 0; col < 3; ++col) {
+            const bool year = col == 0;
+            pen.x = x - 300;
+            trap.Run(
+                [&] { pen.PrintOpen(Field(line[static_cast<std::size_t>(col)], year ? 4 : 13)); });
+            x += year ? kYearColumnWidth + 700 : kAmountColumnWidth + 1200;
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<PrintItem> PrintGrid(const Particulars& p, const GridTexts& cells, const Date& today,
                                  Printer& printer, ErrorTrap& trap) {
     std::vector<PrintItem> items;
     Pen pen(printer, items);
@@ -90,7 +165,7 @@ std::vector<PrintItem> PrintGrid(const MainWindowControls& f, DeprState& state, 
     pen.y = 500;
     trap.Run([&] { pen.Print(DateText(today)); });
 
-    const double width = PrintWidth(f.grid);
+    const double width = PrintWidth();
     const double left = (kPrintLine - width) / 2;
     auto centred = [&](std::string_view text) { return left + (width - 145.0 * Length(text)) / 2; };
 
@@ -100,117 +175,19 @@ std::vector<PrintItem> PrintGrid(const MainWindowControls& f, DeprState& state, 
     pen.x = centred(kTitle);
     trap.Run([&] { pen.Print(std::string(kTitle)); });
 
-    const int type = f.SelectedOption(C::optAssetType0, 3);
-    const std::string asset_type =
-        type < 0 ? std::string()
-                 : f[static_cast<C>(static_cast<int>(C::optAssetType0) + type)].caption;
-    pen.x = centred(asset_type);
+    pen.x = centred(p.asset_type);
     pen.font.size = 11;
-    trap.Run([&] { pen.Print(asset_type); });
+    trap.Run([&] { pen.Print(p.asset_type); });
     trap.Run([&] { pen.EndLine(); });
 
     pen.font.size = 10;
-    const std::string& description = f[C::txtDescription].text;
-    pen.x = (kPrintLine - 123.0 * Length(description)) / 2;
-    trap.Run([&] { pen.Print(description); });
+    pen.x = (kPrintLine - 123.0 * Length(p.description)) / 2;
+    trap.Run([&] { pen.Print(p.description); });
     trap.Run([&] { pen.EndLine(); });
     trap.Run([&] { pen.EndLine(); });
 
-    pen.font.size = 8;
-
-    // The asset's particulars.
-    pen.x = left + 900;
-    trap.Run([&] {
-        const double net = CDbl(f[C::txtCost].text) - Val(f[C::lblAllowance].caption);
-        pen.PrintOpen("Net Cost: " + Format(net, Pattern::Currency));
-    });
-    pen.x = left + 3800;
-    if (state.method_caption.empty()) state.method_caption = "Method: " + f[C::cboMethod].text;
-    trap.Run([&] { pen.PrintOpen(state.method_caption); });
-    if (f[C::fraConvention].enabled) {
-        pen.x = left + 7700;
-        trap.Run([&] {
-            const int code = state.convention_code;
-            if (code < 0 || code > 2) {
-                throw Fault(340, "Control array element '" + CStr(code) + "' doesn't exist");
-            }
-            const C button = static_cast<C>(static_cast<int>(C::optConvention0) + code);
-            pen.Print("Convention: " + f[button].caption);
-        });
-    } else {
-        trap.Run([&] { pen.EndLine(); });
-    }
-
-    pen.x = left + 900;
-    trap.Run([&] { pen.PrintOpen("In Service Date: " + f[C::txtInService].text); });
-    pen.x = left + 3800;
-    trap.Run([&] {
-        pen.PrintOpen(f[C::cboClass].text.empty() ? "Life: " + f[C::cboLife].text
-                                                  : "Class: " + f[C::cboClass].text);
-    });
-    if (!f[C::txtBusinessPercent].text.empty()) {
-        pen.x = left + 7700;
-        trap.Run([&] { pen.Print("Business Percent: " + f[C::txtBusinessPercent].text); });
-    } else {
-        trap.Run([&] { pen.EndLine(); });
-    }
-    trap.Run([&] { pen.EndLine(); });
-
-    if (!f[C::txtSalesPrice].text.empty()) {
-        pen.x = left + 900;
-        trap.Run([&] { pen.PrintOpen("Sales Price: " + DollarText(f[C::txtSalesPrice].text)); });
-        pen.x = left + 3800;
-        trap.Run(
-            [&] { pen.PrintOpen("Adjusted Tax Basis: " + DollarText(f[C::txtAdjTaxBasis].text)); });
-        pen.x = left + 7700;
-        trap.Run([&] { pen.Print("Adjusted Cost: " + DollarText(f[C::lblAdjCost].caption)); });
-        trap.Run([&] { pen.EndLine(); });
-    }
-
-    if (f[C::mskSold].text != kBlankMonth) {
-        pen.x = left + 900;
-        trap.Run([&] { pen.Print("Date Sold: " + f[C::mskSold].text); });
-        trap.Run([&] { pen.EndLine(); });
-    }
-
-    constexpr std::array<std::pair<C, std::string_view>, 3> kAllowances = {{
-        {C::chkBonus, "Special 30% Depreciation Allowance. "},
-        {C::chkBonus50, "Special 50% Depreciation Allowance. "},
-        {C::chkBonus100, "Special 100% Depreciation Allowance. "},
-    }};
-    for (const auto& allowance : kAllowances) {
-        const std::string_view text = allowance.second;
-        if (f[allowance.first].value != 1) continue;
-        pen.x = left + 900;
-        trap.Run([&] { pen.Print(std::string(text) + DollarText(f[C::lblAllowance].caption)); });
-        trap.Run([&] { pen.EndLine(); });
-    }
-    trap.Run([&] { pen.EndLine(); });
-    trap.Run([&] { pen.EndLine(); });
-
-    // The table: its heading, then the grid's four column groups one after the other.
-    const std::string rule(60, '_');
-    pen.x = left + 3000;
-    trap.Run([&] { pen.Print(rule); });
-    pen.x = left + 3800;
-    trap.Run([&] { pen.EndLine(); });
-    pen.x = left + 3500;
-    trap.Run([&] { pen.Print("YEAR         DEPRECIATION       ADJUSTED TAX BASIS"); });
-    pen.x = left + 3000;
-    trap.Run([&] { pen.Print(rule); });
-
-    for (int first = 1; first <= 10; first += 3) {
-        for (int row = 1; row < ScheduleGrid::kRows; ++row) {
-            trap.Run([&] { pen.EndLine(); });
-            double x = left + 3800;
-            for (int col = first; col < first + 3; ++col) {
-                const bool year = col == first;
-                pen.x = x - 300;
-                trap.Run([&] { pen.PrintOpen(Field(f.grid.Text(row, col), year ? 4 : 13)); });
-                x += f.grid.ColWidth(col) + (year ? 700 : 1200);
-            }
-        }
-    }
+    PrintParticulars(p, left, pen, trap);
+    PrintTable(cells, left, pen, trap);
     return items;
 }
 

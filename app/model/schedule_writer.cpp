@@ -30,6 +30,20 @@ void RowTexts::Set(const ScheduleRow& row) {
         FormatTo(left_.data(), row.basis_left, Pattern::Amount) - left_.data());
 }
 
+GridTexts TextsOf(const Schedule& schedule) {
+    GridTexts texts;
+    RowTexts row_texts;
+    for (const ScheduleRow& row : schedule.rows) {
+        const GridPlace place = PlaceOfYear(row.year_number);
+        if (place.row >= ScheduleGrid::kRows || !Shown(row)) continue;
+        row_texts.Set(row);
+        auto& line = texts[static_cast<std::size_t>(11 * (place.first_col / 3) + place.row - 1)];
+        line = {std::string(row_texts.year()), std::string(row_texts.depreciation()),
+                std::string(row_texts.basis_left())};
+    }
+    return texts;
+}
+
 std::string_view FaultTitle(const ScheduleFault& fault) {
     switch (fault.step) {
         case Step::Calculation:

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "app/model/grid.h"
@@ -48,6 +49,11 @@ class RowTexts {
     std::array<char, kFormatRoom> left_{};
     std::size_t left_length_ = 0;
 };
+
+// The texts the grid shows for a schedule, by place: the row of group g (0 to 3), line k (1 to
+// 11) at [11 g + k - 1], as year, depreciation and basis left; empty where the grid shows none.
+using GridTexts = std::array<std::array<std::string, 3>, 4 * (ScheduleGrid::kRows - 1)>;
+GridTexts TextsOf(const Schedule& schedule);
 
 // The title under which a step's fault is reported ("MACRS 2 Error").
 std::string_view FaultTitle(const ScheduleFault& fault);

@@ -1,4 +1,4 @@
-// The block's pure parts: where a new block starts, and how the grid's cells are placed.
+// The block's pure parts: where a new block starts, and how the schedule's cells are placed.
 
 #include <gtest/gtest.h>
 
@@ -41,18 +41,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExportSchedule, PlacesGroupsElevenRowsApartRightJustifiedInThirteen) {
-    ScheduleGrid grid;
-    auto put = [&](int row, int col, std::string text) {
-        grid.SelectRow(row);
-        grid.SelectCol(col);
-        grid.SetText(std::move(text));
-    };
-    put(0, 1, "Year");  // headers are not exported
-    put(1, 1, "2004");
-    put(1, 2, "1,429.00 ");
-    put(1, 3, "");
-    put(3, 8, "12345678901234567");  // group 2, depreciation
-    put(11, 12, ".00 ");             // group 3, last row, basis
+    GridTexts cells;
+    cells[0] = {"2004", "1,429.00 ", ""};
+    cells[11 * 2 + 2][1] = "12345678901234567";  // group 2, line 3, depreciation
+    cells[11 * 3 + 10][2] = ".00 ";              // group 3, last line, basis
 
     const std::vector<CellWrite> expected = {
         {21, 3, "         2004"},
@@ -60,7 +52,20 @@ TEST(ExportSchedule, PlacesGroupsElevenRowsApartRightJustifiedInThirteen) {
         {20 + 25, 4, "1234567890123"},
         {20 + 44, 5, "         .00 "},
     };
-    EXPECT_EQ(ExportSchedule(grid, 20), expected);
+    EXPECT_EQ(ExportSchedule(cells, 20), expected);
+}
+
+// The grid's texts of a schedule: each year shown at its place, a year without depreciation
+// after the first left out, and a year beyond the 44 places too.
+TEST(ExportSchedule, TextsOfAScheduleAreTheGridsCells) {
+    Schedule s;
+    s.rows = {{1, 2004, 0, 1000}, {2, 2005, 0, 1000}, {12, 2015, 1234.5, 10}, {45, 2048, 1, 0}};
+    const GridTexts cells = TextsOf(s);
+    EXPECT_EQ(cells[0], (std::array<std::string, 3>{"2004", ".00 ", "1,000.00 "}));
+    EXPECT_EQ(cells[1], (std::array<std::string, 3>{}));
+    EXPECT_EQ(cells[11], (std::array<std::string, 3>{"2015", "1,234.50 ", "10.00 "}));
+    for (std::size_t i = 12; i < cells.size(); ++i)
+        EXPECT_EQ(cells[i][0], "") << i;
 }
 
 class RecordingBoxes final : public MessageBoxes {
@@ -80,7 +85,7 @@ TEST(ExportParticulars, LastCheckedAllowanceBoxWritesTheLine) {
     f[MainCtl::chkBonus100].value = 1;
     RecordingBoxes boxes;
     ErrorTrap trap = ErrorTrap::Described(boxes);
-    std::vector<CellWrite> w = ExportParticulars(f, 0, 3, trap);
+    std::vector<CellWrite> w = ExportParticulars(ReadParticulars(f, DeprState{}), 3, trap);
     auto at = [&](int row, int col) {
         for (const auto& c : w) {
             if (c.row == row && c.col == col) return c.text;
@@ -97,7 +102,7 @@ TEST(ExportParticulars, CostThatIsNotANumberIsReportedAndWrittenEmpty) {
     f[MainCtl::txtCost].text = "1.2.3";
     RecordingBoxes boxes;
     ErrorTrap trap = ErrorTrap::Described(boxes);
-    std::vector<CellWrite> w = ExportParticulars(f, 0, 1, trap);
+    std::vector<CellWrite> w = ExportParticulars(ReadParticulars(f, DeprState{}), 1, trap);
     ASSERT_EQ(boxes.texts, std::vector<std::string>{"Type mismatch"});
     EXPECT_EQ(w[4], (CellWrite{3, 1, ""}));
 }
