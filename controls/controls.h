@@ -49,8 +49,6 @@ class SharedList {
     const T& operator[](std::size_t i) const { return (*entries_)[i]; }
     const T* begin() const { return entries_ ? entries_->data() : nullptr; }
     const T* end() const { return begin() + size(); }
-    // Whether both read the very same entries (not only equal ones).
-    bool SharesWith(const SharedList& other) const { return entries_ == other.entries_; }
 
     void clear() { entries_.reset(); }
     void push_back(T value) { Own().push_back(std::move(value)); }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
@@ -809,6 +810,11 @@ void MainWindowView::RenderGrid() {
         if (!hidden && table->columnWidth(col) != width) table->setColumnWidth(col, width);
     }
     static_cast<GridTable*>(table->model())->Show(g);
+    // An emptied sheet (Clear, Calculate) shows its first group, however far it was scrolled.
+    if (g.clears() != grid_clears_) {
+        grid_clears_ = g.clears();
+        table->horizontalScrollBar()->setValue(0);
+    }
 }
 
 }  // namespace orvane::qt
