@@ -135,6 +135,14 @@ class MainWindowControls {
     MainCtl focus_ = MainCtl::None;
 };
 
+// The kinds of control that take typing, and those that can take the focus.
+inline bool IsTextEntry(Kind k) {
+    return k == Kind::TextBox || k == Kind::ComboEdit || k == Kind::MaskBox;
+}
+inline bool CanTakeFocus(Kind k) {
+    return k != Kind::Label && k != Kind::Frame && k != Kind::Status;
+}
+
 // Masked month boxes ("##/####", prompt "_").
 inline constexpr std::string_view kBlankMonth = "__/____";
 
