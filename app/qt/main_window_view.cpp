@@ -95,10 +95,6 @@ bool IsEntry(Kind k) {
     return k == Kind::TextBox || k == Kind::MaskBox || k == Kind::ComboList || k == Kind::ComboEdit;
 }
 
-bool IsTextEntry(Kind k) {
-    return k == Kind::TextBox || k == Kind::MaskBox || k == Kind::ComboEdit;
-}
-
 bool TakesKeys(Kind k) {
     return IsEntry(k) || k == Kind::CheckBox || k == Kind::Option || k == Kind::Button ||
            k == Kind::Grid;
