@@ -42,15 +42,17 @@ class Calculation {
     void Basis();
     bool Life();
 
-    // The MACRS, ADS, straight-line and amortisation roads, year by year.
+    // The MACRS, ADS, straight-line and amortisation roads, year by year: each year's amount, 0
+    // for a year the road has none for. (Plain doubles: an optional amount written in a step and
+    // read after it costs a stall on every year.)
     void Years(double typed_life);
-    std::optional<double> YearAmount(int year, double typed_life);
-    std::optional<double> TableYear(int quarter, int year);
-    std::optional<double> MacrsYear(int year);
-    std::optional<double> MidQuarterYear(int year);
-    std::optional<double> RealPropertyYear(RealProperty table, int year);
-    std::optional<double> AdsYear(int year);
-    std::optional<double> StraightLineYear(int year, double life);
+    double YearAmount(int year, double typed_life);
+    double TableYear(int quarter, int year);
+    double MacrsYear(int year);
+    double MidQuarterYear(int year);
+    double RealPropertyYear(RealProperty table, int year);
+    double AdsYear(int year);
+    double StraightLineYear(int year, double life);
 
     // The vehicle road: the MACRS 5-year rates under the yearly limits.
     void VehicleRoad();

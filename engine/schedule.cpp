@@ -133,7 +133,7 @@ void Calculation::Years(double typed_life) {
     bool sale_year = false;
     for (year_ = 1; year_ <= row_count_; ++year_) {
         double amount = 0;
-        Do(Step::Calculation, [&] { amount = YearAmount(year_, typed_life).value_or(0); });
+        Do(Step::Calculation, [&] { amount = YearAmount(year_, typed_life); });
         if (a_.sold) Do(Step::Calculation, [&] { sale_year = IsSaleYear(year_); });
         if (sale_year) amount = CutSaleYear(amount);
         Row(year_, amount);
@@ -142,7 +142,7 @@ void Calculation::Years(double typed_life) {
     out_.ending = Ending::Completed;
 }
 
-std::optional<double> Calculation::YearAmount(int year, double typed_life) {
+double Calculation::YearAmount(int year, double typed_life) {
     switch (a_.method) {
         case Method::StraightLine:
         case Method::Amortize:
@@ -154,12 +154,12 @@ std::optional<double> Calculation::YearAmount(int year, double typed_life) {
         case Method::None:
             break;
     }
-    return std::nullopt;
+    return 0;
 }
 
-std::optional<double> Calculation::TableYear(int quarter, int year) {
+double Calculation::TableYear(int quarter, int year) {
     // A fault of a table year is the table's own: the year goes on without an amount.
-    std::optional<double> amount;
+    double amount = 0;
     Do(
         Step::MacrsTable,
         [&] {
@@ -186,31 +186,31 @@ std::optional<double> Calculation::TableYear(int quarter, int year) {
     return amount;
 }
 
-std::optional<double> Calculation::MacrsYear(int year) {
+double Calculation::MacrsYear(int year) {
     return TableYear(0, year);
 }
 
-std::optional<double> Calculation::MidQuarterYear(int year) {
-    if (quarter_ < 1 || quarter_ > 4) return std::nullopt;
+double Calculation::MidQuarterYear(int year) {
+    if (quarter_ < 1 || quarter_ > 4) return 0;
     return TableYear(quarter_, year);
 }
 
-std::optional<double> Calculation::RealPropertyYear(RealProperty table, int year) {
+double Calculation::RealPropertyYear(RealProperty table, int year) {
     out_.caption = Caption::MacrsStraightLine;
-    return amount::MidMonth(table, basis_, year, a_.placed_in_service.month);
+    return amount::MidMonth(table, basis_, year, a_.placed_in_service.month).value_or(0);
 }
 
-std::optional<double> Calculation::AdsYear(int year) {
+double Calculation::AdsYear(int year) {
     double basis = basis_;
     if (a_.business_percent && a_.business_percent->value > 0) basis = basis * a_.business_use;
-    std::optional<double> result = amount::Ads(basis, life_, year, quarter_);
+    const double result = amount::Ads(basis, life_, year, quarter_).value_or(0);
     // A division fault leaves before this line: the caption stays as it was.
     out_.caption = Caption::Ads;
     return result;
 }
 
-std::optional<double> Calculation::StraightLineYear(int year, double life) {
-    return amount::StraightLine(basis_, life, year, a_.placed_in_service.month);
+double Calculation::StraightLineYear(int year, double life) {
+    return amount::StraightLine(basis_, life, year, a_.placed_in_service.month).value_or(0);
 }
 
 // ---------------------------------------------------------------- the year of sale
