@@ -17,9 +17,9 @@
 #include <string>
 
 #include "app/model/main_window_model.h"
+#include "base/numtext.h"
 #include "bench/assets.h"
 #include "engine/amounts.h"
-#include "engine/numtext.h"
 #include "tests/support/fakes.h"
 
 namespace orvane::bench {

@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "engine/edit_buffer.h"
+#include "controls/edit_buffer.h"
 
 namespace orvane::cli {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/controls.h"
-#include "engine/depr.h"
-#include "engine/grid.h"
+#include "app/model/depr.h"
+#include "app/model/grid.h"
+#include "controls/controls.h"
 #include "platform/scripted.h"
 
 namespace orvane::cli {

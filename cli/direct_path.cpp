@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <array>
 
+#include "app/model/classes.h"
+#include "app/model/field_rules.h"
 #include "app/model/main_window_model.h"
-#include "engine/classes.h"
-#include "engine/numtext.h"
+#include "base/numtext.h"
 
 namespace orvane::cli {
 namespace {
 
 constexpr std::string_view kMacrs = "MACRS";
-constexpr std::string_view kAds = "ADS";
 
 // A text that the filtered boxes (cost, amounts, business use, life) take key by key as it is:
 // digits and points, within the box's length limit (0: none).
@@ -89,6 +89,11 @@ struct Window {
         conv_enabled = {!lock, !lock, lock};
         convention = lock ? 2 : 0;
     }
+    // The business-use box after a life or class.
+    void BusinessUse(BusinessUseBox box) {
+        business = box == BusinessUseBox::Open ? std::string_view("100") : std::string_view();
+        if (box != BusinessUseBox::Emptied) business_enabled = box == BusinessUseBox::Open;
+    }
 };
 
 }  // namespace
@@ -104,7 +109,6 @@ bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> ac
     Window w;
     w.in_service = &in_service_;
     bool seen_method = false, seen_allowance = false, seen_asset_type = false;
-    const std::string_view business_100 = "100";
     for (std::size_t k = 0; k < actions.size(); ++k) {
         const std::string_view v = actions[k].value;
         switch (acts[actions[k].index]) {
@@ -126,7 +130,7 @@ bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> ac
                 seen_method = true;
                 if (v == w.method) break;
                 w.method = v;
-                w.method_has_lists = v == kMacrs || v == kAds;
+                w.method_has_lists = HasLists(v);
                 w.life = {};
                 w.business = {};
                 w.business_enabled = false;
@@ -140,16 +144,10 @@ bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> ac
                 if (w.life_or_class || IndexOf(LifeChoices(w.method), v) < 0) return false;
                 w.life_or_class = true;
                 w.life = v;
-                if (v == "5") {
-                    w.business = business_100;
-                    w.business_enabled = true;
-                } else {
-                    w.business = {};
-                    w.business_enabled = false;
-                }
-                double years = Val(v);
-                w.MidMonth(years > 27);
-                w.bonus_enabled = years < 21 && w.method == kMacrs;
+                const FieldRules rules = RulesFor(w.method, v, nullptr);
+                w.BusinessUse(rules.business_use);
+                w.MidMonth(rules.mid_month_only);
+                w.bonus_enabled = rules.allowance;
                 break;
             }
             case Act::TypeLife: {
@@ -160,13 +158,8 @@ bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> ac
                 if (w.method_has_lists && v[0] == '5' && v.size() > 1) return false;
                 w.life_or_class = true;
                 w.life = v;
-                if (w.method_has_lists && v == "5") {
-                    w.business = business_100;
-                    w.business_enabled = true;
-                } else {
-                    w.business = {};
-                    w.business_enabled = false;
-                }
+                // Typed, the life sets the business use only.
+                w.BusinessUse(BusinessUseForLife(w.method, v));
                 break;
             }
             case Act::Class: {
@@ -175,21 +168,15 @@ bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> ac
                 auto found = std::find_if(classes.begin(), classes.end(),
                                           [&](const AssetClass& c) { return c.text == v; });
                 // Vehicles read the limit files: the window's road.
-                if (found == classes.end() || VehicleKind(found->text)) return false;
+                if (found == classes.end() || VehicleOf(found->text) != Vehicle::None) return false;
                 w.life_or_class = true;
                 w.cls = &*found;
                 w.life = {};
                 w.business = {};
-                if (found->life == 5) {
-                    if (BusinessUseApplies(found->text, found->life)) {
-                        w.business_enabled = true;
-                        w.business = business_100;
-                    }
-                } else {
-                    w.business_enabled = false;
-                }
-                w.MidMonth(found->life > 27);
-                w.bonus_enabled = found->life < 21;
+                const FieldRules rules = RulesFor(w.method, {}, w.cls);
+                w.BusinessUse(rules.business_use);
+                w.MidMonth(rules.mid_month_only);
+                w.bonus_enabled = rules.allowance;
                 break;
             }
             case Act::Business:

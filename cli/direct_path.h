@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/model/depr.h"
+#include "app/model/main_window_controls.h"
 #include "cli/options.h"
-#include "engine/depr.h"
-#include "engine/main_window_controls.h"
 #include "platform/services.h"
 
 namespace orvane::cli {

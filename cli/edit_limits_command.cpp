@@ -6,7 +6,7 @@
 
 #include "cli/edit_limits_output.h"
 #include "cli/options.h"
-#include "engine/edit_buffer.h"
+#include "controls/edit_buffer.h"
 #include "limits/data_file.h"
 #include "limits/data_folder.h"
 #include "limits/limit_editor_model.h"

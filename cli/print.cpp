@@ -1,7 +1,7 @@
 #include "cli/print.h"
 
+#include "base/fault.h"
 #include "cli/print_module.h"
-#include "engine/fault.h"
 
 #ifdef ORVANE_CLI_PRINTING
 #include <dlfcn.h>

@@ -13,7 +13,7 @@ inline constexpr int kPrintModuleVersion = 1;
 inline constexpr const char* kPrintModuleFile = "orvane-cli-print.so";
 inline constexpr const char* kPrintModuleEntry = "orvane_cli_print_module";
 
-// The module's functions. The printers raise Faults (engine/fault.h) as any Printer does; the
+// The module's functions. The printers raise Faults (platform/fault.h) as any Printer does; the
 // caller owns what they return and deletes it before it stops Qt.
 struct PrintModule {
     int version;

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "cli/command.h"
-#include "engine/edit_buffer.h"
+#include "controls/edit_buffer.h"
 #include "export/mod_excel.h"
 
 namespace orvane::cli {

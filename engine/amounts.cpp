@@ -1,7 +1,7 @@
 #include "engine/amounts.h"
 
-#include "engine/fault.h"
-#include "engine/numtext.h"
+#include "base/fault.h"
+#include "base/numtext.h"
 
 namespace orvane::amount {
 namespace {

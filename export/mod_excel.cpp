@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "engine/export_block.h"
-#include "engine/fault.h"
+#include "app/model/export_block.h"
+#include "base/error_trap.h"
 
 namespace orvane {
 namespace {
@@ -61,7 +61,7 @@ std::string SetExportPath(FileDialog& dialog, MessageBoxes& boxes) {
     return "";
 }
 
-bool ExportGrid(const MainWindowControls& f, std::int16_t convention_code, const std::string& path,
+bool ExportGrid(const Particulars& particulars, const GridTexts& cells, const std::string& path,
                 Spreadsheet& sheet, MessageBoxes& boxes) {
     try {
         sheet.Start();
@@ -104,14 +104,13 @@ bool ExportGrid(const MainWindowControls& f, std::int16_t convention_code, const
         step([&] { start_row = ExportStartRow(sheet.ReadColumn(3, 1, kExportSearchRows)); });
     }
 
-    const std::vector<CellWrite> particulars =
-        ExportParticulars(f, convention_code, start_row, trap);
+    const std::vector<CellWrite> writes = ExportParticulars(particulars, start_row, trap);
     step([&] {
-        for (const CellWrite& w : particulars)
+        for (const CellWrite& w : writes)
             sheet.Write(w.row, w.col, w.text);
     });
     step([&] {
-        for (const CellWrite& w : ExportSchedule(f.grid, start_row))
+        for (const CellWrite& w : ExportSchedule(cells, start_row))
             sheet.Write(w.row, w.col, w.text);
     });
 
@@ -139,10 +138,10 @@ void cmdExport_Click(MainWindowControls& f, Depr& depr, const Services& services
     }
     const std::string path = SetExportPath(*services.file_dialog, *services.messages);
     if (path.empty()) return;
-    const bool ok =
-        ExportGrid(f, depr.state.convention_code, path, *services.spreadsheet, *services.messages);
+    const bool ok = ExportGrid(ReadParticulars(f, depr.state), TextsOf(depr.schedule()), path,
+                               *services.spreadsheet, *services.messages);
     depr.ShowStatus(ok ? kExportSucceeded : kExportFailed);
-    if (!ok && services.beeper) services.beeper->Beep();
+    if (services.beeper) services.beeper->Beep();
 }
 
 }  // namespace orvane

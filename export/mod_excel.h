@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/depr.h"
-#include "engine/main_window_controls.h"
+#include "app/model/depr.h"
+#include "app/model/main_window_controls.h"
+#include "app/model/particulars.h"
+#include "app/model/schedule_writer.h"
 #include "platform/services.h"
 #include "platform/spreadsheet.h"
 
@@ -26,11 +28,12 @@ std::string SetExportPath(FileDialog& dialog, MessageBoxes& boxes);
 // Appends the block to the workbook at `path` (or makes a new one there) and saves it. False
 // when the spreadsheet application cannot be started or the file is held by another program;
 // other failures are shown and the export goes on with its next step.
-bool ExportGrid(const MainWindowControls& f, std::int16_t convention_code, const std::string& path,
+bool ExportGrid(const Particulars& particulars, const GridTexts& cells, const std::string& path,
                 Spreadsheet& sheet, MessageBoxes& boxes);
 
-// The Export button: status line emptied, path asked for, block written, outcome in the status
-// line (a failure beeps). Without a spreadsheet or dialog in `services` the export fails.
+// The Export button: status line emptied, path asked for, the block of the particulars as the
+// fields stand and the last schedule written, outcome in the status line and a beep. Without a
+// spreadsheet or dialog in `services` the export fails.
 void cmdExport_Click(MainWindowControls& f, Depr& depr, const Services& services);
 
 // The user's home folder.

@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     fakes::ScriptedMessageBoxes boxes;
     VehicleLimitFiles files(dir, boxes);
-    std::optional<VehicleLimits> found = files.Lookup('A', year);
+    std::optional<VehicleLimitTexts> found = files.Find('A', year);
     CHECK(boxes.Reports() == 0);
     CHECK(found.has_value() == HasYear(file, year));
     CHECK(ReadAll(path) == file);  // a look-up never writes

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 
 namespace orvane {
 namespace fs = std::filesystem;

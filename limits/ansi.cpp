@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/utf8.h"
+
 namespace orvane {
 namespace {
 
@@ -24,93 +26,22 @@ char ToAnsi(char32_t c) {
     return '?';
 }
 
-void Append(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-constexpr char32_t kInvalid = 0xFFFFFFFF;
-
-// Decodes one character at text[i], advancing i; kInvalid for a broken sequence.
-char32_t Next(std::string_view text, std::size_t& i) {
-    auto b = static_cast<unsigned char>(text[i++]);
-    if (b < 0x80) return b;
-    int extra;
-    char32_t c;
-    char32_t min;
-    if ((b & 0xE0) == 0xC0) {
-        extra = 1, c = b & 0x1F, min = 0x80;
-    } else if ((b & 0xF0) == 0xE0) {
-        extra = 2, c = b & 0x0F, min = 0x800;
-    } else if ((b & 0xF8) == 0xF0) {
-        extra = 3, c = b & 0x07, min = 0x10000;
-    } else {
-        return kInvalid;
-    }
-    for (int k = 0; k < extra; ++k) {
-        if (i >= text.size()) return kInvalid;
-        auto t = static_cast<unsigned char>(text[i]);
-        if ((t & 0xC0) != 0x80) return kInvalid;
-        c = (c << 6) | (t & 0x3F);
-        ++i;
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kInvalid;
-    return c;
-}
-
 }  // namespace
 
 std::string AnsiToUtf8(std::string_view ansi) {
     std::string out;
     out.reserve(ansi.size());
     for (char b : ansi)
-        Append(out, FromAnsi(static_cast<unsigned char>(b)));
+        utf8::Append(out, FromAnsi(static_cast<unsigned char>(b)));
     return out;
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
+std::string Utf8ToAnsi(std::string_view text) {
     std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t c = Next(utf8, i);
-        out += c == kInvalid ? '?' : ToAnsi(c);
-    }
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();)
+        out += ToAnsi(utf8::Next(text, at));  // U+FFFD, a broken sequence, has no byte: '?'
     return out;
-}
-
-std::u32string Utf8ToCodePoints(std::string_view utf8) {
-    std::u32string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t c = Next(utf8, i);
-        out += c == kInvalid ? U'\uFFFD' : c;
-    }
-    return out;
-}
-
-std::string CodePointsToUtf8(std::u32string_view text) {
-    std::string out;
-    for (char32_t c : text) {
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-        Append(out, c);
-    }
-    return out;
-}
-
-int CharCount(std::string_view utf8) {
-    return static_cast<int>(Utf8ToCodePoints(utf8).size());
 }
 
 }  // namespace orvane

@@ -4,7 +4,7 @@
 #include <limits>
 #include <utility>
 
-#include "engine/numtext.h"
+#include "base/numtext.h"
 #include "limits/ansi.h"
 
 namespace orvane {

@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/fault.h"
+#include "base/error_trap.h"
 #include "limits/file_system.h"
 #include "limits/limit_editor_controls.h"
 #include "platform/services.h"

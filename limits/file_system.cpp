@@ -8,7 +8,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 
 namespace orvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/controls.h"
+#include "controls/controls.h"
 
 namespace orvane {
 

@@ -3,7 +3,8 @@
 #include <limits>
 #include <utility>
 
-#include "engine/edit_buffer.h"
+#include "base/error_trap.h"
+#include "controls/edit_buffer.h"
 
 namespace orvane {
 namespace {

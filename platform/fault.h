@@ -1,7 +1,7 @@
 #pragma once
 // A fault: a number and its description, the two things the program's error messages show
 // ("Err: 482[Printer error]", "Error in SetExportPath Device unavailable Error Number: 68").
-// The program's own code raises faults with the numbers of engine/fault_numbers.h; the platform's
+// The program's own code raises faults with the numbers of base/fault_numbers.h; the platform's
 // services (the printer, the spreadsheet application, the save dialog) raise them too, with the
 // description of what went wrong. It is the one exception type of the program's error traps.
 

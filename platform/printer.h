@@ -24,7 +24,7 @@ struct PrintItem {
 };
 
 // A printer fails by raising a Fault (platform/fault.h) with one of the program's own fault
-// numbers (engine/fault_numbers.h) and that number's description: 482 "Printer error" for a job
+// numbers (base/fault_numbers.h) and that number's description: 482 "Printer error" for a job
 // the printer refused or could not take, 484 when there is no printer to print on, 75
 // "Path/File access error" for a PDF file that cannot be written. The caller's error trap shows
 // it.

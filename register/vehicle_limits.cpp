@@ -49,9 +49,9 @@ VehicleLimitTable LoadVehicleLimits(const std::filesystem::path& folder,
             continue;
         }
         for (int year = VehicleLimitTable::kFirstYear; year <= 2030; ++year) {
-            const auto found = files.Lookup(kind, std::to_string(year));
+            const auto found = files.Find(kind, std::to_string(year));
             if (found) {
-                const VehicleLimits& t = *found;
+                const VehicleLimitTexts& t = *found;
                 table.Set(kind, year,
                           {Dollars(t[0]), Dollars(t[1]), Dollars(t[2]), Dollars(t[3]),
                            Dollars(t[4]), Dollars(t[5]), false});

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/edit_buffer.h"
+#include "controls/edit_buffer.h"
 #include "register/row_reader.h"
 
 namespace orvane::reg {

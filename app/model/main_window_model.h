@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/depr.h"
-#include "engine/main_window_controls.h"
+#include "app/model/depr.h"
+#include "app/model/main_window_controls.h"
 #include "platform/services.h"
 
 namespace orvane {
@@ -155,7 +155,6 @@ class MainWindowModel final : public MainWindowEvents {
     // The business-use field after a life is chosen or typed: open with "100" for a life of
     // exactly "5" under MACRS or ADS, closed otherwise.
     void BusinessUseFollowsLife();
-    void CloseBusinessUse();
     void InsertText(MainCtl id, std::string_view text);
     void ShowLimitEditor(std::string_view file, std::string_view caption);
 

@@ -1,8 +1,8 @@
-// The Print button of the main window: the schedule's page, laid out by the engine, on a
-// printer.
+// The Print button of the main window: the page of the last schedule and the particulars as
+// the fields stand, on a printer.
 
 #include "app/model/main_window_model.h"
-#include "engine/print_page.h"
+#include "app/model/print_page.h"
 #include "platform/printer.h"
 
 namespace orvane {
@@ -35,8 +35,13 @@ void MainWindowModel::PrintOn(Printer* printer) {
         Hourglass busy(services_.pointer);
         if (printer == nullptr) Raise(fault::kNoPrinter);
         ErrorTrap trap(*services_.messages, "Print Grid Error");
+        // Without a method caption the page names the method, and the window keeps it.
+        DeprState& state = depr_.state;
+        if (state.method_caption.empty())
+            state.method_caption = "Method: " + controls_[MainCtl::cboMethod].text;
         const std::vector<PrintItem> page =
-            PrintGrid(controls_, depr_.state, services_.clock->Today(), *printer, trap);
+            PrintGrid(ReadParticulars(controls_, state), TextsOf(depr_.schedule()),
+                      services_.clock->Today(), *printer, trap);
         trap.Run([&] { printer->PrintPage(page); });
     });
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/controls.h"
+#include "controls/controls.h"
 #include "platform/services.h"
 
 class QComboBox;

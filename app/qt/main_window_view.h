@@ -81,6 +81,7 @@ class MainWindowView final : public QWidget {
     QtWindowCommands commands_;
     ControlView* view_;
     std::map<int, MainCtl> down_;  // keys held down, with the control they went down in
+    int grid_clears_ = -1;         // the sheet's clears when it was last shown
 };
 
 // The schedule as tab-separated text, one line per year in year order (the header line first

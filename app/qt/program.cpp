@@ -53,7 +53,7 @@ const std::filesystem::path& LimitFilesOnDemand::folder() {
     return *folder_;
 }
 
-std::optional<VehicleLimits> LimitFilesOnDemand::Lookup(char kind, std::string_view year) {
+std::optional<VehicleLimits> LimitFilesOnDemand::Lookup(Vehicle kind, int year) {
     if (!files_) files_ = std::make_unique<VehicleLimitFiles>(folder(), boxes_);
     return files_->Lookup(kind, year);
 }

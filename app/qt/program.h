@@ -29,7 +29,7 @@ class LimitFilesOnDemand final : public VehicleLimitSource {
   public:
     explicit LimitFilesOnDemand(MessageBoxes& boxes) : boxes_(boxes) {}
     ~LimitFilesOnDemand() override;
-    std::optional<VehicleLimits> Lookup(char kind, std::string_view year) override;
+    std::optional<VehicleLimits> Lookup(Vehicle kind, int year) override;
     const std::filesystem::path& folder();
 
   private:

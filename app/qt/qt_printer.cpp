@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QPrinterInfo>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 
 namespace orvane::qt {
 namespace {

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/depr.h"
-#include "engine/main_window_controls.h"
+#include "app/model/grid.h"
+#include "app/model/main_window_controls.h"
 
 namespace orvane::qt {
 
@@ -108,8 +108,7 @@ Twips LayoutTwips() {
     }
     // The grid's header texts in their columns.
     MainWindowControls form;
-    Depr depr(form, Services{});
-    depr.SetGridHeaders();
+    SetGridHeaders(form.grid);
     for (int col = 1; col < ScheduleGrid::kCols; ++col) {
         const std::string& header = form.grid.Text(0, col);
         fit(sans.horizontalAdvance(QString::fromStdString(header)) + cell_margin,

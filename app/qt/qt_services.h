@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/model/main_window_controls.h"
 #include "app/qt/qt_file_dialog.h"
 #include "app/qt/qt_printer.h"
-#include "engine/main_window_controls.h"
 #include "export/calc_spreadsheet.h"
 #include "platform/services.h"
 

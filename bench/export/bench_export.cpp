@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "app/model/export_block.h"
 #include "app/model/main_window_model.h"
-#include "engine/export_block.h"
 #include "export/calc_spreadsheet.h"
 #include "export/mod_excel.h"
 
@@ -87,7 +87,8 @@ Split OneExport(const MainWindowModel& m, const fs::path& book, Quiet& quiet) {
     CalcSpreadsheet calc;
     Timed timed(calc);
     auto t = Clock::now();
-    bool ok = ExportGrid(m.controls(), m.depr().state.convention_code, book.string(), timed, quiet);
+    bool ok = ExportGrid(ReadParticulars(m.controls(), m.depr().state),
+                         TextsOf(m.depr().schedule()), book.string(), timed, quiet);
     double whole = Ms(Clock::now() - t);
     if (!ok) std::fprintf(stderr, "export failed\n");
     double start = Ms(timed.start), quit = Ms(timed.quit);
@@ -143,9 +144,10 @@ int main(int argc, char** argv) {
         ErrorTrap trap = ErrorTrap::Described(quiet);
         int row = 1;
         for (int b = 0; b < 100; ++b) {
-            for (const auto& w : ExportParticulars(m.controls(), 0, row, trap))
+            for (const auto& w :
+                 ExportParticulars(ReadParticulars(m.controls(), m.depr().state), row, trap))
                 calc.Write(w.row, w.col, w.text);
-            for (const auto& w : ExportSchedule(m.controls().grid, row))
+            for (const auto& w : ExportSchedule(TextsOf(m.depr().schedule()), row))
                 calc.Write(w.row, w.col, w.text);
             row = ExportStartRow(calc.ReadColumn(3, 1, kExportSearchRows));
         }

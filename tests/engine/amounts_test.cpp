@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 
 namespace orvane {
 namespace {

@@ -124,7 +124,8 @@ class CalcTest : public testing::WindowTest {
     }
 
     bool ExportTo(const fs::path& path, CalcSpreadsheet& calc) {
-        bool ok = ExportGrid(f(), state().convention_code, path.string(), calc, platform.boxes);
+        bool ok = ExportGrid(ReadParticulars(f(), state()), TextsOf(window.depr().schedule()),
+                             path.string(), calc, platform.boxes);
         profiles_.push_back(calc.last_profile());
         return ok;
     }

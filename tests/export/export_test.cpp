@@ -79,7 +79,7 @@ TEST_F(ExportTest, NewWorkbookGetsTheBlockInRowOneAndTheColumnWidths) {
     Export();
 
     EXPECT_EQ(Status(), "Export was successful.");
-    EXPECT_EQ(platform.beeper.beeps, 0);
+    EXPECT_EQ(platform.beeper.beeps, 1);  // a successful export beeps too
     EXPECT_TRUE(platform.boxes.shown.empty());
     const std::map<std::pair<int, int>, std::string> particulars = {
         {{1, 1}, "Press brake"},
@@ -322,7 +322,7 @@ TEST_F(ExportTest, OtherFailuresAreShownAndTheExportGoesOn) {
     EXPECT_EQ(Count("SaveAs"), 1);
     EXPECT_EQ(Count("Quit"), 1);
     EXPECT_EQ(Status(), "Export was successful.");
-    EXPECT_EQ(platform.beeper.beeps, 0);
+    EXPECT_EQ(platform.beeper.beeps, 1);  // a successful export beeps too
 }
 
 TEST_F(ExportTest, ApplicationGoneMidwayFailsTheExportWithOneMessage) {

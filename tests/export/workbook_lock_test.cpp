@@ -146,8 +146,8 @@ class ScriptedHelperTest : public testing::WindowTest {
     bool Export(const char* save) {
         setenv("ORVANE_TEST_SAVE", save, 1);
         CalcSpreadsheet calc({.helper = dir / "orvane-calc"});
-        const bool ok =
-            ExportGrid(f(), state().convention_code, book.string(), calc, platform.boxes);
+        const bool ok = ExportGrid(ReadParticulars(f(), state()), TextsOf(window.depr().schedule()),
+                                   book.string(), calc, platform.boxes);
         EXPECT_FALSE(fs::exists(calc.last_profile()));
         return ok;
     }

@@ -12,9 +12,9 @@
 #include <sstream>
 #include <string>
 
-#include "engine/classes.h"
-#include "engine/depr.h"
-#include "engine/main_window_controls.h"
+#include "app/model/classes.h"
+#include "app/model/depr.h"
+#include "app/model/main_window_controls.h"
 #include "help/help.h"
 #include "help/sys_info.h"
 #include "limits/data_file.h"

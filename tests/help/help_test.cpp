@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 #include "tests/limits/limits_test_support.h"
 #include "tests/support/fakes.h"
 

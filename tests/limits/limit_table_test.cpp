@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "engine/numtext.h"
+#include "base/numtext.h"
 #include "limits/vehicle_limit_files.h"
 #include "limits_test_support.h"
 

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/fault.h"
+#include "base/fault.h"
 #include "limits/data_file.h"
 #include "limits/file_system.h"
 #include "tests/support/fakes.h"

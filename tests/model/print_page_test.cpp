@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/print_page.h"
+#include "app/model/print_page.h"
 #include "tests/model/window_fixture.h"
 
 namespace orvane::testing {
@@ -113,6 +113,18 @@ TEST_F(PrintTest, SixYearScheduleFillsSixOfFortyFourLines) {
         EXPECT_EQ(lines[n][1].text, std::string(13, ' ')) << n;
         EXPECT_EQ(lines[n][2].text, std::string(13, ' ')) << n;
     }
+}
+
+// The page takes the particulars as the fields stand and the years of the last calculation.
+TEST_F(PrintTest, FieldsAsTheyStandYearsAsLastCalculated) {
+    Asset("MACRS", "5", "10000", "012004");
+    Calculate();
+    Enter(MainCtl::txtCost, "20000");
+    Enter(MainCtl::txtDescription, "Changed");
+    const auto& page = Print();
+    EXPECT_EQ(Starting(page, "Net Cost: ").text, "Net Cost: $20,000.00");
+    EXPECT_EQ(Starting(page, "Changed").text, "Changed");
+    EXPECT_EQ(TableLines(page)[0][1].text, "    2,000.00 ");
 }
 
 TEST_F(PrintTest, FortyYearsPrintInGroupOrderEachOnce) {
@@ -299,13 +311,8 @@ INSTANTIATE_TEST_SUITE_P(
 // ------------------------------------------------------------------ the page's pieces
 
 TEST(PrintPieces, PrintWidthOfTheGridsColumns) {
-    ScheduleGrid grid;
-    const int widths[] = {0, 460, 1280, 1280, 460, 1280, 1280, 460, 1280, 1280};
-    for (int col = 0; col < 10; ++col)
-        grid.SetColWidth(col, widths[col]);
-    EXPECT_EQ(PrintWidth(grid), 11460);
-    grid.SetColWidth(9, 5000);  // beyond column 8: not part of it
-    EXPECT_EQ(PrintWidth(grid), 11460);
+    // Columns 1 to 8 of the grid (460, 1280, 1280, 460, 1280, 1280, 460, 1280), 460 wider each.
+    EXPECT_EQ(PrintWidth(), 11460);
 }
 
 struct TextCase {

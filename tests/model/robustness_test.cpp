@@ -6,8 +6,8 @@
 
 #include <random>
 
-#include "engine/classes.h"
-#include "engine/numtext.h"
+#include "app/model/classes.h"
+#include "base/numtext.h"
 #include "tests/model/window_fixture.h"
 
 namespace orvane::testing {
@@ -51,7 +51,7 @@ class RobustnessTest : public WindowTest {
     // a fault is involved: the cost at the business-use share, less the special allowance.
     std::optional<double> PlainDepreciableBasis() {
         const Control& cls = c(MainCtl::cboClass);
-        bool vehicle = cls.list_index >= 0 && VehicleKind(cls.text) != '\0';
+        bool vehicle = cls.list_index >= 0 && VehicleOf(cls.text) != Vehicle::None;
         if (vehicle || c(MainCtl::mskSold).text != kBlankMonth || !platform.boxes.shown.empty() ||
             !c(MainCtl::lblAdjCost).caption.empty()) {
             return std::nullopt;

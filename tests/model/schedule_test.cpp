@@ -4,7 +4,7 @@
 #include <map>
 #include <ostream>
 
-#include "engine/numtext.h"
+#include "base/numtext.h"
 #include "tests/model/window_fixture.h"
 
 namespace orvane::testing {
@@ -210,22 +210,31 @@ TEST_F(ScheduleTest, AllowanceComesOffTheMacrsBasis) {
 
 // ------------------------------------------------------------------ vehicles
 
+// Limit records as texts, read as the limit files read them (a blank limit is fault 13).
 class FakeLimits : public VehicleLimitSource {
   public:
-    std::map<std::pair<char, std::string>, VehicleLimits> records;
-    std::optional<VehicleLimits> Lookup(char kind, std::string_view year) override {
-        auto it = records.find({kind, std::string(year)});
+    std::map<std::pair<Vehicle, int>, std::array<std::string, 6>> records;
+    std::optional<VehicleLimits> Lookup(Vehicle kind, int year) override {
+        auto it = records.find({kind, year});
         if (it == records.end()) return std::nullopt;
-        return it->second;
+        VehicleLimits limits;
+        for (std::size_t i = 0; i < limits.size(); ++i) {
+            const std::optional<double> v = TryCDbl(it->second[i]);
+            limits[i] = v ? Reading{*v, 0} : Reading{0, fault::kTypeMismatch};
+        }
+        return limits;
     }
 };
 
 class VehicleTest : public ScheduleTest {
   protected:
     VehicleTest() {
-        limits.records[{'A', "2004"}] = {"7660 ", "3060 ", "4900 ", "2950 ", "1775 ", "10610"};
-        limits.records[{'T', "2004"}] = {"0    ", "3260 ", "5300 ", "3150 ", "1875 ", "10910"};
-        limits.records[{'E', "2004"}] = {"     ", "9280 ", "14800", "8850 ", "5325 ", "23880"};
+        limits.records[{Vehicle::Automobile, 2004}] = {"7660 ", "3060 ", "4900 ",
+                                                       "2950 ", "1775 ", "10610"};
+        limits.records[{Vehicle::TruckOrVan, 2004}] = {"0    ", "3260 ", "5300 ",
+                                                       "3150 ", "1875 ", "10910"};
+        limits.records[{Vehicle::CleanFuelAutomobile, 2004}] = {"     ", "9280 ", "14800",
+                                                                "8850 ", "5325 ", "23880"};
         window.depr().vehicle_limits = &limits;
     }
     void Car(const std::string& cls, const std::string& business, const std::string& cost) {
@@ -309,7 +318,7 @@ TEST_F(VehicleTest, YearWithoutRecordAndSaleYear) {
 }
 
 TEST_F(VehicleTest, LowLimitsStopAfterFortyThreeYears) {
-    limits.records[{'A', "2004"}] = {"0", "10", "10", "10", "10", "0"};
+    limits.records[{Vehicle::Automobile, 2004}] = {"0", "10", "10", "10", "10", "0"};
     Car("Automobiles (5)", "", "30000");
     Calculate();
     EXPECT_EQ(Status(), "Can't display total depreciation. The life greater then 43 !");

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/model/main_window_model.h"
-#include "engine/edit_buffer.h"
+#include "controls/edit_buffer.h"
 #include "tests/model/window_fixture.h"
 
 namespace orvane::testing {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
@@ -260,6 +261,21 @@ class MainWindowViewTest : public QObject {
         QVERIFY(!d.Enabled(MainCtl::cmdExport));
         QVERIFY(!d.Enabled(MainCtl::cboClass));
         QCOMPARE(d.Focus(), MainCtl::txtCost);
+    }
+
+    // Scrolled to the last year group, the grid shows its first group again after Calculate and
+    // after Clear: a short schedule does not look empty.
+    void gridShowsItsFirstGroupAfterCalculateAndClear() {
+        Desk d;
+        EnterMacrsFiveYear(d);
+        d.Press(Qt::Key_Return);
+        QScrollBar* bar = d.window->grid()->horizontalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        for (MainCtl button : {MainCtl::cmdCalculate, MainCtl::cmdClear}) {
+            bar->setValue(bar->maximum());
+            d.Click(button);
+            QCOMPARE(bar->value(), 0);
+        }
     }
 
     // A life typed into the life box is a typed life however the focus leaves the box: the

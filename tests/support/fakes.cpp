@@ -1,6 +1,6 @@
 #include "tests/support/fakes.h"
 
-#include "engine/fault.h"
+#include "base/fault.h"
 
 namespace orvane::fakes {
 
