@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <span>
 
+#include "engine/bonus_allowance.h"
 #include "engine/pub946_tables.h"
 #include "engine/section179.h"
-#include "engine/special_allowance.h"
 
 namespace orvane::reg {
 namespace {

@@ -1,6 +1,6 @@
 #include "engine/register_rules.h"
 
-#include "engine/special_allowance.h"
+#include "engine/bonus_allowance.h"
 
 namespace orvane::reg {
 namespace {

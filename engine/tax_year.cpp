@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/bonus_allowance.h"
 #include "engine/register_rules.h"
-#include "engine/special_allowance.h"
 
 namespace orvane::reg {
 

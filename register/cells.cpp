@@ -1,6 +1,6 @@
 #include "register/cells.h"
 
-#include "engine/special_allowance.h"
+#include "engine/bonus_allowance.h"
 #include "engine/tax_year.h"
 
 namespace orvane::reg {

@@ -50,11 +50,11 @@ def main():
     p.add_argument("--batches", type=int, default=200)
     p.add_argument("--limits", type=int, default=1000)
     p.add_argument("--kills", type=int, default=200)
-    p.add_argument("--seed", type=int, default=1)
+    p.add_argument("--start", type=int, default=1)
     o = p.parse_args()
     cli = os.path.join(o.build, "bin", "orvane-cli")
     shipped = os.path.join(o.build, "bin")
-    r = random.Random(o.seed)
+    r = random.Random(o.start)
     bad = {"sanitizer": 0, "crash": 0, "torn": 0}
     work = tempfile.mkdtemp(prefix="orvane-robust-")
     lim = os.path.join(work, "limits")

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/bonus_allowance.h"
 #include "engine/section179.h"
-#include "engine/special_allowance.h"
 #include "tests/register/register_helpers.h"
 
 namespace orvane::reg {

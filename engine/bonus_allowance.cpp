@@ -1,4 +1,4 @@
-#include "engine/special_allowance.h"
+#include "engine/bonus_allowance.h"
 
 namespace orvane::reg {
 
