@@ -9,13 +9,6 @@
 namespace orvane::reg {
 namespace {
 
-struct LineRow {
-    std::string line, cls;
-    std::optional<long long> basis;
-    std::string recovery, convention, method;
-    std::optional<long long> amount;
-};
-
 constexpr std::string_view kLine19Class[] = {"3-year property",
                                              "5-year property",
                                              "7-year property",
@@ -32,9 +25,9 @@ std::string RecoveryText(int halves) {
     return std::to_string(halves / 2) + (halves % 2 ? ".5" : "") + " yrs";
 }
 
-LineRow ClassRow(const ClassLine& l) {
+FormLine ClassRow(const ClassLine& l) {
     const std::size_t r = static_cast<std::size_t>(l.row - 'a');
-    LineRow row;
+    FormLine row;
     row.line = std::string(l.part == '9' ? "19" : "20") + l.row;
     row.cls = l.part == '9' ? kLine19Class[r] : kLine20Class[r];
     row.recovery = RecoveryText(l.recovery_halves);
@@ -48,12 +41,14 @@ LineRow ClassRow(const ClassLine& l) {
     return row;
 }
 
-std::vector<LineRow> Rows(const Form4562& f) {
+}  // namespace
+
+std::vector<FormLine> FormLines(const Form4562& f) {
     const Section179Lines& s = f.section179;
     const auto known = [&](long long v) {
         return s.known ? std::optional<long long>(v) : std::nullopt;
     };
-    std::vector<LineRow> rows = {
+    std::vector<FormLine> rows = {
         {"1", "", {}, "", "", "", known(s.line1)}, {"2", "", {}, "", "", "", s.line2},
         {"3", "", {}, "", "", "", known(s.line3)}, {"4", "", {}, "", "", "", known(s.line4)},
         {"5", "", {}, "", "", "", known(s.line5)}, {"6", "", s.line6_cost, "", "", "", s.line6},
@@ -73,6 +68,8 @@ std::vector<LineRow> Rows(const Form4562& f) {
     rows.push_back({"28", "", {}, "", "", "", f.line28});
     return rows;
 }
+
+namespace {
 
 void Number(std::string& out, std::optional<long long> v, Format format) {
     if (v) {
@@ -113,7 +110,7 @@ std::string FormText(const Form4562& form, Format format) {
         TableCell(out, "basis", 14, true);
         out += "  recovery conv method         amount\n";
     }
-    for (const LineRow& r : Rows(form)) {
+    for (const FormLine& r : FormLines(form)) {
         if (format == Format::Csv) {
             out += r.line + ',';
             AppendCsvField(out, r.cls);

@@ -5,8 +5,10 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/form4562.h"
 #include "engine/register_asset.h"
@@ -66,6 +68,17 @@ void AppendScheduleJson(std::string& out, std::string_view id, const Schedule& s
 
 void AppendTotalsRow(std::string& out, Format format, int year, const TotalsRow& t);
 std::string TotalsTableHeader();
+// One row of Form 4562 as the register shows it: the line ("6", "19c"), the class of a line
+// 19 or 20 row, its basis, recovery, convention and method, and its amount in whole dollars
+// (nothing where the line is blank).
+struct FormLine {
+    std::string line, cls;
+    std::optional<long long> basis;
+    std::string recovery, convention, method;
+    std::optional<long long> amount;
+};
+std::vector<FormLine> FormLines(const Form4562& form);
+
 // The form's lines, one a row, in the format (JSON: the array's elements).
 std::string FormText(const Form4562& form, Format format);
 
