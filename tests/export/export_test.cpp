@@ -11,7 +11,7 @@
 
 #include "export/calc_spreadsheet.h"
 #include "export/mod_excel.h"
-#include "tests/model/window_fixture.h"
+#include "tests/app/model/window_fixture.h"
 #include "tests/support/fake_spreadsheet.h"
 
 namespace orvane {

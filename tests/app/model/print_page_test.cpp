@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/model/print_page.h"
-#include "tests/model/window_fixture.h"
+#include "tests/app/model/window_fixture.h"
 
 namespace orvane::testing {
 namespace {

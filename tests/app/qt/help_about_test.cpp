@@ -23,7 +23,7 @@
 #include "app/qt/help_window.h"
 #include "app/qt/program.h"
 #include "help/help.h"
-#include "tests/qt/person.h"
+#include "tests/app/qt/person.h"
 
 using namespace orvane;
 using namespace orvane::qt;

@@ -3,7 +3,7 @@
 
 #include "app/model/main_window_model.h"
 
-#include "tests/model/window_fixture.h"
+#include "tests/app/model/window_fixture.h"
 
 namespace orvane::testing {
 namespace {

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "app/qt/program.h"
-#include "tests/qt/person.h"
+#include "tests/app/qt/person.h"
 
 using orvane::MainCtl;
 using orvane::qt::testing::Desk;

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "base/numtext.h"
-#include "tests/model/window_fixture.h"
+#include "tests/app/model/window_fixture.h"
 
 namespace orvane::testing {
 namespace {

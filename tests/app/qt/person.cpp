@@ -1,4 +1,4 @@
-#include "tests/qt/person.h"
+#include "tests/app/qt/person.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -6,7 +6,7 @@
 
 #include "app/model/main_window_model.h"
 #include "controls/edit_buffer.h"
-#include "tests/model/window_fixture.h"
+#include "tests/app/model/window_fixture.h"
 
 namespace orvane::testing {
 namespace {

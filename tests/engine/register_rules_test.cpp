@@ -7,7 +7,7 @@
 
 #include "engine/bonus_allowance.h"
 #include "engine/section179.h"
-#include "tests/register/register_helpers.h"
+#include "tests/engine/register_helpers.h"
 
 namespace orvane::reg {
 namespace {
