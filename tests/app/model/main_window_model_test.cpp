@@ -3,6 +3,8 @@
 
 #include "app/model/main_window_model.h"
 
+#include <algorithm>
+
 #include "tests/app/model/window_fixture.h"
 
 namespace orvane::testing {
@@ -261,28 +263,54 @@ TEST_F(FieldTest, DescriptionKeepsWhatIsTypedInWholeCharacters) {
     EXPECT_EQ(platform.beeper.beeps, 1);
 }
 
-TEST_F(FieldTest, AFaultOnTheWayIsNotARefusal) {
-    Choose(MainCtl::cboMethod, "MACRS");
-    Choose(MainCtl::cboLife, "5");
-    ASSERT_EQ(window.Focus(MainCtl::txtCost), Outcome::Done);
-    ASSERT_EQ(window.Paste("1e999"), Outcome::Done);
-    // Leaving the cost recomputes the allowance, which overflows: the box shows, and the focus
-    // has moved all the same.
-    EXPECT_EQ(window.Focus(MainCtl::txtInService), Outcome::Faulted);
-    EXPECT_EQ(f().focus(), MainCtl::txtInService);
-    ASSERT_EQ(platform.boxes.shown.size(), 1u);
-    EXPECT_EQ(platform.boxes.shown[0].text, "Err: 6[Overflow]");
-    EXPECT_EQ(window.Focus(MainCtl::mskSold), Outcome::NotPossible);
-    EXPECT_EQ(f().focus(), MainCtl::txtInService);
+// The controls that Tab visits from the focus, in order, until it comes back round.
+std::vector<std::string> TabWalk(MainWindowModel& w, bool backwards) {
+    std::vector<std::string> names;
+    const MainCtl start = w.controls().focus();
+    do {
+        w.Tab(backwards);
+        names.emplace_back(Design(w.controls().focus()).name);
+    } while (w.controls().focus() != start && names.size() < std::size_t{kControlCount});
+    return names;
 }
 
-TEST_F(FieldTest, AChosenLifeLeavesTheCaretAtItsEnd) {
+TEST_F(FieldTest, TabVisitsTheUsableStopsInOrder) {
+    // Loaded: no method, a regular asset; of an option group only the selected button.
+    std::vector<std::string> order = {
+        "txtCost",  "cboMethod", "txtInService", "cboLife", "txtDescription", "cmdCalculate",
+        "cmdClear", "cmdTools",  "cmdHelp",      "grdDepr", "optAssetType(0)"};
+    EXPECT_EQ(TabWalk(window, false), order);
+    std::reverse(order.begin(), order.end() - 1);
+    EXPECT_EQ(TabWalk(window, true), order);
+
+    // A replacement asset under MACRS opens the class list, the conventions and the exchange
+    // fields; the selected convention is the stop of its group.
+    ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
     Choose(MainCtl::cboMethod, "MACRS");
-    Choose(MainCtl::cboLife, "27.5");
-    EXPECT_EQ(c(MainCtl::cboLife).sel_start, 4);
-    EXPECT_EQ(c(MainCtl::cboLife).sel_length, 0);
-    window.TypeText("1");
-    EXPECT_EQ(c(MainCtl::cboLife).text, "27.51");
+    ASSERT_EQ(window.Focus(MainCtl::cboClass), Outcome::Done);
+    for (MainCtl next :
+         {MainCtl::optConvention0, MainCtl::txtDescription, MainCtl::txtSalesPrice}) {
+        window.Tab();
+        EXPECT_EQ(f().focus(), next);
+    }
+    window.Tab(true);
+    window.Tab(true);
+    EXPECT_EQ(f().focus(), MainCtl::optConvention0);
+}
+
+TEST_F(FieldTest, FromAControlOffTheOrderTabGoesToTheNextStopByPlace) {
+    // The focus on a control that is no stop now (disabled after it took the focus).
+    Choose(MainCtl::cboMethod, "MACRS");
+    ASSERT_EQ(window.Focus(MainCtl::cboClass), Outcome::Done);
+    Choose(MainCtl::cboMethod, "Straight Line");
+    ASSERT_EQ(window.Focus(MainCtl::cboLife), Outcome::Done);
+    f().set_focus_silently(MainCtl::cboClass);
+    ASSERT_FALSE(f().Usable(MainCtl::cboClass));
+    window.Tab();
+    EXPECT_EQ(f().focus(), MainCtl::txtDescription);
+    f().set_focus_silently(MainCtl::cboClass);
+    window.Tab(true);
+    EXPECT_EQ(f().focus(), MainCtl::cboLife);
 }
 
 // ------------------------------------------------------------------ validation
