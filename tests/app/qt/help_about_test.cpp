@@ -52,29 +52,6 @@ struct HelpDesk {
     QString PageText() const { return window()->page()->toPlainText(); }
 };
 
-// Runs `script` on the first modal dialog of type T as soon as it shows.
-template <class T>
-void WhenModalShows(QObject* context, std::function<void(T&)> script, bool* ran) {
-    *ran = false;
-    auto* timer = new QTimer(context);
-    timer->setInterval(10);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, tries, script, ran] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            if (++*tries > 300) timer->deleteLater();
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        if (!QTest::qWaitForWindowActive(dialog)) qWarning("the dialog did not become active");
-        *ran = true;
-        script(*dialog);
-        if (dialog->isVisible()) dialog->close();
-    });
-    timer->start();
-}
-
 // The texts of the entries of the menu that is popped up, after `open` ran; the menu is closed.
 QStringList PoppedMenu(const std::function<void()>& open, QPoint* at = nullptr) {
     QStringList entries;
@@ -259,7 +236,7 @@ class HelpAboutTest : public QObject {
             bool ran = false;
             QString title, version, caption;
             bool ok_default = false;
-            WhenModalShows<AboutWindowView>(
+            WhenShown<AboutWindowView>(
                 h.desk.window.get(),
                 [&](AboutWindowView& about) {
                     title = qobject_cast<QLabel*>(about.control(AboutCtl::lblTitle))->text();
