@@ -263,10 +263,7 @@ TEST_F(ExportTest, DialogAsksForTheWorkbookAndCancelWritesNothing) {
     EXPECT_EQ(s.default_ext, "xls");
     EXPECT_EQ(s.file_name, "Orvane_Depr.xls");
     EXPECT_EQ(s.initial_folder, HomeFolder());
-    EXPECT_EQ(Status(), "");
-    EXPECT_TRUE(sheet.log.empty());
-    EXPECT_TRUE(platform.boxes.shown.empty());
-    EXPECT_EQ(platform.beeper.beeps, 0);
+    EXPECT_TRUE(sheet.log.empty());  // the status line and the beep: a golden command-line case
 }
 
 TEST_F(ExportTest, DialogFailureIsReportedAndNothingIsWritten) {
