@@ -154,10 +154,5 @@ TEST(AdsTest, AnUnknownQuarterHasNoFirstOrLastYear) {
     EXPECT_DOUBLE_EQ(*amount::Ads(1000, 5, 3, 5), 200);
 }
 
-TEST(AdsTest, ALifeOfZeroDividesByZero) {
-    EXPECT_EQ(FaultOf([] { amount::Ads(45000, 0, 1, 0); }), 11);
-    EXPECT_EQ(FaultOf([] { amount::Ads(45000, 0, 1, 3); }), 11);
-}
-
 }  // namespace
 }  // namespace orvane

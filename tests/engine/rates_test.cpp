@@ -1,15 +1,19 @@
-// The MACRS percentage tables against the published percentages, typed out here year by year:
-// the half-year table and the four mid-quarter tables for 3, 5, 7, 10, 15 and 20 years, and the
-// mid-month tables of residential rental (27.5 years) and nonresidential real property (31.5
-// and 39 years) for every month placed in service.
+// The MACRS percentage tables against the published percentages (IRS Publication 946,
+// Appendix A), typed out here year by year: the half-year table and the four mid-quarter tables
+// for 3, 5, 7, 10, 15 and 20 years, and the mid-month tables of residential rental (27.5 years)
+// and nonresidential real property (31.5 and 39 years) for every month placed in service. Both
+// holders of the tables are checked against them: the window's (engine/rates, fractions) and the
+// register's (engine/pub946_tables, hundred-thousandths, with the printed 3.637 / 3.636).
 
-#include "engine/rates.h"
-
+#include <numeric>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "engine/pub946_tables.h"
+#include "engine/rates.h"
 
 namespace orvane {
 namespace {
@@ -73,6 +77,11 @@ const MacrsCase kMacrs[] = {
 };
 // clang-format on
 
+// A published percent in the register's hundred-thousandths.
+std::int32_t Thousandths(double percent) {
+    return static_cast<std::int32_t>(percent * 1000 + 0.5);
+}
+
 std::string ConventionName(int quarter) {
     return quarter == 0 ? "HalfYear" : "MidQuarter" + std::to_string(quarter);
 }
@@ -82,9 +91,13 @@ class MacrsRatesTest : public ::testing::TestWithParam<MacrsCase> {};
 TEST_P(MacrsRatesTest, EveryYearIsThePublishedPercent) {
     const MacrsCase& t = GetParam();
     auto rates = MacrsRates(t.quarter, t.life);
+    auto gds = reg::GdsTable(t.quarter, t.life);
     ASSERT_EQ(rates.size(), t.percent.size());
-    for (std::size_t y = 0; y < rates.size(); ++y)
+    ASSERT_EQ(gds.size(), t.percent.size());
+    for (std::size_t y = 0; y < rates.size(); ++y) {
         EXPECT_NEAR(rates[y] * 100, t.percent[y], 1e-9) << "year " << y + 1;
+        EXPECT_EQ(gds[y], Thousandths(t.percent[y])) << "year " << y + 1;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, MacrsRatesTest, ::testing::ValuesIn(kMacrs),
@@ -94,10 +107,14 @@ INSTANTIATE_TEST_SUITE_P(Tables, MacrsRatesTest, ::testing::ValuesIn(kMacrs),
                          });
 
 TEST(MacrsRatesTest, NoTableForOtherLivesOrQuarters) {
-    for (int life : {0, 1, 4, 6, 25, 27, 28, 39})
+    for (int life : {0, 1, 4, 6, 25, 27, 28, 39}) {
         EXPECT_TRUE(MacrsRates(0, life).empty()) << life;
-    EXPECT_TRUE(MacrsRates(-1, 5).empty());
-    EXPECT_TRUE(MacrsRates(5, 5).empty());
+        EXPECT_TRUE(reg::GdsTable(0, life).empty()) << life;
+    }
+    for (int quarter : {-1, 5}) {
+        EXPECT_TRUE(MacrsRates(quarter, 5).empty());
+        EXPECT_TRUE(reg::GdsTable(quarter, 5).empty());
+    }
 }
 
 // ------------------------------------------------------------------ real property
@@ -112,7 +129,7 @@ void PrintTo(const RealCase& c, std::ostream* os) {
 }
 
 // The published rate in percent for a year and month; 0 where the table has none.
-double Published(RealProperty table, int year, int m) {
+double Published(RealProperty table, int year, int m, bool printed_alternation = false) {
     // clang-format off
     static const double kRes1[] = {3.485, 3.182, 2.879, 2.576, 2.273, 1.970,
                                    1.667, 1.364, 1.061, 0.758, 0.455, 0.152};
@@ -132,9 +149,10 @@ double Published(RealProperty table, int year, int m) {
         case RealProperty::Residential275:
             if (year == 1) return kRes1[i];
             if (year <= 9) return 3.636;
-            // The published years 10 to 27 alternate 3.637 and 3.636; the program holds their
-            // mean for every one of them.
-            if (year <= 27) return 3.6365;
+            // The published years 10 to 27 alternate 3.637 and 3.636 (3.637 in the even years
+            // from January to June, in the odd ones from July); the window holds their mean.
+            if (year <= 27 && !printed_alternation) return 3.6365;
+            if (year <= 27) return (year + (m >= 7 ? 1 : 0)) % 2 == 0 ? 3.637 : 3.636;
             if (year == 28) return kRes28[i];
             return year == 29 ? kRes29[i] : 0;
         case RealProperty::NonResidential315:
@@ -168,6 +186,18 @@ TEST_P(RealPropertyRateTest, EveryYearIsThePublishedPercent) {
             EXPECT_NEAR(rate.value_or(0) * 100, expected, 1e-9) << "year " << year;
         }
     }
+    // The register's tables, as printed; every column adds up to the whole basis.
+    if (c.table == RealProperty::NonResidential315) return;
+    const auto register_rate =
+        c.table == RealProperty::Residential275 ? reg::ResidentialRate : reg::Nonresidential39Rate;
+    int sum = 0;
+    for (int year = 1; year <= 45; ++year) {
+        EXPECT_EQ(register_rate(year, c.month),
+                  Thousandths(Published(c.table, year, c.month, true)))
+            << "register, year " << year;
+        sum += register_rate(year, c.month);
+    }
+    EXPECT_EQ(sum, 100000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, RealPropertyRateTest, ::testing::ValuesIn([] {
@@ -197,6 +227,44 @@ TEST(RealPropertyRateTest, AMonthOutsideTheYearHasNoRateWhereTheMonthCounts) {
     }
     EXPECT_FALSE(RealPropertyRate(RealProperty::Residential275, 28, 13));
     EXPECT_FALSE(RealPropertyRate(RealProperty::NonResidential39, 40, 0));
+}
+
+// ------------------------------------------------------------------ the register's computation
+
+TEST(FormulaSchedule, AgreesWithThePrintedTables) {
+    std::vector<reg::Cents> out(60);
+    // 200% DB, 5 years, half-year: the half-year table exactly.
+    ASSERT_EQ(reg::FormulaSchedule(1'000'000, 200, 10, 48, out), 6u);
+    EXPECT_EQ(std::vector<reg::Cents>(out.begin(), out.begin() + 6),
+              (std::vector<reg::Cents>{200'000, 320'000, 192'000, 115'200, 115'200, 57'600}));
+    // 200% DB, 5 years, fourth quarter: 5.00, 38.00, 22.80, 13.68.
+    ASSERT_EQ(reg::FormulaSchedule(1'000'000, 200, 10, 12, out), 6u);
+    EXPECT_EQ(std::vector<reg::Cents>(out.begin(), out.begin() + 4),
+              (std::vector<reg::Cents>{50'000, 380'000, 228'000, 136'800}));
+    // Straight line, 10 years, half-year: 5%, then 10% a year, 5% in year 11.
+    ASSERT_EQ(reg::FormulaSchedule(1'000'000, 100, 20, 48, out), 11u);
+    EXPECT_EQ(out[0], 50'000);
+    EXPECT_EQ(out[5], 100'000);
+    EXPECT_EQ(out[10], 50'000);
+    // Straight line, 40 years, mid-month, January (Table A-13: 2.396, then 2.500); the whole
+    // basis.
+    const std::size_t n = reg::FormulaSchedule(10'000'000, 100, 80, 92, out);
+    EXPECT_EQ(n, 41u);
+    EXPECT_EQ(out[0], 239'583);
+    EXPECT_EQ(out[1], 250'000);
+    EXPECT_EQ(std::accumulate(out.begin(), out.begin() + static_cast<long>(n), reg::Cents{0}),
+              10'000'000);
+}
+
+TEST(FormulaSchedule, ConventionSharesInNinetySixths) {
+    EXPECT_EQ(reg::FirstYearShare96('H', 3, 8), 48);
+    EXPECT_EQ(reg::FirstYearShare96('Q', 1, 2), 84);  // 10.5 of 12 months
+    EXPECT_EQ(reg::FirstYearShare96('Q', 4, 11), 12);
+    EXPECT_EQ(reg::FirstYearShare96('M', 0, 1), 92);  // 11.5 months
+    EXPECT_EQ(reg::DisposalShare96('H', 2), 48);
+    EXPECT_EQ(reg::DisposalShare96('Q', 2), 12);   // 12.5%: sold in the first quarter
+    EXPECT_EQ(reg::DisposalShare96('Q', 11), 84);  // 87.5%: the fourth
+    EXPECT_EQ(reg::DisposalShare96('M', 7), 52);   // 6.5 months
 }
 
 }  // namespace

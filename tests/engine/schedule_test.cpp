@@ -1,6 +1,7 @@
 // The engine's schedule over numbers: published MACRS figures and the books balancing, the
 // faults a schedule meets with the step and year where it met them, a like-kind exchange, the
-// vehicle limits, a sale, and the working amounts' 15 digits against their texts read back.
+// vehicle limits (a sale year is a golden command-line case), and the working amounts' 15 digits
+// against their texts read back.
 
 #include "engine/schedule.h"
 
@@ -98,14 +99,6 @@ TEST(ScheduleTest, ExchangeBasisIsCostLessSalesPriceAndAllowancePlusAdjustedBasi
     EXPECT_EQ(s.adjusted_cost.state, WorkedAmount::State::Worked);
     EXPECT_EQ(s.adjusted_cost.value, 9000.5);
     EXPECT_NEAR(s.rows[0].depreciation, 9000.5 * 0.1429, 1e-9);  // Table A-1, 7-year: 14.29%
-}
-
-TEST(ScheduleTest, TheYearOfSaleIsHalvedAndEndsTheSchedule) {
-    Asset a = Macrs(10000, 5);
-    a.sold = AssetMonth{6, 2006, true};
-    const Schedule s = Compute(a);
-    ASSERT_EQ(s.rows.size(), 3u);
-    EXPECT_NEAR(s.rows[2].depreciation, 1920 / 2.0, 1e-9);
 }
 
 class Limits final : public VehicleLimitSource {

@@ -21,7 +21,7 @@
 
 #include "export/calc_spreadsheet.h"
 #include "export/mod_excel.h"
-#include "tests/model/window_fixture.h"
+#include "tests/app/model/window_fixture.h"
 
 namespace orvane {
 namespace {

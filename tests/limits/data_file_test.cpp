@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <tuple>
 
 #include "limits_test_support.h"
 
@@ -38,36 +39,24 @@ TEST(RecordLayout, FieldsSitAtTheirOffsetsPaddedOrCutInTheWesternCodePage) {
               (VehicleLimitRecord{"2004", " 3060", " 49  ", "     ", "     ", "     ", "     "}));
 }
 
-struct ErrnoCase {
-    int error;
-    int number;
-    const char* description;
-};
-// The error's symbolic name, such as ENOENT.
-void PrintTo(const ErrnoCase& c, std::ostream* os) {
-    *os << ::strerrorname_np(c.error);
+TEST(FileFault, ASystemErrorBecomesTheRuntimesFileFault) {
+    const std::tuple<int, int, const char*> errors[] = {{ENOENT, 53, "File not found"},
+                                                        {ENOTDIR, 76, "Path not found"},
+                                                        {EACCES, 70, "Permission denied"},
+                                                        {EPERM, 70, "Permission denied"},
+                                                        {EROFS, 75, "Path/File access error"},
+                                                        {ENOSPC, 61, "Disk full"},
+                                                        {EFBIG, 61, "Disk full"},
+                                                        {EMFILE, 67, "Too many files"},
+                                                        {EEXIST, 58, "File already exists"},
+                                                        {EBADF, 52, "Bad file name or number"},
+                                                        {ENOMEM, 7, "Out of memory"},
+                                                        {EIO, 57, "Device I/O error"}};
+    for (const auto& [error, number, description] : errors) {
+        EXPECT_EQ(FaultNumberForErrno(error), number) << ::strerrorname_np(error);
+        EXPECT_EQ(FaultDescription(number), description);
+    }
 }
-class FileFaultTest : public ::testing::TestWithParam<ErrnoCase> {};
-
-TEST_P(FileFaultTest, ASystemErrorBecomesTheRuntimesFileFault) {
-    const auto& [error, number, description] = GetParam();
-    EXPECT_EQ(FaultNumberForErrno(error), number);
-    EXPECT_EQ(FaultDescription(number), description);
-}
-
-INSTANTIATE_TEST_SUITE_P(Errors, FileFaultTest,
-                         ::testing::Values(ErrnoCase{ENOENT, 53, "File not found"},
-                                           ErrnoCase{ENOTDIR, 76, "Path not found"},
-                                           ErrnoCase{EACCES, 70, "Permission denied"},
-                                           ErrnoCase{EPERM, 70, "Permission denied"},
-                                           ErrnoCase{EROFS, 75, "Path/File access error"},
-                                           ErrnoCase{ENOSPC, 61, "Disk full"},
-                                           ErrnoCase{EFBIG, 61, "Disk full"},
-                                           ErrnoCase{EMFILE, 67, "Too many files"},
-                                           ErrnoCase{EEXIST, 58, "File already exists"},
-                                           ErrnoCase{EBADF, 52, "Bad file name or number"},
-                                           ErrnoCase{ENOMEM, 7, "Out of memory"},
-                                           ErrnoCase{EIO, 57, "Device I/O error"}));
 
 struct CountCase {
     std::int64_t length;

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "app/qt/program.h"
-#include "tests/qt/person.h"
+#include "tests/app/qt/person.h"
 
 using orvane::EditorCtl;
 using orvane::MainCtl;

@@ -1,4 +1,4 @@
-#include "tests/qt/person.h"
+#include "tests/app/qt/person.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -131,27 +131,6 @@ void Desk::UseLimitFolder(const std::filesystem::path& folder) {
     limit_editors->set_parent(window.get());
     window->set_vehicle_limits(limit_files.get());
     window->set_limit_editors(limit_editors.get());
-}
-
-void Desk::WhenEditorShows(std::function<void(LimitEditorView&)> script, bool* ran) {
-    if (ran != nullptr) *ran = false;
-    auto* timer = new QTimer(window.get());
-    timer->setInterval(10);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, window.get(), [timer, tries, script, ran] {
-        auto* view = qobject_cast<LimitEditorView*>(QApplication::activeModalWidget());
-        if (view == nullptr || !view->isVisible()) {
-            if (++*tries > 200) timer->deleteLater();
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        if (!QTest::qWaitForWindowActive(view)) qWarning("the limit editor did not become active");
-        if (ran != nullptr) *ran = true;
-        script(*view);
-        if (view->isVisible()) view->close();
-    });
-    timer->start();
 }
 
 bool Desk::Choose(MainCtl list, const QString& entry) {

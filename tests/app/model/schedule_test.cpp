@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "base/numtext.h"
-#include "tests/model/window_fixture.h"
+#include "tests/app/model/window_fixture.h"
 
 namespace orvane::testing {
 namespace {
@@ -141,48 +141,19 @@ TEST_F(ScheduleTest, NoTableLifeReportsEveryYearUnderTheTitleOfItsQuarter) {
 
 // ------------------------------------------------------------------ sale years
 
-struct SaleCase {
-    const char* convention;  // "", "mid-quarter"
-    const char* life;
-    const char* in_service;
-    const char* sold;
-    size_t rows;
-    double factor;  // of the table amount in the sale year
-};
-void PrintTo(const SaleCase& s, std::ostream* os) {
-    *os << s.life << " years from " << s.in_service << " sold " << s.sold;
-}
-class SaleYearTest : public ScheduleTest, public ::testing::WithParamInterface<SaleCase> {};
-
-TEST_P(SaleYearTest, TheSaleYearIsCutAndEndsTheSchedule) {
-    const SaleCase& s = GetParam();
+// (the half-year, mid-quarter and mid-month cuts of a first-quarter sale are golden cases)
+TEST_F(ScheduleTest, ASaleInTheFourthQuarterKeepsSevenEighthsOfTheYear) {
     ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
-    Asset("MACRS", s.life, "10000", s.in_service, true);
-    if (std::string(s.convention) == "mid-quarter") {
-        ASSERT_EQ(window.Click(MainCtl::optConvention1), Outcome::Done);
-    }
+    Asset("MACRS", "7", "10000", "112004", true);
+    ASSERT_EQ(window.Click(MainCtl::optConvention1), Outcome::Done);
     Calculate();
-    auto full = Amounts();
-    Sold(s.sold);
+    const auto full = Amounts();
+    Sold("122006");
     Calculate();
-    auto cut = Amounts();
-    ASSERT_EQ(cut.size(), s.rows);
-    double table = CDbl(full[s.rows - 1]);
-    EXPECT_EQ(cut.back(), Format(table * s.factor, Pattern::Amount));
+    const auto cut = Amounts();
+    ASSERT_EQ(cut.size(), 3u);
+    EXPECT_EQ(cut.back(), Format(CDbl(full[2]) * 0.875, Pattern::Amount));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Conventions, SaleYearTest,
-    ::testing::Values(SaleCase{"", "5", "012004", "062006", 3, 0.5},
-                      SaleCase{"mid-quarter", "5", "112004", "022007", 4, 0.125},
-                      SaleCase{"mid-quarter", "7", "112004", "122006", 3, 0.875},
-                      SaleCase{"", "27.5", "012004", "072010", 7, 6.5 / 12}),
-    [](const auto& info) {
-        std::string life = info.param.life;
-        if (auto dot = life.find('.'); dot != std::string::npos) life[dot] = '_';
-        return std::string(*info.param.convention ? "MidQuarter" : "HalfYearOrMidMonth") + "_Life" +
-               life + "_Sold" + info.param.sold;
-    });
 
 // ------------------------------------------------------------------ straight line and ADS
 
@@ -209,6 +180,8 @@ TEST_F(ScheduleTest, AllowanceComesOffTheMacrsBasis) {
 }
 
 // ------------------------------------------------------------------ vehicles
+// (capped years, the allowance cut to the first-year limit, a year without limits and a sale
+// year are golden cases and engine tests)
 
 // Limit records as texts, read as the limit files read them (a blank limit is fault 13).
 class FakeLimits : public VehicleLimitSource {
@@ -247,37 +220,6 @@ class VehicleTest : public ScheduleTest {
     FakeLimits limits;
 };
 
-TEST_F(VehicleTest, CappedYearsRunUntilTheBasisIsUsed) {
-    Car("Automobiles (5)", "", "30000");
-    Calculate();
-    std::vector<std::string> expected = {"3,060.00 ", "4,900.00 ", "2,950.00 ",
-                                         "1,775.00 ", "1,775.00 ", "1,728.00 "};
-    for (int i = 0; i < 7; ++i)
-        expected.push_back("1,775.00 ");
-    expected.push_back("1,387.00 ");
-    EXPECT_EQ(Amounts(), expected);
-    EXPECT_EQ(Status(), "Method: MACRS-200% DB Luxury Auto");
-    EXPECT_EQ(c(MainCtl::stbMain).fore, kBlue);
-    EXPECT_DOUBLE_EQ(state().last_adj_tax_basis, 0);
-}
-
-TEST_F(VehicleTest, AllowanceIsCutToTheFirstYearLimit) {
-    Car("Automobiles (5)", "", "30000");
-    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "9000");
-    Calculate();
-    ASSERT_EQ(platform.boxes.shown.size(), 1u);
-    EXPECT_EQ(
-        platform.boxes.shown[0].text,
-        "The Special Depr Allowance was adjusted to be equal to the (max auto rate x Business "
-        "%) of 7660");
-    EXPECT_EQ(platform.boxes.shown[0].title, "Orvane Asset Depreciation");
-    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "7660");
-    EXPECT_EQ(Cell(1, 2), ".00 ");
-    EXPECT_EQ(Cell(1, 3), "22,340.00 ");
-    EXPECT_EQ(Cell(2, 2), "4,900.00 ");
-}
-
 TEST_F(VehicleTest, ZeroThirtyPercentLimitFallsBackToTheFirstYear) {
     Car("Truck/Van (5)", "", "30000");
     ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
@@ -300,21 +242,6 @@ TEST_F(VehicleTest, BlankLimitIsAConversionFault) {
     ASSERT_FALSE(platform.boxes.shown.empty());
     EXPECT_EQ(platform.boxes.shown[0].title, "MACRSauto Error");
     EXPECT_EQ(platform.boxes.shown[0].text, "Err: 13[Type mismatch]");
-}
-
-TEST_F(VehicleTest, YearWithoutRecordAndSaleYear) {
-    Car("Automobiles (5)", "", "30000");
-    InService("012005");
-    Calculate();
-    EXPECT_EQ(Status(),
-              "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.");
-    EXPECT_TRUE(Amounts().empty());
-    ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
-    InService("012004");
-    ASSERT_EQ(window.Focus(MainCtl::mskSold), Outcome::Done);
-    window.TypeText("062006");
-    Calculate();
-    EXPECT_EQ(Amounts(), (std::vector<std::string>{"3,060.00 ", "4,900.00 ", "1,475.00 "}));
 }
 
 TEST_F(VehicleTest, LowLimitsStopAfterFortyThreeYears) {

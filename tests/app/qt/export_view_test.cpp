@@ -10,7 +10,7 @@
 
 #include "app/qt/program.h"
 #include "app/qt/qt_file_dialog.h"
-#include "tests/qt/person.h"
+#include "tests/app/qt/person.h"
 
 using orvane::MainCtl;
 using orvane::qt::testing::Desk;

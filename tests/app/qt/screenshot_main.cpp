@@ -25,7 +25,7 @@
 #include "app/qt/program.h"
 #include "help/help.h"
 #include "limits/data_folder.h"
-#include "tests/qt/person.h"
+#include "tests/app/qt/person.h"
 
 namespace {
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QString>
 #include <QTableView>
+#include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -37,6 +39,33 @@ QWidget* FocusedControl();
 QColor TextColourOf(QWidget* w);
 // The control lies inside its container and the window, and shows its caption whole.
 void CheckFit(QWidget* window, QWidget* control);
+
+// Runs `script` on the first pop-up or modal window of type T as soon as it shows (inside its
+// modal loop; a modal window once it is active) and closes it afterwards if the script left it
+// open. `ran` tells whether it showed within three seconds.
+template <class T>
+void WhenShown(QObject* context, std::function<void(T&)> script, bool* ran = nullptr) {
+    if (ran != nullptr) *ran = false;
+    auto* timer = new QTimer(context);
+    timer->setInterval(10);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, tries, script, ran] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* popup = QApplication::activePopupWidget();
+        auto* shown = qobject_cast<T*>(popup != nullptr ? popup : modal);
+        if (shown == nullptr || !shown->isVisible()) {
+            if (++*tries > 300) timer->deleteLater();
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        if (popup == nullptr && !QTest::qWaitForWindowActive(shown)) qWarning("not active");
+        if (ran != nullptr) *ran = true;
+        script(*shown);
+        if (shown->isVisible()) shown->close();
+    });
+    timer->start();
+}
 
 // The controls of one window, named by Id.
 template <class Id, int kCount>
@@ -109,10 +138,10 @@ class Desk final : public Person<MainCtl, kControlCount> {
 
     // The vehicle schedules and the limit editor use the limit files of `folder`.
     void UseLimitFolder(const std::filesystem::path& folder);
-    // Runs `script` on the limit editor as soon as it shows (inside its modal loop) and closes
-    // it afterwards with the window's close button if the script left it open. `ran` tells
-    // whether it showed within two seconds.
-    void WhenEditorShows(std::function<void(LimitEditorView&)> script, bool* ran = nullptr);
+    // Runs `script` on the limit editor as soon as it shows (WhenShown).
+    void WhenEditorShows(std::function<void(LimitEditorView&)> script, bool* ran = nullptr) {
+        WhenShown<LimitEditorView>(window.get(), std::move(script), ran);
+    }
     // Opens the list with the mouse and picks `entry` with the arrow keys and Enter.
     bool Choose(MainCtl list, const QString& entry);
     // Clicks into a field and types `text` from its first place.

@@ -8,7 +8,7 @@
 
 #include "app/model/classes.h"
 #include "base/numtext.h"
-#include "tests/model/window_fixture.h"
+#include "tests/app/model/window_fixture.h"
 
 namespace orvane::testing {
 namespace {

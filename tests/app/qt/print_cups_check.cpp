@@ -1,6 +1,6 @@
 // A person presses Print in the main window (off screen) with the system's default printer
 // behind it, as the program itself has it. It prints what the window showed and how long Print
-// took; tests/qt/cups_print_test.sh runs it against a private CUPS scheduler.
+// took; tests/app/qt/cups_print_test.sh runs it against a private CUPS scheduler.
 //
 //   orvane-print-check            expects the job to be taken, exits 0 when it was
 //   orvane-print-check --refused  expects the "Print Grid Error" box, exits 0 when it showed
@@ -12,7 +12,7 @@
 
 #include "app/qt/program.h"
 #include "app/qt/qt_printer.h"
-#include "tests/qt/person.h"
+#include "tests/app/qt/person.h"
 
 int main(int argc, char** argv) {
     const bool refused = argc > 1 && std::strcmp(argv[1], "--refused") == 0;
