@@ -148,6 +148,25 @@ TEST_F(WorkbookTest, SheetsHoldTheCommandsFiles) {
     ExpectWorkbook();
 }
 
+// LibreOffice stores the same sheets as OpenDocument.
+TEST_F(WorkbookTest, OdsHoldsTheSameSheets) {
+    if (Status("command -v soffice >/dev/null") != 0) GTEST_SKIP() << "no LibreOffice";
+    Report(ORVANE_EXAMPLE, "example.xlsx", "2024");
+    ASSERT_EQ(Status("'" ORVANE_CLI "' register '" ORVANE_EXAMPLE "' --year 2024 --workbook '" +
+                     (dir_ / "example.ods").string() + "'"),
+              0);
+    fs::create_directories(dir_ / "ods");
+    ASSERT_EQ(Status("'" ORVANE_SSCONVERT "' -S --export-type=Gnumeric_stf:stf_assistant -O "
+                     "format=preserve '" +
+                     (dir_ / "example.ods").string() + "' '" + (dir_ / "ods").string() +
+                     "/%s.csv' 2>/dev/null"),
+              0);
+    for (const char* sheet : {"Register", "Schedules", "Totals", "Form 4562"})
+        EXPECT_EQ(ReadCsv(dir_ / "ods" / (std::string(sheet) + ".csv")),
+                  ReadCsv(dir_ / "shown" / (std::string(sheet) + ".csv")))
+            << sheet;
+}
+
 TEST_F(WorkbookTest, NoFileForBadRowsOrAFolderThatIsNotThere) {
     std::ofstream(dir_ / "r.csv") << "id,placed_in_service,cost,property,recovery\n"
                                      "A,2024-03-01,1000,personal,5\n"
