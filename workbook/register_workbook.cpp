@@ -47,8 +47,8 @@ constexpr Heading kRegisterColumns[] = {{"Id", 12},
                                         {"Drift", 12},
                                         {"Notes", 60}};
 constexpr Heading kScheduleColumns[] = {
-    {"Id", 12},           {"Year", 6},   {"Section 179", 15}, {"Allowance", 15},
-    {"Depreciation", 15}, {"Total", 15}, {"Accumulated", 15}, {"Basis left", 15}};
+    {"Id", 12},           {"Year", 6},         {"Section 179", 15}, {"Allowance", 15},
+    {"Depreciation", 15}, {"Accumulated", 15}, {"Basis left", 15}};
 constexpr Heading kTotalsColumns[] = {
     {"Year", 6},   {"Section 179", 17}, {"Allowance", 17},  {"Depreciation", 17},
     {"Total", 17}, {"Accumulated", 17}, {"Basis left", 17}, {"Assets", 8}};
@@ -163,8 +163,13 @@ void ScheduleRows(Sheets& s, lxw_row_t& row, std::string_view id, const reg::Sch
         s.Text(row, 0, id);
         s.Number(row, 1, sc.first_year + static_cast<int>(i));
         std::size_t col = 2;
-        for (Cents c :
-             {r.section179, r.allowance, r.depreciation, r.total(), r.accumulated, r.basis_left})
+        // Section 179 and the allowance come in the first years only: blank in the others.
+        for (Cents c : {r.section179, r.allowance})
+            if (c != 0)
+                s.Money(row, col++, c);
+            else
+                ++col;
+        for (Cents c : {r.depreciation, r.accumulated, r.basis_left})
             s.Money(row, col++, c);
     }
 }
