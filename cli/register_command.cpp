@@ -79,8 +79,8 @@ constexpr RegisterOption kOptions[] = {
      .setting = [](Settings& s, const std::string& v) { s.out_dir = v; }},
     {.name = "workbook",
      .value = "FILE",
-     .help = "write the report as a workbook: FILE.xlsx, or FILE.ods through LibreOffice; the "
-             "standard output then gets nothing unless --format is given",
+     .help = "write the report as a workbook FILE.xlsx (or .ods, by LibreOffice); the "
+             "standard output gets nothing without --format",
      .check = CheckWorkbook,
      .setting = [](Settings& s, const std::string& v) { s.workbook = v; }},
     {.name = "business-income",
