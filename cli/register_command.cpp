@@ -9,6 +9,7 @@
 
 #include "cli/command.h"
 #include "cli/options.h"
+#include "cli/register_workbook.h"
 #include "limits/data_folder.h"
 #include "register/register_run.h"
 
@@ -22,7 +23,7 @@ struct Settings {
     std::string file;
     std::optional<int> year;
     std::optional<reg::Format> format;
-    std::optional<std::string> out_dir, folder;
+    std::optional<std::string> out_dir, folder, workbook;
     std::optional<long long> business_income;
     long long carryover_in = 0;
     int jobs = 0;
@@ -50,6 +51,10 @@ void CheckJobs(std::string_view option, const std::string& v) {
         BadValue(option, "a number of threads from 1 to 64", v);
 }
 
+void CheckWorkbook(std::string_view option, const std::string& v) {
+    if (!WorkbookName(v)) BadValue(option, "a file name ending in .xlsx or .ods", v);
+}
+
 constexpr std::string_view kFormats[] = {"table", "csv", "json"};
 
 constexpr RegisterOption kOptions[] = {
@@ -72,6 +77,12 @@ constexpr RegisterOption kOptions[] = {
      .help = "write assets.csv, schedules.csv, totals.csv and form4562.csv into DIR, all or none",
      .check = FolderName,
      .setting = [](Settings& s, const std::string& v) { s.out_dir = v; }},
+    {.name = "workbook",
+     .value = "FILE",
+     .help = "write the report as a workbook FILE.xlsx (or .ods, by LibreOffice); the "
+             "standard output gets nothing without --format",
+     .check = CheckWorkbook,
+     .setting = [](Settings& s, const std::string& v) { s.workbook = v; }},
     {.name = "business-income",
      .value = "N",
      .help = "the business income that limits section 179 (Form 4562 line 11), in dollars",
@@ -150,7 +161,14 @@ class Register final : public Command {
             throw UsageError{
                 "expected the register's file: orvane-cli register FILE.csv --year YYYY"};
         if (!s.year) MissingOption("--year");
-        return reg::RunRegister(Options(s, line.out), line.out, line.err, kTool);
+        const reg::RegisterOptions o = Options(s, line.out);
+        if (s.workbook) {
+            const WorkbookRequest w{o.file, *s.workbook,       o.limits_folder,
+                                    o.year, o.business_income, o.carryover_in};
+            if (const int status = WriteWorkbook(w, line.err, kTool); status != 0) return status;
+            if (!s.format && !s.out_dir) return 0;
+        }
+        return reg::RunRegister(o, line.out, line.err, kTool);
     }
 
   private:

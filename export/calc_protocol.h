@@ -12,7 +12,9 @@
 //                                             cells left off
 //   WRITE row col text     -> OK | ERR        a cell, entered as typed
 //   WIDTH col characters   -> OK | ERR        a column's width in digit widths
-//   SAVE path              -> OK | ERR        store (new: format by extension)
+//   SAVE path              -> OK | ERR        store (.ods: OpenDocument; else a new
+//                                             workbook by extension, an opened one in
+//                                             its own format)
 //   CLOSE                  -> OK
 //   QUIT                   -> OK              LibreOffice ended, helper ends
 // Rows and columns count from 1.

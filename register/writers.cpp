@@ -80,10 +80,8 @@ std::string Notes(const AssetView& v) {
     return n;
 }
 
-// The asset's figures of the reported year.
-struct YearFigures {
-    Cents section179 = 0, allowance = 0, depreciation = 0, accumulated = 0, basis_left = 0;
-};
+}  // namespace
+
 YearFigures FiguresOf(const Schedule& s, int year) {
     YearFigures f;
     f.basis_left = s.business_cost;
@@ -98,6 +96,18 @@ YearFigures FiguresOf(const Schedule& s, int year) {
     }
     return f;
 }
+
+AssetWords WordsOf(const AssetView& v) {
+    const Schedule& s = *v.schedule;
+    const Kind kind = v.input->kind;
+    return {KindWord(kind),
+            kind == Kind::Land            ? ""
+            : s.cls.system == System::Ads ? "ADS"
+                                          : "GDS",
+            MethodWord(s.cls.factor_percent), ConventionWord(s.convention), Notes(v)};
+}
+
+namespace {
 
 void Cell(std::string& out, Cents c) {
     out += ',';

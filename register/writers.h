@@ -51,6 +51,21 @@ struct AssetView {
     const Schedule* schedule;
 };
 
+// The asset's own figures of the reported year: those of its row of the year, the accumulated
+// and the basis left carried on after its last row.
+struct YearFigures {
+    Cents section179 = 0, allowance = 0, depreciation = 0, accumulated = 0, basis_left = 0;
+};
+YearFigures FiguresOf(const Schedule& s, int year);
+
+// The words of an asset's row ("personal", "GDS", "200DB", "HY"; empty where they do not
+// apply) and its notes, as the outputs write them.
+struct AssetWords {
+    std::string_view property, system, method, convention;
+    std::string notes;
+};
+AssetWords WordsOf(const AssetView& a);
+
 // The header lines of each CSV file.
 extern const std::string_view kAssetsHeader;
 extern const std::string_view kSchedulesHeader;

@@ -353,6 +353,11 @@ class Calc {
     }
 
     static OUString FilterFor(const std::string& path, const Reference<css::frame::XStorable>& s) {
+        std::string ext = std::filesystem::path(path).extension().string();
+        for (char& ch : ext)
+            ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        // An .ods name always gets OpenDocument, whatever the workbook was opened from.
+        if (ext == ".ods") return "calc8";
         if (s->hasLocation()) {
             Reference<css::frame::XModel> model(s, UNO_QUERY);
             if (model.is()) {
@@ -363,11 +368,7 @@ class Calc {
                 }
             }
         }
-        std::string ext = std::filesystem::path(path).extension().string();
-        for (char& ch : ext)
-            ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         if (ext == ".xlsx") return "Calc MS Excel 2007 XML";
-        if (ext == ".ods") return "calc8";
         return "MS Excel 97";
     }
 
