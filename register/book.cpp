@@ -1,6 +1,7 @@
 #include "register/book.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -170,6 +171,15 @@ bool Book::Save(const std::filesystem::path& file, std::string& error) const {
     if (fd < 0) {
         error = "cannot write '" + file.string() + "': " + std::strerror(errno);
         return false;
+    }
+    // The new file keeps the old one's permissions, or those a new file gets.
+    struct stat old {};
+    if (stat(file.c_str(), &old) == 0) {
+        fchmod(fd, old.st_mode & 07777);
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(fd, 0666 & ~mask);
     }
     std::size_t done = 0;
     while (done < text.size()) {

@@ -111,6 +111,10 @@ TEST_F(BookTest, SavedAndReadBackHoldsTheSameCells) {
     const fs::path file = dir_ / "saved.csv";
     std::string error;
     ASSERT_TRUE(book.Save(file, error)) << error;
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(book.Save(file, error)) << error;
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     Book back;
     ASSERT_TRUE(back.Load(file, error)) << error;
     ASSERT_EQ(back.size(), 2u);
