@@ -115,4 +115,9 @@ void CliPrinter::PrintPage(const std::vector<PrintItem>& items) {
     target_->PrintPage(items);
 }
 
+void CliPrinter::PrintPages(const std::vector<std::vector<PrintItem>>& pages) {
+    if (!target_) Raise(fault::kNoPrinter);
+    target_->PrintPages(pages);
+}
+
 }  // namespace orvane::cli

@@ -28,6 +28,7 @@ class CliPrinter final : public Printer {
     double DefaultFontSize() override;
     double LineHeight(const PrintFont& font) override;
     void PrintPage(const std::vector<PrintItem>& items) override;
+    void PrintPages(const std::vector<std::vector<PrintItem>>& pages) override;
 
   private:
     struct QtApp;  // Qt's application object, started by the module on first use

@@ -9,7 +9,7 @@
 namespace orvane::cli {
 
 // One more whenever PrintModule or Printer changes.
-inline constexpr int kPrintModuleVersion = 1;
+inline constexpr int kPrintModuleVersion = 2;
 inline constexpr const char* kPrintModuleFile = "orvane-cli-print.so";
 inline constexpr const char* kPrintModuleEntry = "orvane_cli_print_module";
 

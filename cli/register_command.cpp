@@ -9,8 +9,12 @@
 
 #include "cli/command.h"
 #include "cli/options.h"
+#include "cli/print.h"
+#include "cli/register_pdf.h"
 #include "cli/register_workbook.h"
+#include "cli/window_session.h"
 #include "limits/data_folder.h"
+#include "platform/local_clock.h"
 #include "register/register_run.h"
 
 namespace orvane::cli {
@@ -23,7 +27,9 @@ struct Settings {
     std::string file;
     std::optional<int> year;
     std::optional<reg::Format> format;
-    std::optional<std::string> out_dir, folder, workbook;
+    std::optional<std::string> out_dir, folder, workbook, pdf;
+    std::string taxpayer;
+    std::optional<Date> today;
     std::optional<long long> business_income;
     long long carryover_in = 0;
     int jobs = 0;
@@ -53,6 +59,12 @@ void CheckJobs(std::string_view option, const std::string& v) {
 
 void CheckWorkbook(std::string_view option, const std::string& v) {
     if (!WorkbookName(v)) BadValue(option, "a file name ending in .xlsx or .ods", v);
+}
+
+void CheckPdf(std::string_view option, const std::string& v) {
+    if (v.empty()) BadValue(option, "the name of the PDF file to write", v);
+    if (!CliPrinter::Available())
+        NotAvailable(option, "this orvane-cli was built without printing");
 }
 
 constexpr std::string_view kFormats[] = {"table", "csv", "json"};
@@ -93,6 +105,21 @@ constexpr RegisterOption kOptions[] = {
      .help = "section 179 carried over from the year before (line 10), in dollars",
      .check = CheckDollars,
      .setting = [](Settings& s, const std::string& v) { s.carryover_in = std::stoll(v); }},
+    {.name = "pdf",
+     .value = "FILE",
+     .help = "print the report (Form 4562, the assets, the totals) into FILE as a PDF, letter "
+             "paper; the standard output then gets nothing unless --format is given too",
+     .check = CheckPdf,
+     .setting = [](Settings& s, const std::string& v) { s.pdf = v; }},
+    {.name = "taxpayer",
+     .value = "NAME",
+     .help = "the taxpayer's name on every page of the printed report",
+     .setting = [](Settings& s, const std::string& v) { s.taxpayer = v; }},
+    {.name = "today",
+     .value = "YYYY-MM-DD",
+     .help = "the day the printed report shows as printed (default: the system's)",
+     .check = CheckDate,
+     .setting = [](Settings& s, const std::string& v) { s.today = ReadDate(v); }},
     {.name = "jobs",
      .value = "N",
      .help = "compute on N threads (default: one a core); the output is the same",
@@ -166,9 +193,12 @@ class Register final : public Command {
             const WorkbookRequest w{o.file, *s.workbook,       o.limits_folder,
                                     o.year, o.business_income, o.carryover_in};
             if (const int status = WriteWorkbook(w, line.err, kTool); status != 0) return status;
-            if (!s.format && !s.out_dir) return 0;
+            if (!s.format && !s.out_dir && !s.pdf) return 0;
         }
-        return reg::RunRegister(o, line.out, line.err, kTool);
+        const int status = reg::RunRegister(o, line.out, line.err, kTool);
+        if (status != 0 || !s.pdf) return status;
+        const PdfReport pdf{*s.pdf, s.taxpayer, s.today ? *s.today : LocalClock().Today()};
+        return WriteRegisterPdf(o, pdf, line.err, kTool);
     }
 
   private:
@@ -178,7 +208,7 @@ class Register final : public Command {
         o.year = *s.year;
         const bool terminal = &out == &std::cout && ::isatty(STDOUT_FILENO);
         o.format = s.format.value_or(terminal ? reg::Format::Table : reg::Format::Csv);
-        o.to_stdout = s.format.has_value() || !s.out_dir;
+        o.to_stdout = s.format.has_value() || (!s.out_dir && !s.pdf && !s.workbook);
         if (s.out_dir) o.out_dir = *s.out_dir;
         o.business_income = s.business_income;
         o.carryover_in = s.carryover_in;

@@ -1,21 +1,11 @@
 #include "cli/window_session.h"
 
 #include <cstdio>
-#include <ctime>
 
 #include "limits/data_folder.h"
+#include "platform/local_clock.h"
 
 namespace orvane::cli {
-namespace {
-
-Date SystemToday() {
-    std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
-}
-
-}  // namespace
 
 std::optional<Date> ReadDate(const std::string& s) {
     int y = 0, m = 0, d = 0;
@@ -37,7 +27,7 @@ std::filesystem::path LimitsFolderOf(const SessionSettings& s) {
 }
 
 WindowSession::WindowSession(const SessionSettings& s, const std::filesystem::path& folder) {
-    platform.clock.today = s.today ? *s.today : SystemToday();
+    platform.clock.today = s.today ? *s.today : LocalClock().Today();
     platform.boxes.fallback = s.answer;
     limits = std::make_unique<VehicleLimitFiles>(folder, platform.boxes);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The printer as the printed schedule sees it: the height of a line in a font, as the device
-// reports it, and one page of positioned text. Positions are in twips (1/1440 inch) from the
+// The printer as the printed schedule and report see it: the height of a line in a font, as the
+// device reports it, and pages of positioned text. Positions are in twips (1/1440 inch) from the
 // page's origin; an item's y is the top of its line.
 
 #include <string>
@@ -37,6 +37,8 @@ class Printer {
     virtual double LineHeight(const PrintFont& font) = 0;
     // Prints `items` on one page and ends the document.
     virtual void PrintPage(const std::vector<PrintItem>& items) = 0;
+    // Prints `pages` one after the other as one document and ends it; no pages print nothing.
+    virtual void PrintPages(const std::vector<std::vector<PrintItem>>& pages) = 0;
 };
 
 }  // namespace orvane

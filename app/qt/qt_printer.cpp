@@ -97,8 +97,16 @@ double QtPrinter::LineHeight(const PrintFont& font) {
 }
 
 void QtPrinter::PrintPage(const std::vector<PrintItem>& items) {
+    Print(std::span(&items, 1));
+}
+
+void QtPrinter::PrintPages(const std::vector<std::vector<PrintItem>>& pages) {
+    if (!pages.empty()) Print(pages);
+}
+
+void QtPrinter::Print(std::span<const std::vector<PrintItem>> pages) {
     QPrinter& device = Device();
-    // The next page starts a job of its own, whatever happens to this one.
+    // The next document starts a job of its own, whatever happens to this one.
     std::unique_ptr<QPrinter> job = std::move(job_);
     if (target_ == Target::Default && QPrinterInfo::defaultPrinter().isNull()) {
         Raise(fault::kNoPrinter);
@@ -107,14 +115,16 @@ void QtPrinter::PrintPage(const std::vector<PrintItem>& items) {
         if (device.resolution() != kTwipsPerInch) device.setResolution(kTwipsPerInch);
         if (!device.fullPage()) device.setFullPage(true);
     }
+    const int failure = target_ == Target::Pdf ? fault::kPathFileAccess : fault::kPrinterError;
     QPainter painter;
-    if (!painter.begin(&device)) {
-        Raise(target_ == Target::Pdf ? fault::kPathFileAccess : fault::kPrinterError);
+    if (!painter.begin(&device)) Raise(failure);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) Raise(failure);
+        DrawItems(painter, pages[i]);
     }
-    DrawItems(painter, items);
     if (!painter.end() || device.printerState() == QPrinter::Error ||
         device.printerState() == QPrinter::Aborted) {
-        Raise(target_ == Target::Pdf ? fault::kPathFileAccess : fault::kPrinterError);
+        Raise(failure);
     }
     if (device.outputFormat() == QPrinter::NativeFormat && CupsRefusedLastJob()) {
         Raise(fault::kPrinterError);

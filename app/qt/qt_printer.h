@@ -1,10 +1,11 @@
 #pragma once
 // The printed page on a QPrinter: full page at 1440 dots per inch, so that one device unit is one
-// twip, letter paper. The system's default printer (CUPS) takes a new job for each page; a PDF
-// file is written by Qt itself; the print preview lends its own printer.
+// twip, letter paper. The system's default printer (CUPS) takes a new job for each document; a
+// PDF file is written by Qt itself; the print preview lends its own printer.
 
 #include <QPrinter>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ class QtPrinter final : public Printer {
     double DefaultFontSize() override;
     double LineHeight(const PrintFont& font) override;
     void PrintPage(const std::vector<PrintItem>& items) override;
+    // The pages of one document; on the default printer, one job.
+    void PrintPages(const std::vector<std::vector<PrintItem>>& pages) override;
 
   private:
     enum class Target { Default, Pdf, Given };
@@ -44,6 +47,7 @@ class QtPrinter final : public Printer {
     // The printer of the page being laid out; the default printer and the PDF file get a new one
     // for each page.
     QPrinter& Device();
+    void Print(std::span<const std::vector<PrintItem>> pages);
 
     Target target_;
     std::string file_;

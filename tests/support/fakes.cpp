@@ -16,4 +16,10 @@ void FakePrinter::PrintPage(const std::vector<PrintItem>& items) {
     pages.push_back(items);
 }
 
+void FakePrinter::PrintPages(const std::vector<std::vector<PrintItem>>& more) {
+    if (while_printing) while_printing();
+    if (fail_page_with != 0) Raise(fail_page_with);
+    pages.insert(pages.end(), more.begin(), more.end());
+}
+
 }  // namespace orvane::fakes

@@ -30,6 +30,7 @@ class FakePrinter final : public Printer {
     double DefaultFontSize() override { return default_size; }
     double LineHeight(const PrintFont& font) override;
     void PrintPage(const std::vector<PrintItem>& items) override;
+    void PrintPages(const std::vector<std::vector<PrintItem>>& pages) override;
 
     std::vector<std::vector<PrintItem>> pages;
     double default_size = 10;

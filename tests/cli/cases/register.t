@@ -586,6 +586,9 @@ options:
   --out DIR                 write assets.csv, schedules.csv, totals.csv and form4562.csv into DIR, all or none
   --business-income N       the business income that limits section 179 (Form 4562 line 11), in dollars
   --carryover-in N          section 179 carried over from the year before (line 10), in dollars
+  --pdf FILE                print the report (Form 4562, the assets, the totals) into FILE as a PDF, letter paper; the standard output then gets nothing unless --format is given too
+  --taxpayer NAME           the taxpayer's name on every page of the printed report
+  --today YYYY-MM-DD        the day the printed report shows as printed (default: the system's)
   --jobs N                  compute on N threads (default: one a core); the output is the same
   --limits-dir DIR          the folder of the vehicle limit files
   --help                    show this text
