@@ -3,6 +3,7 @@
 // that decides the life and class lists, the business use, Mid Month and its lock, and the
 // allowance. The window's handlers apply it; the batch applies it to a line's choices.
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -16,6 +17,9 @@ enum class BusinessUseBox : std::uint8_t {
     Open,     // open, with "100"
     Emptied,  // emptied, open or closed as it was
 };
+
+// The business-use box's text when it opens.
+inline constexpr std::string_view kFullBusinessUse = "100";
 
 struct FieldRules {
     bool lists = false;  // MACRS and ADS: a life list, a class list and the conventions
@@ -39,5 +43,15 @@ BusinessUseBox BusinessUseForLife(std::string_view method, std::string_view life
 // - Mid Month alone above a life of 27 under MACRS or ADS;
 // - the allowance below a life of 21 (for a life given, under MACRS only).
 FieldRules RulesFor(std::string_view method, std::string_view life, const AssetClass* chosen);
+
+// The convention buttons (Half Year, Mid Quarter, Mid Month) after a life or a class: Mid Month
+// alone, and chosen, for real property; otherwise Half Year chosen and Mid Month closed.
+struct ConventionButtons {
+    std::array<bool, 3> enabled;
+    int selected;
+};
+constexpr ConventionButtons ConventionsAfter(bool mid_month_only) {
+    return {{!mid_month_only, !mid_month_only, mid_month_only}, mid_month_only ? 2 : 0};
+}
 
 }  // namespace orvane

@@ -80,6 +80,38 @@ std::string_view CaptionText(Caption c) {
     return {};
 }
 
+void ClearStatus(Control& line) {
+    line.caption.clear();
+    line.fore = kRed;
+}
+
+void ShowStatusAfter(const Schedule& s, Control& line) {
+    switch (s.ending) {
+        case Ending::Completed:
+            line.fore = kBlue;
+            line.bold = false;
+            line.caption.assign(CaptionText(s.caption));
+            return;
+        case Ending::Stopped:
+            return;
+        case Ending::NoLifeOrClass:
+            line.caption.assign(status::kNoLifeOrClass);
+            return;
+        case Ending::NoBusinessUse:
+            line.caption.assign(status::kBusinessRequired);
+            return;
+        case Ending::NoLimitSource:
+            line.caption.assign(status::kVehicleLimitsUnavailable);
+            return;
+        case Ending::NoVehicleLimits:
+            line.caption.assign(status::kNoVehicleLimits);
+            return;
+        case Ending::VehicleBeyond43Years:
+            line.caption.assign(status::kVehicleOver43);
+            return;
+    }
+}
+
 void ScheduleReport::Flush(const Schedule& schedule) {
     for (; faults_done_ < schedule.faults.size(); ++faults_done_) {
         const ScheduleFault& fault = schedule.faults[faults_done_];
@@ -91,11 +123,6 @@ void ScheduleReport::Flush(const Schedule& schedule) {
 void ScheduleReport::Finish(const Schedule& schedule) {
     Flush(schedule);
     WriteRows(schedule, INT_MAX);
-    // Print and Export work once the grid shows a year.
-    if (shown_) {
-        controls_[MainCtl::cmdPrint].enabled = true;
-        controls_[MainCtl::cmdExport].enabled = true;
-    }
 }
 
 void ScheduleReport::WriteRows(const Schedule& schedule, int before_year) {
@@ -106,7 +133,7 @@ void ScheduleReport::WriteRows(const Schedule& schedule, int before_year) {
         if (place.row >= ScheduleGrid::kRows) {
             // The sheet refuses the row, shown or not.
             ErrorTrap(boxes_, FaultTitle({Step::Row, 0, 0})).Run([&] {
-                controls_.grid.SelectRow(place.row);
+                grid_.SelectRow(place.row);
             });
         } else if (Shown(*row)) {
             WriteCells(*row, place);
@@ -122,12 +149,11 @@ void ScheduleReport::WriteCells(const ScheduleRow& row, GridPlace place) {
         rows_->Row(texts_.year(), texts_.depreciation(), texts_.basis_left());
         return;
     }
-    ScheduleGrid& g = controls_.grid;
-    g.SelectRow(place.row);
+    grid_.SelectRow(place.row);
     const std::string_view cells[] = {texts_.year(), texts_.depreciation(), texts_.basis_left()};
     for (int i = 0; i < 3; ++i) {
-        g.SelectCol(place.first_col + i);
-        g.SetText(cells[i]);
+        grid_.SelectCol(place.first_col + i);
+        grid_.SetText(cells[i]);
     }
 }
 
