@@ -94,34 +94,8 @@ void HelpWindow::Build() {
     toc->setObjectName(QStringLiteral("contents"));
     tabs_->addTab(toc, tr("Contents"));
 
-    auto* index_tab = new QWidget;
-    auto* index_layout = new QVBoxLayout(index_tab);
-    index_layout->setContentsMargins(4, 4, 4, 4);
-    auto* keyword_label = new QLabel(tr("&Type a keyword:"));
-    keyword_ = new QLineEdit;
-    keyword_->setObjectName(QStringLiteral("keyword"));
-    keyword_label->setBuddy(keyword_);
-    QHelpIndexWidget* keywords = engine_->indexWidget();
-    keywords->setObjectName(QStringLiteral("index"));
-    index_layout->addWidget(keyword_label);
-    index_layout->addWidget(keyword_);
-    index_layout->addWidget(keywords);
-    tabs_->addTab(index_tab, tr("Index"));
-
-    auto* search_tab = new QWidget;
-    auto* search_layout = new QVBoxLayout(search_tab);
-    search_layout->setContentsMargins(4, 4, 4, 4);
-    auto* search_label = new QLabel(tr("&Search the help for:"));
-    search_ = new QLineEdit;
-    search_->setObjectName(QStringLiteral("search"));
-    search_->setPlaceholderText(tr("words, then Enter"));
-    search_label->setBuddy(search_);
-    results_ = new QListWidget;
-    results_->setObjectName(QStringLiteral("results"));
-    search_layout->addWidget(search_label);
-    search_layout->addWidget(search_);
-    search_layout->addWidget(results_);
-    tabs_->addTab(search_tab, tr("Search"));
+    tabs_->addTab(BuildIndexTab(), tr("Index"));
+    tabs_->addTab(BuildSearchTab(), tr("Search"));
 
     page_ = new HelpBrowser(*engine_, nullptr);
     page_->setObjectName(QStringLiteral("page"));
@@ -139,6 +113,46 @@ void HelpWindow::Build() {
     const QSize saved = Settings().value(QLatin1String(kSizeKey)).toSize();
     resize(saved.isValid() && !saved.isEmpty() ? saved : QSize(780, 560));
 
+    ConnectContents();
+    ConnectSearch();
+}
+
+QWidget* HelpWindow::BuildIndexTab() {
+    auto* index_tab = new QWidget;
+    auto* index_layout = new QVBoxLayout(index_tab);
+    index_layout->setContentsMargins(4, 4, 4, 4);
+    auto* keyword_label = new QLabel(tr("&Type a keyword:"));
+    keyword_ = new QLineEdit;
+    keyword_->setObjectName(QStringLiteral("keyword"));
+    keyword_label->setBuddy(keyword_);
+    QHelpIndexWidget* keywords = engine_->indexWidget();
+    keywords->setObjectName(QStringLiteral("index"));
+    index_layout->addWidget(keyword_label);
+    index_layout->addWidget(keyword_);
+    index_layout->addWidget(keywords);
+    return index_tab;
+}
+
+QWidget* HelpWindow::BuildSearchTab() {
+    auto* search_tab = new QWidget;
+    auto* search_layout = new QVBoxLayout(search_tab);
+    search_layout->setContentsMargins(4, 4, 4, 4);
+    auto* search_label = new QLabel(tr("&Search the help for:"));
+    search_ = new QLineEdit;
+    search_->setObjectName(QStringLiteral("search"));
+    search_->setPlaceholderText(tr("words, then Enter"));
+    search_label->setBuddy(search_);
+    results_ = new QListWidget;
+    results_->setObjectName(QStringLiteral("results"));
+    search_layout->addWidget(search_label);
+    search_layout->addWidget(search_);
+    search_layout->addWidget(results_);
+    return search_tab;
+}
+
+void HelpWindow::ConnectContents() {
+    QHelpContentWidget* toc = engine_->contentWidget();
+    QHelpIndexWidget* keywords = engine_->indexWidget();
     connect(toc, &QHelpContentWidget::linkActivated, this,
             [this](const QUrl& url) { ShowUrl(url); });
     // One click on an entry of the contents or the index shows its page.
@@ -160,7 +174,9 @@ void HelpWindow::Build() {
             [this] { MarkInContents(); });
     connect(engine_->indexModel(), &QHelpIndexModel::indexCreated, this,
             [this] { engine_->indexWidget()->filterIndices(keyword_->text()); });
+}
 
+void HelpWindow::ConnectSearch() {
     QHelpSearchEngine* full_text = engine_->searchEngine();
     // Setting up the help file starts the indexing of its words; a search waits for its end.
     connect(full_text, &QHelpSearchEngine::indexingStarted, this, [this] { indexed_ = false; });
@@ -183,14 +199,12 @@ void HelpWindow::Build() {
         pending_search_ = search_->text().trimmed();
         if (indexed_) RunSearch();
     });
-    connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    const auto show_result = [this](QListWidgetItem* item) {
         const QUrl url = item->data(Qt::UserRole).toUrl();
         if (url.isValid()) ShowUrl(url);
-    });
-    connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const QUrl url = item->data(Qt::UserRole).toUrl();
-        if (url.isValid()) ShowUrl(url);
-    });
+    };
+    connect(results_, &QListWidget::itemActivated, this, show_result);
+    connect(results_, &QListWidget::itemClicked, this, show_result);
 }
 
 bool HelpWindow::Open(const QString& help_file) {
