@@ -49,19 +49,6 @@ int IndexOf(const List& list, std::string_view text) {
     return -1;
 }
 
-int ChoiceIndex(std::string_view v, std::initializer_list<std::string_view> choices) {
-    int i = 0;
-    for (std::string_view c : choices) {
-        if (c == v) return i;
-        ++i;
-    }
-    return -1;
-}
-
-std::span<const AssetClass> ClassesOf(std::string_view method) {
-    return method == "MACRS" ? MacrsClasses() : AdsClasses();
-}
-
 // What the window's handlers leave in the fields that the schedule reads, followed action by
 // action. Each step follows the handlers of the action's control; a step that a person could
 // not take (a disabled control, an entry not in the list) or that would need more than these
@@ -71,19 +58,20 @@ class Window {
     Window(const std::string& in_service, std::string (&months)[2])
         : in_service_(&in_service), months_(months) {}
 
-    // Takes the action `act` with its value; false when the line needs the window.
-    bool Take(Act act, std::string_view v, bool last);
+    // Takes the action `act` with its value (`choice`: its place in the action's choices);
+    // false when the line needs the window.
+    bool Take(Act act, std::string_view v, int choice, bool last);
     // The record as Calculate finds it, its working fields in `allowance` and `adjusted_cost`.
     AssetRecord Record(std::string& allowance, std::string& adjusted_cost) const;
 
   private:
-    bool AssetType(std::string_view v);
+    bool AssetType(int i);
     bool Method(std::string_view v);
     bool Life(std::string_view v);
     bool TypeLife(std::string_view v);
     bool Class(std::string_view v);
-    bool Convention(std::string_view v);
-    bool Allowance(std::string_view v);
+    bool Convention(int i);
+    bool Allowance(int i);
     // A life or a class chosen: the boxes as the rules leave them.
     void Apply(const FieldRules& rules);
     void BusinessUse(BusinessUseBox box);
@@ -117,10 +105,10 @@ class Window {
     std::string (&months_)[2];  // in service, date sold
 };
 
-bool Window::Take(Act act, std::string_view v, bool last) {
+bool Window::Take(Act act, std::string_view v, int choice, bool last) {
     switch (act) {
         case Act::AssetType:
-            return AssetType(v);
+            return choice >= 0 && AssetType(choice);
         case Act::Method:
             return Method(v);
         case Act::Life:
@@ -134,7 +122,7 @@ bool Window::Take(Act act, std::string_view v, bool last) {
             business_ = v;
             return true;
         case Act::Convention:
-            return Convention(v);
+            return choice >= 0 && Convention(choice);
         case Act::InService:
             if (!MonthText(v, months_[0])) return false;
             in_service_ = &months_[0];
@@ -144,7 +132,7 @@ bool Window::Take(Act act, std::string_view v, bool last) {
             cost_ = v;
             return true;
         case Act::Allowance:
-            return Allowance(v);
+            return choice >= 0 && Allowance(choice);
         case Act::SalesPrice:
         case Act::AdjTaxBasis: {
             const bool sales = act == Act::SalesPrice;
@@ -171,9 +159,8 @@ bool Window::Take(Act act, std::string_view v, bool last) {
     return false;
 }
 
-bool Window::AssetType(std::string_view v) {
-    const int i = ChoiceIndex(v, {"regular", "relinquished", "replacement"});
-    if (i < 0 || seen_asset_type_) return false;
+bool Window::AssetType(int i) {
+    if (seen_asset_type_) return false;
     seen_asset_type_ = true;
     if (i == asset_type_) return true;
     asset_type_ = i;
@@ -237,16 +224,14 @@ bool Window::Class(std::string_view v) {
     return true;
 }
 
-bool Window::Convention(std::string_view v) {
-    const int i = ChoiceIndex(v, {"half-year", "mid-quarter", "mid-month"});
-    if (i < 0 || !frame_ || !conv_enabled_[static_cast<std::size_t>(i)]) return false;
+bool Window::Convention(int i) {
+    if (!frame_ || !conv_enabled_[static_cast<std::size_t>(i)]) return false;
     convention_ = i;
     return true;
 }
 
-bool Window::Allowance(std::string_view v) {
-    const int i = ChoiceIndex(v, {"30", "50", "100"});
-    if (i < 0 || seen_allowance_ || !bonus_enabled_) return false;
+bool Window::Allowance(int i) {
+    if (seen_allowance_ || !bonus_enabled_) return false;
     seen_allowance_ = true;
     bonus_ = i;
     return true;
@@ -301,8 +286,8 @@ bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> ac
                      ScheduleRows& rows) {
     Window w(in_service_, month_text_);
     for (std::size_t k = 0; k < actions.size(); ++k) {
-        if (!w.Take(acts[actions[k].index], actions[k].value, k + 1 == actions.size()))
-            return false;
+        const GivenView& a = actions[k];
+        if (!w.Take(acts[a.index], a.value, a.choice, k + 1 == actions.size())) return false;
     }
     const AssetRecord record = w.Record(allowance_, adjusted_cost_);
     // Inputs that fail their checks show the window's marks: the window's road.

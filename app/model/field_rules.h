@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "app/model/classes.h"
@@ -30,6 +31,9 @@ struct FieldRules {
 
 // Whether a method has a life list, a class list and conventions: MACRS and ADS.
 bool HasLists(std::string_view method);
+
+// The class list of a method: MACRS's or ADS's; none for the others.
+std::span<const AssetClass> ClassesOf(std::string_view method);
 
 // The business-use box for a life given, which typing a life changes and nothing else: open
 // for "5" under MACRS or ADS.

@@ -80,35 +80,37 @@ std::string_view CaptionText(Caption c) {
     return {};
 }
 
+std::string_view EndingText(Ending ending) {
+    switch (ending) {
+        case Ending::NoLifeOrClass:
+            return status::kNoLifeOrClass;
+        case Ending::NoBusinessUse:
+            return status::kBusinessRequired;
+        case Ending::NoLimitSource:
+            return status::kVehicleLimitsUnavailable;
+        case Ending::NoVehicleLimits:
+            return status::kNoVehicleLimits;
+        case Ending::VehicleBeyond43Years:
+            return status::kVehicleOver43;
+        case Ending::Completed:
+        case Ending::Stopped:
+            break;
+    }
+    return {};
+}
+
 void ClearStatus(Control& line) {
     line.caption.clear();
     line.fore = kRed;
 }
 
 void ShowStatusAfter(const Schedule& s, Control& line) {
-    switch (s.ending) {
-        case Ending::Completed:
-            line.fore = kBlue;
-            line.bold = false;
-            line.caption.assign(CaptionText(s.caption));
-            return;
-        case Ending::Stopped:
-            return;
-        case Ending::NoLifeOrClass:
-            line.caption.assign(status::kNoLifeOrClass);
-            return;
-        case Ending::NoBusinessUse:
-            line.caption.assign(status::kBusinessRequired);
-            return;
-        case Ending::NoLimitSource:
-            line.caption.assign(status::kVehicleLimitsUnavailable);
-            return;
-        case Ending::NoVehicleLimits:
-            line.caption.assign(status::kNoVehicleLimits);
-            return;
-        case Ending::VehicleBeyond43Years:
-            line.caption.assign(status::kVehicleOver43);
-            return;
+    if (s.ending == Ending::Completed) {
+        line.fore = kBlue;
+        line.bold = false;
+        line.caption.assign(CaptionText(s.caption));
+    } else if (s.ending != Ending::Stopped) {
+        line.caption.assign(EndingText(s.ending));
     }
 }
 

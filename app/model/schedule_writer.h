@@ -61,6 +61,10 @@ std::string_view FaultTitle(const ScheduleFault& fault);
 // The method caption's text ("Method: MACRS 200% DB"); empty for none.
 std::string_view CaptionText(Caption caption);
 
+// What the status line says of a schedule that ended early for want of something; empty for
+// one that completed or was stopped by a fault.
+std::string_view EndingText(Ending ending);
+
 // The status line when a calculation starts: empty, in red.
 void ClearStatus(Control& line);
 // The status line that a schedule leaves: the method's caption in blue once completed, what

@@ -48,6 +48,19 @@ class HelpBrowser final : public QTextBrowser {
     QHelpEngine& engine_;
 };
 
+// A tab of a label, the line it names and a list below them.
+QWidget* LabelledTab(const QString& text, QLineEdit* line, QWidget* list) {
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* label = new QLabel(text);
+    label->setBuddy(line);
+    layout->addWidget(label);
+    layout->addWidget(line);
+    layout->addWidget(list);
+    return tab;
+}
+
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -94,8 +107,18 @@ void HelpWindow::Build() {
     toc->setObjectName(QStringLiteral("contents"));
     tabs_->addTab(toc, tr("Contents"));
 
-    tabs_->addTab(BuildIndexTab(), tr("Index"));
-    tabs_->addTab(BuildSearchTab(), tr("Search"));
+    keyword_ = new QLineEdit;
+    keyword_->setObjectName(QStringLiteral("keyword"));
+    QHelpIndexWidget* keywords = engine_->indexWidget();
+    keywords->setObjectName(QStringLiteral("index"));
+    tabs_->addTab(LabelledTab(tr("&Type a keyword:"), keyword_, keywords), tr("Index"));
+
+    search_ = new QLineEdit;
+    search_->setObjectName(QStringLiteral("search"));
+    search_->setPlaceholderText(tr("words, then Enter"));
+    results_ = new QListWidget;
+    results_->setObjectName(QStringLiteral("results"));
+    tabs_->addTab(LabelledTab(tr("&Search the help for:"), search_, results_), tr("Search"));
 
     page_ = new HelpBrowser(*engine_, nullptr);
     page_->setObjectName(QStringLiteral("page"));
@@ -115,39 +138,6 @@ void HelpWindow::Build() {
 
     ConnectContents();
     ConnectSearch();
-}
-
-QWidget* HelpWindow::BuildIndexTab() {
-    auto* index_tab = new QWidget;
-    auto* index_layout = new QVBoxLayout(index_tab);
-    index_layout->setContentsMargins(4, 4, 4, 4);
-    auto* keyword_label = new QLabel(tr("&Type a keyword:"));
-    keyword_ = new QLineEdit;
-    keyword_->setObjectName(QStringLiteral("keyword"));
-    keyword_label->setBuddy(keyword_);
-    QHelpIndexWidget* keywords = engine_->indexWidget();
-    keywords->setObjectName(QStringLiteral("index"));
-    index_layout->addWidget(keyword_label);
-    index_layout->addWidget(keyword_);
-    index_layout->addWidget(keywords);
-    return index_tab;
-}
-
-QWidget* HelpWindow::BuildSearchTab() {
-    auto* search_tab = new QWidget;
-    auto* search_layout = new QVBoxLayout(search_tab);
-    search_layout->setContentsMargins(4, 4, 4, 4);
-    auto* search_label = new QLabel(tr("&Search the help for:"));
-    search_ = new QLineEdit;
-    search_->setObjectName(QStringLiteral("search"));
-    search_->setPlaceholderText(tr("words, then Enter"));
-    search_label->setBuddy(search_);
-    results_ = new QListWidget;
-    results_->setObjectName(QStringLiteral("results"));
-    search_layout->addWidget(search_label);
-    search_layout->addWidget(search_);
-    search_layout->addWidget(results_);
-    return search_tab;
 }
 
 void HelpWindow::ConnectContents() {

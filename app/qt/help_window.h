@@ -54,8 +54,6 @@ class HelpWindow final : public QWidget {
 
   private:
     void Build();
-    QWidget* BuildIndexTab();
-    QWidget* BuildSearchTab();
     // The contents' and the index's signals, and the full-text search's.
     void ConnectContents();
     void ConnectSearch();
