@@ -10,8 +10,7 @@ BatchWorker::BatchWorker(const SessionSettings& s, const std::filesystem::path& 
     : session_(s, folder),
       prototype_(session_.LoadWindow()),
       model_(prototype_),
-      direct_(session_.platform.services(), session_.limits.get(),
-              prototype_.controls()[MainCtl::txtInService].text),
+      direct_(session_.platform.boxes, prototype_.controls()[MainCtl::txtInService].text),
       use_direct_(tuning.direct),
       direct_lines_(tuning.direct_lines) {}
 
@@ -59,7 +58,7 @@ bool BatchWorker::Compute(std::string_view line, int line_number, bool may_print
 bool BatchWorker::ComputeDirect(std::string& out) {
     rows_.Clear();
     if (!direct_.Run(views_, WindowActs(), rows_)) return false;
-    AppendBatchLine(direct_.controls()[MainCtl::stbMain], rows_, session_.platform.boxes, out);
+    AppendBatchLine(direct_.status(), rows_, session_.platform.boxes, out);
     if (direct_lines_) ++*direct_lines_;
     out += '\n';
     return true;

@@ -5,13 +5,12 @@
 
 #include "app/model/classes.h"
 #include "app/model/field_rules.h"
+#include "app/model/main_window_controls.h"
 #include "app/model/main_window_model.h"
-#include "base/numtext.h"
+#include "engine/schedule.h"
 
 namespace orvane::cli {
 namespace {
-
-constexpr std::string_view kMacrs = "MACRS";
 
 // A text that the filtered boxes (cost, amounts, business use, life) take key by key as it is:
 // digits and points, within the box's length limit (0: none).
@@ -19,6 +18,10 @@ bool PlainNumber(std::string_view v, int max_length) {
     if (max_length > 0 && v.size() > static_cast<std::size_t>(max_length)) return false;
     return std::all_of(v.begin(), v.end(),
                        [](char ch) { return ch == '.' || (ch >= '0' && ch <= '9'); });
+}
+
+bool PlainNumber(std::string_view v, MainCtl box) {
+    return PlainNumber(v, Design(box).max_length);
 }
 
 bool Digits(std::string_view v) {
@@ -46,240 +49,269 @@ int IndexOf(const List& list, std::string_view text) {
     return -1;
 }
 
-int ChoiceIndex(std::string_view v, std::initializer_list<std::string_view> choices) {
-    int i = 0;
-    for (std::string_view c : choices) {
-        if (c == v) return i;
-        ++i;
-    }
-    return -1;
-}
-
 // What the window's handlers leave in the fields that the schedule reads, followed action by
-// action. Each step mirrors the handlers of the action's control; a step that a person could
+// action. Each step follows the handlers of the action's control; a step that a person could
 // not take (a disabled control, an entry not in the list) or that would need more than these
 // rules say gives up.
-struct Window {
-    // Asset type and its fields.
-    int asset_type = 0;
-    std::string_view sales, adj;
-    bool sold_enabled = false;
-    const std::string* sold = nullptr;  // the blank month while null
-    // Method, life and class.
-    std::string_view method;
-    bool method_has_lists = false;  // MACRS or ADS
-    std::string_view life;
-    bool life_or_class = false;  // one of the three was given
-    const AssetClass* cls = nullptr;
-    // Business use.
-    std::string_view business;
-    bool business_enabled = false;
-    // Conventions: the frame, each button, the selected one.
-    bool frame = false;
-    std::array<bool, 3> conv_enabled{false, false, false};
-    int convention = 0;
-    // Allowance boxes.
-    bool bonus_enabled = false;
-    int bonus = -1;
-    std::string_view cost;
-    const std::string* in_service = nullptr;
+class Window {
+  public:
+    Window(const std::string& in_service, std::string (&months)[2])
+        : in_service_(&in_service), months_(months) {}
 
-    // The convention buttons after a life or class: Mid Month alone for real property.
-    void MidMonth(bool lock) {
-        conv_enabled = {!lock, !lock, lock};
-        convention = lock ? 2 : 0;
-    }
-    // The business-use box after a life or class.
-    void BusinessUse(BusinessUseBox box) {
-        business = box == BusinessUseBox::Open ? std::string_view("100") : std::string_view();
-        if (box != BusinessUseBox::Emptied) business_enabled = box == BusinessUseBox::Open;
-    }
+    // Takes the action `act` with its value (`choice`: its place in the action's choices);
+    // false when the line needs the window.
+    bool Take(Act act, std::string_view v, int choice, bool last);
+    // The record as Calculate finds it, its working fields in `allowance` and `adjusted_cost`.
+    AssetRecord Record(std::string& allowance, std::string& adjusted_cost) const;
+
+  private:
+    bool AssetType(int i);
+    bool Method(std::string_view v);
+    bool Life(std::string_view v);
+    bool TypeLife(std::string_view v);
+    bool Class(std::string_view v);
+    bool Convention(int i);
+    bool Allowance(int i);
+    // A life or a class chosen: the boxes as the rules leave them.
+    void Apply(const FieldRules& rules);
+    void BusinessUse(BusinessUseBox box);
+
+    // Asset type and its fields.
+    int asset_type_ = 0;
+    bool seen_asset_type_ = false;
+    std::string_view sales_, adj_;
+    bool sold_enabled_ = false;
+    const std::string* sold_ = nullptr;  // the blank month while null
+    // Method, life and class.
+    std::string_view method_;
+    bool seen_method_ = false;
+    bool method_has_lists_ = false;  // MACRS or ADS
+    std::string_view life_;
+    bool life_or_class_ = false;  // one of the three was given
+    const AssetClass* class_ = nullptr;
+    // Business use.
+    std::string_view business_;
+    bool business_enabled_ = false;
+    // Conventions: the frame, each button, the selected one.
+    bool frame_ = false;
+    std::array<bool, 3> conv_enabled_{false, false, false};
+    int convention_ = 0;
+    // Allowance boxes.
+    bool bonus_enabled_ = false;
+    bool seen_allowance_ = false;
+    int bonus_ = -1;
+    std::string_view cost_;
+    const std::string* in_service_;
+    std::string (&months_)[2];  // in service, date sold
 };
+
+bool Window::Take(Act act, std::string_view v, int choice, bool last) {
+    switch (act) {
+        case Act::AssetType:
+            return choice >= 0 && AssetType(choice);
+        case Act::Method:
+            return Method(v);
+        case Act::Life:
+            return Life(v);
+        case Act::TypeLife:
+            return TypeLife(v);
+        case Act::Class:
+            return Class(v);
+        case Act::Business:
+            if (!business_enabled_ || !PlainNumber(v, MainCtl::txtBusinessPercent)) return false;
+            business_ = v;
+            return true;
+        case Act::Convention:
+            return choice >= 0 && Convention(choice);
+        case Act::InService:
+            if (!MonthText(v, months_[0])) return false;
+            in_service_ = &months_[0];
+            return true;
+        case Act::Cost:
+            if (!PlainNumber(v, MainCtl::txtCost)) return false;
+            cost_ = v;
+            return true;
+        case Act::Allowance:
+            return choice >= 0 && Allowance(choice);
+        case Act::SalesPrice:
+        case Act::AdjTaxBasis: {
+            const bool sales = act == Act::SalesPrice;
+            if (asset_type_ != 2 ||
+                !PlainNumber(v, sales ? MainCtl::txtSalesPrice : MainCtl::txtAdjTaxBasis)) {
+                return false;
+            }
+            (sales ? sales_ : adj_) = v;
+            return true;
+        }
+        case Act::Sold:
+            if (!sold_enabled_ || !MonthText(v, months_[1])) return false;
+            sold_ = &months_[1];
+            return true;
+        case Act::Description:
+            // Only a tab or a line end in it would do more than fill the box.
+            return std::none_of(v.begin(), v.end(),
+                                [](char ch) { return static_cast<unsigned char>(ch) < 0x20; });
+        case Act::Calculate:
+            return last;
+        case Act::Other:
+            return false;
+    }
+    return false;
+}
+
+bool Window::AssetType(int i) {
+    if (seen_asset_type_) return false;
+    seen_asset_type_ = true;
+    if (i == asset_type_) return true;
+    asset_type_ = i;
+    sales_ = adj_ = {};
+    sold_enabled_ = i == 1;
+    if (i != 1) sold_ = nullptr;
+    return true;
+}
+
+bool Window::Method(std::string_view v) {
+    // The method comes before everything its handler resets.
+    if (life_or_class_ || bonus_ >= 0 || seen_allowance_) return false;
+    if (IndexOf(MethodChoices(), v) < 0) return false;
+    seen_method_ = true;
+    if (v == method_) return true;
+    method_ = v;
+    method_has_lists_ = HasLists(v);
+    life_ = {};
+    business_ = {};
+    business_enabled_ = false;
+    frame_ = method_has_lists_;
+    conv_enabled_ = {method_has_lists_, method_has_lists_, false};
+    convention_ = 0;
+    bonus_enabled_ = false;
+    return true;
+}
+
+bool Window::Life(std::string_view v) {
+    if (life_or_class_ || IndexOf(LifeChoices(method_), v) < 0) return false;
+    life_or_class_ = true;
+    life_ = v;
+    Apply(RulesFor(method_, v, nullptr));
+    return true;
+}
+
+bool Window::TypeLife(std::string_view v) {
+    if (life_or_class_ || !seen_method_ || v.empty() || !PlainNumber(v, 0)) return false;
+    // Where the life opens the business use, the focus goes there: typing on would go into
+    // that box.
+    if (v.size() > 1 && BusinessUseForLife(method_, v.substr(0, 1)) == BusinessUseBox::Open)
+        return false;
+    life_or_class_ = true;
+    life_ = v;
+    // Typed, the life sets the business use only.
+    BusinessUse(BusinessUseForLife(method_, v));
+    return true;
+}
+
+bool Window::Class(std::string_view v) {
+    if (life_or_class_ || !method_has_lists_) return false;
+    const auto classes = ClassesOf(method_);
+    const auto found = std::find_if(classes.begin(), classes.end(),
+                                    [&](const AssetClass& c) { return c.text == v; });
+    // Vehicles read the limit files: the window's road.
+    if (found == classes.end() || VehicleOf(found->text) != Vehicle::None) return false;
+    life_or_class_ = true;
+    class_ = &*found;
+    life_ = {};
+    business_ = {};
+    Apply(RulesFor(method_, {}, class_));
+    return true;
+}
+
+bool Window::Convention(int i) {
+    if (!frame_ || !conv_enabled_[static_cast<std::size_t>(i)]) return false;
+    convention_ = i;
+    return true;
+}
+
+bool Window::Allowance(int i) {
+    if (seen_allowance_ || !bonus_enabled_) return false;
+    seen_allowance_ = true;
+    bonus_ = i;
+    return true;
+}
+
+void Window::Apply(const FieldRules& rules) {
+    BusinessUse(rules.business_use);
+    const ConventionButtons buttons = ConventionsAfter(rules.mid_month_only);
+    conv_enabled_ = buttons.enabled;
+    convention_ = buttons.selected;
+    bonus_enabled_ = rules.allowance;
+}
+
+void Window::BusinessUse(BusinessUseBox box) {
+    business_ = box == BusinessUseBox::Open ? kFullBusinessUse : std::string_view();
+    if (box != BusinessUseBox::Emptied) business_enabled_ = box == BusinessUseBox::Open;
+}
+
+AssetRecord Window::Record(std::string& allowance, std::string& adjusted_cost) const {
+    allowance = AllowanceText(cost_, business_, bonus_ == 0, bonus_ == 1, bonus_ == 2);
+    adjusted_cost.clear();
+    AssetRecord r;
+    r.cost = cost_;
+    r.method = method_;
+    r.life = life_;
+    r.in_service = *in_service_;
+    r.business_percent = business_;
+    r.sales_price = sales_;
+    r.adj_tax_basis = adj_;
+    r.date_sold = sold_ ? std::string_view(*sold_) : kBlankMonth;
+    if (class_ != nullptr) {
+        r.class_index = static_cast<int>(class_ - ClassesOf(method_).data());
+        r.class_text = class_->text;
+        r.class_life = class_->life;
+    }
+    r.convention_enabled = frame_;
+    r.convention = convention_;
+    r.bonus30 = bonus_ == 0;
+    r.bonus50 = bonus_ == 1;
+    r.bonus100 = bonus_ == 2;
+    r.allowance = &allowance;
+    r.adjusted_cost = &adjusted_cost;
+    return r;
+}
 
 }  // namespace
 
-DirectPath::DirectPath(const Services& services, VehicleLimitSource* limits, std::string in_service)
-    : services_(services),
-      depr_(controls_, services),
-      limits_(limits),
-      in_service_(std::move(in_service)) {}
+DirectPath::DirectPath(MessageBoxes& boxes, std::string in_service)
+    : boxes_(boxes), in_service_(std::move(in_service)) {}
 
 bool DirectPath::Run(std::span<const GivenView> actions, std::span<const Act> acts,
                      ScheduleRows& rows) {
-    Window w;
-    w.in_service = &in_service_;
-    bool seen_method = false, seen_allowance = false, seen_asset_type = false;
+    Window w(in_service_, month_text_);
     for (std::size_t k = 0; k < actions.size(); ++k) {
-        const std::string_view v = actions[k].value;
-        switch (acts[actions[k].index]) {
-            case Act::AssetType: {
-                int i = ChoiceIndex(v, {"regular", "relinquished", "replacement"});
-                if (i < 0 || seen_asset_type) return false;
-                seen_asset_type = true;
-                if (i == w.asset_type) break;
-                w.asset_type = i;
-                w.sales = w.adj = {};
-                w.sold_enabled = i == 1;
-                if (i != 1) w.sold = nullptr;
-                break;
-            }
-            case Act::Method: {
-                // The method comes before everything its handler resets.
-                if (w.life_or_class || w.bonus >= 0 || seen_allowance) return false;
-                if (IndexOf(MethodChoices(), v) < 0) return false;
-                seen_method = true;
-                if (v == w.method) break;
-                w.method = v;
-                w.method_has_lists = HasLists(v);
-                w.life = {};
-                w.business = {};
-                w.business_enabled = false;
-                w.frame = w.method_has_lists;
-                w.conv_enabled = {w.method_has_lists, w.method_has_lists, false};
-                w.convention = 0;
-                w.bonus_enabled = false;
-                break;
-            }
-            case Act::Life: {
-                if (w.life_or_class || IndexOf(LifeChoices(w.method), v) < 0) return false;
-                w.life_or_class = true;
-                w.life = v;
-                const FieldRules rules = RulesFor(w.method, v, nullptr);
-                w.BusinessUse(rules.business_use);
-                w.MidMonth(rules.mid_month_only);
-                w.bonus_enabled = rules.allowance;
-                break;
-            }
-            case Act::TypeLife: {
-                if (w.life_or_class || !seen_method || v.empty() || !PlainNumber(v, 0))
-                    return false;
-                // Under MACRS and ADS a life of 5 opens the business use and takes the focus
-                // there: typing on would go into that box.
-                if (w.method_has_lists && v[0] == '5' && v.size() > 1) return false;
-                w.life_or_class = true;
-                w.life = v;
-                // Typed, the life sets the business use only.
-                w.BusinessUse(BusinessUseForLife(w.method, v));
-                break;
-            }
-            case Act::Class: {
-                if (w.life_or_class || !w.method_has_lists) return false;
-                auto classes = w.method == kMacrs ? MacrsClasses() : AdsClasses();
-                auto found = std::find_if(classes.begin(), classes.end(),
-                                          [&](const AssetClass& c) { return c.text == v; });
-                // Vehicles read the limit files: the window's road.
-                if (found == classes.end() || VehicleOf(found->text) != Vehicle::None) return false;
-                w.life_or_class = true;
-                w.cls = &*found;
-                w.life = {};
-                w.business = {};
-                const FieldRules rules = RulesFor(w.method, {}, w.cls);
-                w.BusinessUse(rules.business_use);
-                w.MidMonth(rules.mid_month_only);
-                w.bonus_enabled = rules.allowance;
-                break;
-            }
-            case Act::Business:
-                if (!w.business_enabled ||
-                    !PlainNumber(v, Design(MainCtl::txtBusinessPercent).max_length)) {
-                    return false;
-                }
-                w.business = v;
-                break;
-            case Act::Convention: {
-                int i = ChoiceIndex(v, {"half-year", "mid-quarter", "mid-month"});
-                if (i < 0 || !w.frame || !w.conv_enabled[i]) return false;
-                w.convention = i;
-                break;
-            }
-            case Act::InService:
-                if (!MonthText(v, month_text_[0])) return false;
-                w.in_service = &month_text_[0];
-                break;
-            case Act::Cost:
-                if (!PlainNumber(v, Design(MainCtl::txtCost).max_length)) return false;
-                w.cost = v;
-                break;
-            case Act::Allowance: {
-                int i = ChoiceIndex(v, {"30", "50", "100"});
-                if (i < 0 || seen_allowance || !w.bonus_enabled) return false;
-                seen_allowance = true;
-                w.bonus = i;
-                break;
-            }
-            case Act::SalesPrice:
-            case Act::AdjTaxBasis: {
-                const bool sales = acts[actions[k].index] == Act::SalesPrice;
-                if (w.asset_type != 2 ||
-                    !PlainNumber(v, Design(sales ? MainCtl::txtSalesPrice : MainCtl::txtAdjTaxBasis)
-                                        .max_length)) {
-                    return false;
-                }
-                (sales ? w.sales : w.adj) = v;
-                break;
-            }
-            case Act::Sold:
-                if (!w.sold_enabled || !MonthText(v, month_text_[1])) return false;
-                w.sold = &month_text_[1];
-                break;
-            case Act::Description:
-                // Only a tab or a line end in it would do more than fill the box.
-                if (std::any_of(v.begin(), v.end(),
-                                [](char ch) { return static_cast<unsigned char>(ch) < 0x20; })) {
-                    return false;
-                }
-                break;
-            case Act::Calculate:
-                if (k + 1 != actions.size()) return false;
-                break;
-            case Act::Other:
-                return false;
-        }
+        const GivenView& a = actions[k];
+        if (!w.Take(acts[a.index], a.value, a.choice, k + 1 == actions.size())) return false;
     }
-
-    // The record the window would hold when Calculate starts.
-    std::string& allowance = controls_[MainCtl::lblAllowance].caption;
-    std::string& adjusted_cost = controls_[MainCtl::lblAdjCost].caption;
-    allowance = AllowanceText(w.cost, w.business, w.bonus == 0, w.bonus == 1, w.bonus == 2);
-    adjusted_cost.clear();
-    AssetRecord asset;
-    asset.cost = w.cost;
-    asset.method = w.method;
-    asset.life = w.life;
-    asset.in_service = *w.in_service;
-    asset.business_percent = w.business;
-    asset.sales_price = w.sales;
-    asset.adj_tax_basis = w.adj;
-    asset.date_sold = w.sold ? std::string_view(*w.sold) : kBlankMonth;
-    if (w.cls) {
-        auto classes = w.method == kMacrs ? MacrsClasses() : AdsClasses();
-        asset.class_index = static_cast<int>(w.cls - classes.data());
-        asset.class_text = w.cls->text;
-        asset.class_life = w.cls->life;
-    }
-    asset.convention_enabled = w.frame;
-    asset.convention = w.convention;
-    asset.bonus30 = w.bonus == 0;
-    asset.bonus50 = w.bonus == 1;
-    asset.bonus100 = w.bonus == 2;
-    asset.allowance = &allowance;
-    asset.adjusted_cost = &adjusted_cost;
-
+    const AssetRecord record = w.Record(allowance_, adjusted_cost_);
     // Inputs that fail their checks show the window's marks: the window's road.
-    depr_.state = DeprState{};
-    depr_.vehicle_limits = limits_;
-    depr_.rows = &rows;
+    double business_use = 0;
     try {
-        if (CheckInputs(asset, depr_.state.business_percent).failed()) return false;
+        if (CheckInputs(record, business_use).failed()) return false;
     } catch (const Fault&) {
         return false;
     }
-
-    // Calculate, as the window runs it.
-    ErrorTrap trap(*services_.messages, "Calculation Error");
-    depr_.StartSchedule(trap, false);
-    trap.Run([&] { depr_.BuildSchedule(trap, asset); });
+    Calculate(record, business_use, rows);
     return true;
+}
+
+void DirectPath::Calculate(const AssetRecord& record, double business_use, ScheduleRows& rows) {
+    ClearStatus(status_);
+    ErrorTrap trap(boxes_, FaultTitle({Step::Calculation, 0, 0}));
+    trap.Run([&] {
+        ReadingContext context;
+        context.business_use = business_use;
+        ComputeSchedule(ReadAsset(record, context), nullptr, schedule_);
+        ScheduleReport report(grid_, boxes_, trap, &rows);
+        report.Finish(schedule_);
+        ShowStatusAfter(schedule_, status_);
+    });
 }
 
 }  // namespace orvane::cli

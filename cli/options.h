@@ -126,10 +126,12 @@ int ReadOptions(std::span<const Option<Settings, Actor>> rows, std::span<const s
     return settings_given;
 }
 
-// An action of a batch line read in place: its row and its value's characters in the line.
+// An action of a batch line read in place: its row, its value's characters in the line and,
+// for a row with a list of choices, the value's place in it.
 struct GivenView {
     std::size_t index;
     std::string_view value;
+    int choice = -1;
 };
 
 // Reads a batch line of the plain kind: actions only ("--name VALUE" and flags), each value one
@@ -193,14 +195,16 @@ bool ReadPlainActions(std::span<const Option<Settings, Actor>> rows, std::string
         const auto& row = rows[found];
         if (row.setting != nullptr || row.check != nullptr) return false;
         std::string_view value;
+        int choice = -1;
         if (!row.flag()) {
             if (!next(value, end) || value.starts_with("--")) return false;
-            if (!row.choices.empty() &&
-                std::find(row.choices.begin(), row.choices.end(), value) == row.choices.end()) {
-                return false;
+            if (!row.choices.empty()) {
+                const auto at = std::find(row.choices.begin(), row.choices.end(), value);
+                if (at == row.choices.end()) return false;
+                choice = static_cast<int>(at - row.choices.begin());
             }
         }
-        actions.push_back({found, value});
+        actions.push_back({found, value, choice});
     }
 }
 

@@ -166,13 +166,14 @@ void Depr::FitDropDownWidth(MainCtl combo) {
 }
 
 void Depr::SetMidMonth(bool lock) {
-    controls_->SetOption(MainCtl::optConvention2, lock);
-    c(MainCtl::optConvention2).enabled = lock;
-    for (MainCtl id : {MainCtl::optConvention0, MainCtl::optConvention1}) {
-        controls_->SetOption(id, false);
-        c(id).enabled = !lock;
+    constexpr MainCtl kButtons[] = {MainCtl::optConvention0, MainCtl::optConvention1,
+                                    MainCtl::optConvention2};
+    const ConventionButtons buttons = ConventionsAfter(lock);
+    for (int i = 0; i < 3; ++i) {
+        if (i != buttons.selected) controls_->SetOption(kButtons[i], false);
+        c(kButtons[i]).enabled = buttons.enabled[static_cast<std::size_t>(i)];
     }
-    controls_->SetOption(MainCtl::optConvention0, !lock);
+    controls_->SetOption(kButtons[buttons.selected], true);
 }
 
 void Depr::CloseBusinessUse() {
@@ -184,7 +185,7 @@ void Depr::CloseBusinessUse() {
 
 void Depr::OpenBusinessUse() {
     c(MainCtl::txtBusinessPercent).enabled = true;
-    c(MainCtl::txtBusinessPercent).text = "100";
+    c(MainCtl::txtBusinessPercent).text = kFullBusinessUse;
     c(MainCtl::lblAutoBusiness).enabled = true;
     c(MainCtl::txtBusinessPercent).back = kWhite;
 }
@@ -216,8 +217,7 @@ void Depr::ApplyClassChoice() {
 
 void Depr::StartSchedule(ErrorTrap& calculation, bool headers) {
     schedule_.Clear();
-    c(MainCtl::stbMain).fore = kRed;
-    ShowStatus("");
+    ClearStatus(c(MainCtl::stbMain));
     state.method_caption.clear();
     if (rows == nullptr) controls_->grid.Clear();
     if (headers) calculation.Run([&] { SetGridHeaders(controls_->grid); });
@@ -229,7 +229,7 @@ void Depr::BuildSchedule(ErrorTrap& calculation, const AssetRecord& asset) {
     context.convention_code = state.convention_code;
     if (asset.in_service == kBlankMonth) context.this_year = services_.clock->Today().year;
     const Asset read = ReadAsset(asset, context);
-    ScheduleReport report(*controls_, *services_.messages, calculation, rows);
+    ScheduleReport report(controls_->grid, *services_.messages, calculation, rows);
     if (vehicle_limits != nullptr) {
         ReportedLookup limits(*vehicle_limits, report, schedule_);
         ComputeSchedule(read, &limits, schedule_);
@@ -237,6 +237,10 @@ void Depr::BuildSchedule(ErrorTrap& calculation, const AssetRecord& asset) {
         ComputeSchedule(read, nullptr, schedule_);
     }
     report.Finish(schedule_);
+    if (report.shown()) {
+        c(MainCtl::cmdPrint).enabled = true;
+        c(MainCtl::cmdExport).enabled = true;
+    }
     ShowOutcome(asset);
 }
 
@@ -258,32 +262,9 @@ void Depr::ShowOutcome(const AssetRecord& asset) {
     if (s.convention) state.convention_code = static_cast<std::int16_t>(*s.convention);
     state.method_caption.assign(CaptionText(s.caption));
     if (s.vehicle_road) c(MainCtl::lblAutoBusiness).fore = kBlack;
-    switch (s.ending) {
-        case Ending::Completed:
-            c(MainCtl::stbMain).fore = kBlue;
-            c(MainCtl::stbMain).bold = false;
-            ShowStatus(state.method_caption);
-            break;
-        case Ending::Stopped:
-            break;
-        case Ending::NoLifeOrClass:
-            ShowStatus(status::kNoLifeOrClass);
-            break;
-        case Ending::NoBusinessUse:
-            c(MainCtl::lblAutoBusiness).fore = kRed;
-            ShowStatus(status::kBusinessRequired);
-            break;
-        case Ending::NoLimitSource:
-            ShowStatus(status::kVehicleLimitsUnavailable);
-            break;
-        case Ending::NoVehicleLimits:
-            ShowStatus(status::kNoVehicleLimits);
-            break;
-        case Ending::VehicleBeyond43Years:
-            ShowStatus(status::kVehicleOver43);
-            state.input_error = true;
-            break;
-    }
+    if (s.ending == Ending::NoBusinessUse) c(MainCtl::lblAutoBusiness).fore = kRed;
+    if (s.ending == Ending::VehicleBeyond43Years) state.input_error = true;
+    ShowStatusAfter(s, c(MainCtl::stbMain));
 }
 
 }  // namespace orvane

@@ -69,8 +69,7 @@ class Depr {
     // A new schedule: the status line red and empty, no method caption, the grid emptied (with
     // its headers written again when `headers`), no schedule.
     void StartSchedule(ErrorTrap& calculation, bool headers);
-    // The schedule of `asset`, run by the Calculate command under its error report, and by a
-    // calculation without a window on an asset whose inputs passed the checks.
+    // The schedule of `asset`, run by the Calculate command under its error report.
     void BuildSchedule(ErrorTrap& calculation, const AssetRecord& asset);
 
   private:

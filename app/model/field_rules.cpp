@@ -8,6 +8,12 @@ bool HasLists(std::string_view method) {
     return method == "MACRS" || method == "ADS";
 }
 
+std::span<const AssetClass> ClassesOf(std::string_view method) {
+    if (method == "MACRS") return MacrsClasses();
+    if (method == "ADS") return AdsClasses();
+    return {};
+}
+
 BusinessUseBox BusinessUseForLife(std::string_view method, std::string_view life) {
     return HasLists(method) && life == "5" ? BusinessUseBox::Open : BusinessUseBox::Closed;
 }

@@ -3,7 +3,9 @@
 // that decides the life and class lists, the business use, Mid Month and its lock, and the
 // allowance. The window's handlers apply it; the batch applies it to a line's choices.
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "app/model/classes.h"
@@ -17,6 +19,9 @@ enum class BusinessUseBox : std::uint8_t {
     Emptied,  // emptied, open or closed as it was
 };
 
+// The business-use box's text when it opens.
+inline constexpr std::string_view kFullBusinessUse = "100";
+
 struct FieldRules {
     bool lists = false;  // MACRS and ADS: a life list, a class list and the conventions
     BusinessUseBox business_use = BusinessUseBox::Closed;
@@ -26,6 +31,9 @@ struct FieldRules {
 
 // Whether a method has a life list, a class list and conventions: MACRS and ADS.
 bool HasLists(std::string_view method);
+
+// The class list of a method: MACRS's or ADS's; none for the others.
+std::span<const AssetClass> ClassesOf(std::string_view method);
 
 // The business-use box for a life given, which typing a life changes and nothing else: open
 // for "5" under MACRS or ADS.
@@ -39,5 +47,15 @@ BusinessUseBox BusinessUseForLife(std::string_view method, std::string_view life
 // - Mid Month alone above a life of 27 under MACRS or ADS;
 // - the allowance below a life of 21 (for a life given, under MACRS only).
 FieldRules RulesFor(std::string_view method, std::string_view life, const AssetClass* chosen);
+
+// The convention buttons (Half Year, Mid Quarter, Mid Month) after a life or a class: Mid Month
+// alone, and chosen, for real property; otherwise Half Year chosen and Mid Month closed.
+struct ConventionButtons {
+    std::array<bool, 3> enabled;
+    int selected;
+};
+constexpr ConventionButtons ConventionsAfter(bool mid_month_only) {
+    return {{!mid_month_only, !mid_month_only, mid_month_only}, mid_month_only ? 2 : 0};
+}
 
 }  // namespace orvane

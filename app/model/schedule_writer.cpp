@@ -80,6 +80,40 @@ std::string_view CaptionText(Caption c) {
     return {};
 }
 
+std::string_view EndingText(Ending ending) {
+    switch (ending) {
+        case Ending::NoLifeOrClass:
+            return status::kNoLifeOrClass;
+        case Ending::NoBusinessUse:
+            return status::kBusinessRequired;
+        case Ending::NoLimitSource:
+            return status::kVehicleLimitsUnavailable;
+        case Ending::NoVehicleLimits:
+            return status::kNoVehicleLimits;
+        case Ending::VehicleBeyond43Years:
+            return status::kVehicleOver43;
+        case Ending::Completed:
+        case Ending::Stopped:
+            break;
+    }
+    return {};
+}
+
+void ClearStatus(Control& line) {
+    line.caption.clear();
+    line.fore = kRed;
+}
+
+void ShowStatusAfter(const Schedule& s, Control& line) {
+    if (s.ending == Ending::Completed) {
+        line.fore = kBlue;
+        line.bold = false;
+        line.caption.assign(CaptionText(s.caption));
+    } else if (s.ending != Ending::Stopped) {
+        line.caption.assign(EndingText(s.ending));
+    }
+}
+
 void ScheduleReport::Flush(const Schedule& schedule) {
     for (; faults_done_ < schedule.faults.size(); ++faults_done_) {
         const ScheduleFault& fault = schedule.faults[faults_done_];
@@ -91,11 +125,6 @@ void ScheduleReport::Flush(const Schedule& schedule) {
 void ScheduleReport::Finish(const Schedule& schedule) {
     Flush(schedule);
     WriteRows(schedule, INT_MAX);
-    // Print and Export work once the grid shows a year.
-    if (shown_) {
-        controls_[MainCtl::cmdPrint].enabled = true;
-        controls_[MainCtl::cmdExport].enabled = true;
-    }
 }
 
 void ScheduleReport::WriteRows(const Schedule& schedule, int before_year) {
@@ -106,7 +135,7 @@ void ScheduleReport::WriteRows(const Schedule& schedule, int before_year) {
         if (place.row >= ScheduleGrid::kRows) {
             // The sheet refuses the row, shown or not.
             ErrorTrap(boxes_, FaultTitle({Step::Row, 0, 0})).Run([&] {
-                controls_.grid.SelectRow(place.row);
+                grid_.SelectRow(place.row);
             });
         } else if (Shown(*row)) {
             WriteCells(*row, place);
@@ -122,12 +151,11 @@ void ScheduleReport::WriteCells(const ScheduleRow& row, GridPlace place) {
         rows_->Row(texts_.year(), texts_.depreciation(), texts_.basis_left());
         return;
     }
-    ScheduleGrid& g = controls_.grid;
-    g.SelectRow(place.row);
+    grid_.SelectRow(place.row);
     const std::string_view cells[] = {texts_.year(), texts_.depreciation(), texts_.basis_left()};
     for (int i = 0; i < 3; ++i) {
-        g.SelectCol(place.first_col + i);
-        g.SetText(cells[i]);
+        grid_.SelectCol(place.first_col + i);
+        grid_.SetText(cells[i]);
     }
 }
 

@@ -61,19 +61,32 @@ std::string_view FaultTitle(const ScheduleFault& fault);
 // The method caption's text ("Method: MACRS 200% DB"); empty for none.
 std::string_view CaptionText(Caption caption);
 
+// What the status line says of a schedule that ended early for want of something; empty for
+// one that completed or was stopped by a fault.
+std::string_view EndingText(Ending ending);
+
+// The status line when a calculation starts: empty, in red.
+void ClearStatus(Control& line);
+// The status line that a schedule leaves: the method's caption in blue once completed, what
+// is missing in red when it ended early, left as it was when stopped by a fault.
+void ShowStatusAfter(const Schedule& schedule, Control& line);
+
 // Shows a schedule while it is being computed and after: each Flush reports the faults not
 // reported yet, each after the rows of the years before it.
 class ScheduleReport {
   public:
-    // Rows go into the grid of `controls`, or to `rows` when given. Faults of the calculation
-    // itself go to `calculation`, the others to message boxes of their own.
-    ScheduleReport(MainWindowControls& controls, MessageBoxes& boxes, ErrorTrap& calculation,
+    // Rows go into `grid`, or to `rows` when given (a row beyond the sheet still faults on the
+    // grid). Faults of the calculation itself go to `calculation`, the others to message boxes
+    // of their own.
+    ScheduleReport(ScheduleGrid& grid, MessageBoxes& boxes, ErrorTrap& calculation,
                    ScheduleRows* rows)
-        : controls_(controls), boxes_(boxes), calculation_(calculation), rows_(rows) {}
+        : grid_(grid), boxes_(boxes), calculation_(calculation), rows_(rows) {}
 
     void Flush(const Schedule& schedule);
     // Everything left: the faults and then the remaining rows.
     void Finish(const Schedule& schedule);
+    // Whether a row was shown: Print and Export work once the grid shows a year.
+    bool shown() const { return shown_; }
 
   private:
     void WriteRows(const Schedule& schedule, int before_year);
@@ -81,7 +94,7 @@ class ScheduleReport {
     void WriteCells(const ScheduleRow& row, GridPlace place);
     void Report(const ScheduleFault& fault);
 
-    MainWindowControls& controls_;
+    ScheduleGrid& grid_;
     MessageBoxes& boxes_;
     ErrorTrap& calculation_;
     ScheduleRows* rows_;

@@ -48,6 +48,19 @@ class HelpBrowser final : public QTextBrowser {
     QHelpEngine& engine_;
 };
 
+// A tab of a label, the line it names and a list below them.
+QWidget* LabelledTab(const QString& text, QLineEdit* line, QWidget* list) {
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* label = new QLabel(text);
+    label->setBuddy(line);
+    layout->addWidget(label);
+    layout->addWidget(line);
+    layout->addWidget(list);
+    return tab;
+}
+
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -94,34 +107,18 @@ void HelpWindow::Build() {
     toc->setObjectName(QStringLiteral("contents"));
     tabs_->addTab(toc, tr("Contents"));
 
-    auto* index_tab = new QWidget;
-    auto* index_layout = new QVBoxLayout(index_tab);
-    index_layout->setContentsMargins(4, 4, 4, 4);
-    auto* keyword_label = new QLabel(tr("&Type a keyword:"));
     keyword_ = new QLineEdit;
     keyword_->setObjectName(QStringLiteral("keyword"));
-    keyword_label->setBuddy(keyword_);
     QHelpIndexWidget* keywords = engine_->indexWidget();
     keywords->setObjectName(QStringLiteral("index"));
-    index_layout->addWidget(keyword_label);
-    index_layout->addWidget(keyword_);
-    index_layout->addWidget(keywords);
-    tabs_->addTab(index_tab, tr("Index"));
+    tabs_->addTab(LabelledTab(tr("&Type a keyword:"), keyword_, keywords), tr("Index"));
 
-    auto* search_tab = new QWidget;
-    auto* search_layout = new QVBoxLayout(search_tab);
-    search_layout->setContentsMargins(4, 4, 4, 4);
-    auto* search_label = new QLabel(tr("&Search the help for:"));
     search_ = new QLineEdit;
     search_->setObjectName(QStringLiteral("search"));
     search_->setPlaceholderText(tr("words, then Enter"));
-    search_label->setBuddy(search_);
     results_ = new QListWidget;
     results_->setObjectName(QStringLiteral("results"));
-    search_layout->addWidget(search_label);
-    search_layout->addWidget(search_);
-    search_layout->addWidget(results_);
-    tabs_->addTab(search_tab, tr("Search"));
+    tabs_->addTab(LabelledTab(tr("&Search the help for:"), search_, results_), tr("Search"));
 
     page_ = new HelpBrowser(*engine_, nullptr);
     page_->setObjectName(QStringLiteral("page"));
@@ -139,6 +136,13 @@ void HelpWindow::Build() {
     const QSize saved = Settings().value(QLatin1String(kSizeKey)).toSize();
     resize(saved.isValid() && !saved.isEmpty() ? saved : QSize(780, 560));
 
+    ConnectContents();
+    ConnectSearch();
+}
+
+void HelpWindow::ConnectContents() {
+    QHelpContentWidget* toc = engine_->contentWidget();
+    QHelpIndexWidget* keywords = engine_->indexWidget();
     connect(toc, &QHelpContentWidget::linkActivated, this,
             [this](const QUrl& url) { ShowUrl(url); });
     // One click on an entry of the contents or the index shows its page.
@@ -160,7 +164,9 @@ void HelpWindow::Build() {
             [this] { MarkInContents(); });
     connect(engine_->indexModel(), &QHelpIndexModel::indexCreated, this,
             [this] { engine_->indexWidget()->filterIndices(keyword_->text()); });
+}
 
+void HelpWindow::ConnectSearch() {
     QHelpSearchEngine* full_text = engine_->searchEngine();
     // Setting up the help file starts the indexing of its words; a search waits for its end.
     connect(full_text, &QHelpSearchEngine::indexingStarted, this, [this] { indexed_ = false; });
@@ -183,14 +189,12 @@ void HelpWindow::Build() {
         pending_search_ = search_->text().trimmed();
         if (indexed_) RunSearch();
     });
-    connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    const auto show_result = [this](QListWidgetItem* item) {
         const QUrl url = item->data(Qt::UserRole).toUrl();
         if (url.isValid()) ShowUrl(url);
-    });
-    connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const QUrl url = item->data(Qt::UserRole).toUrl();
-        if (url.isValid()) ShowUrl(url);
-    });
+    };
+    connect(results_, &QListWidget::itemActivated, this, show_result);
+    connect(results_, &QListWidget::itemClicked, this, show_result);
 }
 
 bool HelpWindow::Open(const QString& help_file) {

@@ -54,6 +54,9 @@ class HelpWindow final : public QWidget {
 
   private:
     void Build();
+    // The contents' and the index's signals, and the full-text search's.
+    void ConnectContents();
+    void ConnectSearch();
     void Present();
     void ShowUrl(const QUrl& url);
     void MarkInContents();

@@ -483,37 +483,20 @@ void EndOffice(Calc* calc) {
     KillOffice();  // anything its first process left behind
 }
 
-}  // namespace
+// Reports that LibreOffice cannot be had, ends what was started of it, and exits.
+[[noreturn]] void NoOffice(const std::string& text) {
+    KillOffice();
+    Say({"ERR", std::to_string(orvane::calc::kFaultNoOffice), text});
+    Finish(1);
+}
 
-int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: orvane-calc SOFFICE PROFILE_DIR PIPE_NAME TIMEOUT_SECONDS\n");
-        return 2;
-    }
-    const std::string soffice = argv[1];
-    const std::string profile = argv[2];
-    const std::string pipe = argv[3];
-    const double timeout = std::atof(argv[4]);
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    for (int sig : {SIGTERM, SIGINT, SIGHUP})
-        signal(sig, OnSignal);
-    signal(SIGPIPE, SIG_IGN);
-    g_profile = profile;
-
+// The component context of LibreOffice's own process, found through the program folder's
+// bootstrap file and reached over `pipe`, tried until it answers, ends or `timeout` runs out.
+Reference<css::uno::XComponentContext> Connect(const std::string& soffice, const std::string& pipe,
+                                               const std::string& timeout_text) {
     std::error_code ec;
-    std::filesystem::path program_dir =
+    const std::filesystem::path program_dir =
         std::filesystem::canonical(std::filesystem::path(soffice), ec).parent_path();
-    PrepareProfile(profile);
-    OUString profile_url;
-    osl::FileBase::getFileURLFromSystemPath(Ustr(profile), profile_url);
-    g_office = StartOffice(soffice, Utf8(profile_url), pipe, TempFolder(profile).string());
-    if (g_office <= 0) {
-        Say({"ERR", std::to_string(orvane::calc::kFaultNoOffice),
-             "LibreOffice could not be started."});
-        Finish(1);
-    }
-    Say({"PGID", std::to_string(g_office)});
-
     Reference<css::uno::XComponentContext> remote;
     try {
         setenv("URE_BOOTSTRAP",
@@ -523,37 +506,28 @@ int main(int argc, char** argv) {
         Reference<css::bridge::XUnoUrlResolver> resolver =
             css::bridge::UnoUrlResolver::create(local);
         const OUString url = Ustr("uno:pipe,name=" + pipe + ";urp;StarOffice.ComponentContext");
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
+        const auto deadline = std::chrono::steady_clock::now() +
+                              std::chrono::duration<double>(std::atof(timeout_text.c_str()));
         while (!remote.is()) {
             try {
                 remote.set(resolver->resolve(url), UNO_QUERY_THROW);
             } catch (const css::connection::NoConnectException&) {
                 int status = 0;
-                if (waitpid(g_office, &status, WNOHANG) == g_office) {
-                    KillOffice();
-                    Say({"ERR", std::to_string(orvane::calc::kFaultNoOffice),
-                         "LibreOffice ended before it answered (" + soffice + ")."});
-                    Finish(1);
-                }
-                if (std::chrono::steady_clock::now() > deadline) {
-                    KillOffice();
-                    Say({"ERR", std::to_string(orvane::calc::kFaultNoOffice),
-                         "LibreOffice did not answer within " + std::string(argv[4]) +
-                             " seconds."});
-                    Finish(1);
-                }
+                if (waitpid(g_office, &status, WNOHANG) == g_office)
+                    NoOffice("LibreOffice ended before it answered (" + soffice + ").");
+                if (std::chrono::steady_clock::now() > deadline)
+                    NoOffice("LibreOffice did not answer within " + timeout_text + " seconds.");
                 std::this_thread::sleep_for(std::chrono::milliseconds(25));
             }
         }
     } catch (const css::uno::Exception& e) {
-        KillOffice();
-        Say({"ERR", std::to_string(orvane::calc::kFaultNoOffice),
-             "LibreOffice could not be reached: " + Utf8(e.Message)});
-        Finish(1);
+        NoOffice("LibreOffice could not be reached: " + Utf8(e.Message));
     }
+    return remote;
+}
 
-    Calc calc(remote, profile);
-    Say({"READY"});
+// Serves the requests of standard input, one a line, until it ends or one says to stop.
+void ServeRequests(Calc& calc) {
     std::string line;
     while (std::getline(std::cin, line)) {
         std::vector<std::string> fields = orvane::calc::SplitFields(line);
@@ -571,6 +545,34 @@ int main(int argc, char** argv) {
             Say({"ERR", std::to_string(orvane::calc::kFaultSpreadsheet), e.what()});
         }
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: orvane-calc SOFFICE PROFILE_DIR PIPE_NAME TIMEOUT_SECONDS\n");
+        return 2;
+    }
+    const std::string soffice = argv[1];
+    const std::string profile = argv[2];
+    const std::string pipe = argv[3];
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        signal(sig, OnSignal);
+    signal(SIGPIPE, SIG_IGN);
+    g_profile = profile;
+
+    PrepareProfile(profile);
+    OUString profile_url;
+    osl::FileBase::getFileURLFromSystemPath(Ustr(profile), profile_url);
+    g_office = StartOffice(soffice, Utf8(profile_url), pipe, TempFolder(profile).string());
+    if (g_office <= 0) NoOffice("LibreOffice could not be started.");
+    Say({"PGID", std::to_string(g_office)});
+
+    Calc calc(Connect(soffice, pipe, argv[4]), profile);
+    Say({"READY"});
+    ServeRequests(calc);
     EndOffice(&calc);
     Say({"OK"});
     Finish(0);
