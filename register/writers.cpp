@@ -391,33 +391,6 @@ void AppendTotalsRow(std::string& out, Format format, int year, const TotalsRow&
     }
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (std::size_t at = 0; at < text.size();) {
-        const char ch = text[at];
-        const auto u = static_cast<unsigned char>(ch);
-        if (u >= 0x80) {
-            const std::size_t from = at;
-            const char32_t read = utf8::Next(text, at);
-            const bool kept = read != U'\uFFFD' || text.substr(from, at - from) == "\uFFFD";
-            out.append(kept ? text.substr(from, at - from) : std::string_view("\uFFFD"));
-            continue;
-        }
-        ++at;
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (u < 0x20) {
-            const char escaped[] = {'\\', 'u', '0', '0', kHex[u >> 4], kHex[u & 15]};
-            out.append(escaped, sizeof escaped);
-        } else {
-            out += ch;
-        }
-    }
-    out += '"';
-}
-
 void AppendCsvField(std::string& out, std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
         out += text;
