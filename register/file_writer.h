@@ -1,5 +1,5 @@
 #pragma once
-// A large output file written behind the computation: the text is gathered in pieces of 4 MB
+// A large output file written behind the computation: the text is gathered in pieces of 1 MB
 // that a thread of its own writes while the next piece fills. Where the file system allows it
 // the pieces bypass the page cache (O_DIRECT): on the machines measured, copying a gigabyte of
 // schedules into the page cache cost more processor time than computing them.
@@ -28,7 +28,7 @@ class FileWriter {
     bool Close();
 
   private:
-    static constexpr std::size_t kPiece = std::size_t{4} << 20;  // a multiple of any block size
+    static constexpr std::size_t kPiece = std::size_t{1} << 20;  // a multiple of any block size
     struct Piece {
         char* data = nullptr;
         std::size_t size = 0;
