@@ -10,13 +10,11 @@
 
 #include "app/model/depr.h"
 #include "app/model/grid.h"
+#include "base/json_text.h"
 #include "controls/controls.h"
 #include "platform/scripted.h"
 
 namespace orvane::cli {
-
-// `text` as a JSON string, quotes included.
-void AppendJsonString(std::string& out, std::string_view text);
 
 // The rows of a schedule as the JSON array's elements, comma-separated, in year order: taken as
 // the engine makes them, or read from a filled grid.

@@ -2,6 +2,7 @@
 
 #include "base/fault.h"
 #include "base/numtext.h"
+#include "engine/conventions.h"
 
 namespace orvane::amount {
 namespace {
@@ -41,20 +42,20 @@ std::optional<double> StraightLine(double basis, double life, int year, int mont
 }
 
 std::optional<double> Ads(double basis, double life, int year, int quarter) {
-    // The part of the first and of the last year, by the in-service quarter (0 half year).
-    static constexpr double kFirst[] = {0.5, 0.875, 0.625, 0.375, 0.125};
-    static constexpr double kLast[] = {0.5, 0.125, 0.375, 0.625, 0.875};
     bool known_quarter = quarter >= 0 && quarter <= 4;
     double whole = RoundEven(life);
     double last = RoundEven(life + 1);
+    // The first year's part by the in-service quarter (0: half year); the last year has what
+    // the first lacked, the part of a disposal in the same quarter.
+    const Convention c = quarter == 0 ? Convention::HalfYear : Convention::MidQuarter;
     if (year == 1) {
         if (!known_quarter) return std::nullopt;
-        return basis * RoundEven(Div(kFirst[quarter], life), 4);
+        return basis * RoundEven(Div(FirstYearPart(c, 3 * quarter).Fraction(), life), 4);
     }
     if (year >= 2 && year <= whole) return Div(basis, life);
     if (year == last) {
         if (!known_quarter) return std::nullopt;
-        return basis * RoundEven(Div(kLast[quarter], life), 4);
+        return basis * RoundEven(Div(DisposalYearPart(c, 3 * quarter).Fraction(), life), 4);
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/conventions.h"
 #include "engine/rates.h"
 
 namespace orvane::reg {
@@ -26,20 +27,45 @@ struct GdsTables {
     }
 };
 
-// Table A-6 by month placed in service: year 1, and years 28 and 29.
-// clang-format off
-constexpr std::array<std::int32_t, 12> kResidentialFirst = {3485, 3182, 2879, 2576, 2273, 1970,
-                                                            1667, 1364, 1061, 758, 455, 152};
-constexpr std::array<std::int32_t, 12> kResidential28 = {1970, 2273, 2576, 2879, 3182, 3485,
-                                                         3636, 3636, 3636, 3636, 3636, 3636};
-constexpr std::array<std::int32_t, 12> kResidential29 = {0, 0, 0, 0, 0, 0,
-                                                         152, 455, 758, 1061, 1364, 1667};
-// Table A-7a by month placed in service: year 1 and year 40.
-constexpr std::array<std::int32_t, 12> kNonresidentialFirst = {2461, 2247, 2033, 1819, 1605, 1391,
-                                                               1177, 963, 749, 535, 321, 107};
-constexpr std::array<std::int32_t, 12> kNonresidential40 = {107, 321, 535, 749, 963, 1177,
-                                                            1391, 1605, 1819, 2033, 2247, 2461};
-// clang-format on
+// Tables A-6 and A-7a are the window's (engine/rates.h) in hundred-thousandths, but for A-6's
+// years 10 to 27: the window holds their mean, 3.6365%, where the publication prints 3.637 and
+// 3.636 in turn; the register takes the printed figures.
+template <int Years>
+struct RealTable {
+    std::array<std::array<std::int32_t, 12>, Years> rates{};
+    explicit RealTable(RealProperty table) {
+        for (int y = 1; y <= Years; ++y) {
+            for (int m = 1; m <= 12; ++m) {
+                const double r = RealPropertyRate(table, y, m).value_or(0);
+                rates[y - 1][m - 1] = static_cast<std::int32_t>(std::llround(r * 100000));
+            }
+        }
+        if (table != RealProperty::Residential275) return;
+        for (int y = 10; y <= 27; ++y) {
+            // 3.637 in the even years for property placed in service in January to June, in
+            // the odd years for July to December.
+            for (int m = 1; m <= 12; ++m)
+                rates[y - 1][m - 1] = (y % 2 == 0) == (m <= 6) ? 3637 : 3636;
+        }
+    }
+    std::int32_t At(int year, int month) const {
+        if (year < 1 || year > Years || month < 1 || month > 12) return 0;
+        return rates[year - 1][month - 1];
+    }
+};
+
+orvane::Convention ConventionOfLetter(char letter) {
+    switch (letter) {
+        case 'H':
+            return orvane::Convention::HalfYear;
+        case 'Q':
+            return orvane::Convention::MidQuarter;
+        case 'M':
+            return orvane::Convention::MidMonth;
+        default:
+            return orvane::Convention::None;
+    }
+}
 
 Cents DivRound(Wide num, Wide den) {
     const Wide q = num / den;
@@ -60,28 +86,13 @@ std::span<const std::int32_t> GdsTable(int quarter, int life) {
 }
 
 std::int32_t ResidentialRate(int year, int month) {
-    if (month < 1 || month > 12) return 0;
-    const std::size_t m = static_cast<std::size_t>(month - 1);
-    if (year == 1) return kResidentialFirst[m];
-    if (year >= 2 && year <= 9) return 3636;
-    if (year >= 10 && year <= 27) {
-        // From year 10 the table alternates: 3.637 in the even years for property placed in
-        // service in January to June, in the odd years for July to December.
-        const bool even = year % 2 == 0;
-        return (even == (month <= 6)) ? 3637 : 3636;
-    }
-    if (year == 28) return kResidential28[m];
-    if (year == 29) return kResidential29[m];
-    return 0;
+    static const RealTable<29> table(RealProperty::Residential275);
+    return table.At(year, month);
 }
 
 std::int32_t Nonresidential39Rate(int year, int month) {
-    if (month < 1 || month > 12) return 0;
-    const std::size_t m = static_cast<std::size_t>(month - 1);
-    if (year == 1) return kNonresidentialFirst[m];
-    if (year >= 2 && year <= 39) return 2564;
-    if (year == 40) return kNonresidential40[m];
-    return 0;
+    static const RealTable<40> table(RealProperty::NonResidential39);
+    return table.At(year, month);
 }
 
 Cents ApplyRate(Cents basis, std::int32_t rate) {
@@ -95,29 +106,13 @@ Cents ApplyRate(Cents basis, std::int32_t rate) {
 }
 
 int FirstYearShare96(char convention, int quarter, int month) {
-    switch (convention) {
-        case 'H':
-            return 48;
-        case 'Q':
-            return quarter >= 1 && quarter <= 4 ? 96 - (quarter * 24 - 12) : 0;
-        case 'M':
-            return month >= 1 && month <= 12 ? (12 - month) * 8 + 4 : 0;
-        default:
-            return 96;
-    }
+    // The quarter's last month stands for the quarter.
+    return FirstYearPart(ConventionOfLetter(convention), convention == 'Q' ? 3 * quarter : month)
+        .In96();
 }
 
 int DisposalShare96(char convention, int month) {
-    switch (convention) {
-        case 'H':
-            return 48;
-        case 'Q':
-            return ((month - 1) / 3) * 24 + 12;
-        case 'M':
-            return (month - 1) * 8 + 4;
-        default:
-            return 96;
-    }
+    return DisposalYearPart(ConventionOfLetter(convention), month).In96();
 }
 
 std::size_t FormulaSchedule(Cents basis, int factor_percent, int life_halves, int first_share96,

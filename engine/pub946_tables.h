@@ -25,16 +25,16 @@ std::int32_t Nonresidential39Rate(int year, int month);
 // `basis` times `rate` (hundred-thousandths), rounded to the cent (halves away from zero).
 Cents ApplyRate(Cents basis, std::int32_t rate);
 
-// The part of the first recovery year a convention gives, in 96ths of a year (a common
-// denominator of the half-year, the mid-quarters and the mid-months): half-year 48; mid-quarter
-// 84, 60, 36, 12 for quarter 1 to 4; mid-month (12 - month + 0.5) / 12.
+// The parts of engine/conventions.h in 96ths of a year, the convention as its letter ('H',
+// 'Q', 'M'): of the first recovery year for the quarter or month placed in service (HY 48; MQ
+// 84, 60, 36, 12 for quarter 1 to 4; MM (12 - month + 0.5) * 8), and of the year of disposal
+// for its month (HY 48; MQ 12, 36, 60, 84; MM (month - 0.5) * 8).
 int FirstYearShare96(char convention, int quarter, int month);
-
-// The part of the year of disposal a convention gives, in 96ths: half a year (HY); the
-// quarters up to the middle of the disposal quarter (MQ: 12, 36, 60, 84); the months up to the
-// middle of the disposal month (MM: (month - 0.5) / 12).
 int DisposalShare96(char convention, int month);
 
+// The window's ADS and straight-line amounts (engine/amounts.h) stay apart on purpose: its ADS
+// rounds the first and last years' rates to four decimals and its straight line counts whole
+// months, as the window has always shown them; the register works on the basis left, in cents.
 // A declining-balance or straight-line schedule worked out year by year on the basis left:
 // `factor_percent` 200 or 150 (declining balance, switching to straight line when that is
 // larger) or 100 (straight line); `life_halves` the recovery period in half years; the first

@@ -5,6 +5,8 @@
 #include <compare>
 #include <cstdint>
 
+#include "engine/conventions.h"
+
 namespace orvane::reg {
 
 using Cents = std::int64_t;
@@ -21,7 +23,7 @@ struct Day {
     constexpr int year() const { return ymd / 10000; }
     constexpr int month() const { return ymd / 100 % 100; }
     constexpr int day() const { return ymd % 100; }
-    constexpr int quarter() const { return (month() - 1) / 3 + 1; }
+    constexpr int quarter() const { return QuarterOfMonth(month()); }
     constexpr bool given() const { return ymd != 0; }
     constexpr auto operator<=>(const Day&) const = default;
 };

@@ -6,6 +6,7 @@
 #include "base/numtext.h"
 #include "engine/amounts.h"
 #include "engine/calculation.h"
+#include "engine/conventions.h"
 #include "engine/rates.h"
 
 namespace orvane {
@@ -65,10 +66,8 @@ void Calculation::Body() {
         return;
     }
     out_.convention = a_.convention;
-    if (a_.convention == Convention::MidQuarter) {
-        const int m = a_.placed_in_service.month;
-        quarter_ = m <= 3 ? 1 : m <= 6 ? 2 : m <= 9 ? 3 : 4;
-    }
+    if (a_.convention == Convention::MidQuarter)
+        quarter_ = QuarterOfMonth(a_.placed_in_service.month);
     if (a_.class_life && a_.vehicle != Vehicle::None) {
         Do(Step::Calculation, [&] { VehicleRoad(); });
         return;
@@ -222,21 +221,7 @@ bool Calculation::IsSaleYear(int year) const {
 }
 
 double Calculation::CutSaleYear(double amount) const {
-    const int month = a_.sold->month;
-    switch (a_.convention) {
-        case Convention::HalfYear:
-            return amount / 2;
-        case Convention::MidQuarter: {
-            static constexpr double kPart[] = {0.125, 0.375, 0.625, 0.875};
-            const int q = month <= 3 ? 0 : month <= 6 ? 1 : month <= 9 ? 2 : 3;
-            return amount * kPart[q];
-        }
-        case Convention::MidMonth:
-            return amount * (month - 0.5) / 12;
-        case Convention::None:
-            break;
-    }
-    return amount;
+    return DisposalYearPart(a_.convention, a_.sold->month).Of(amount);
 }
 
 // ---------------------------------------------------------------- the rows

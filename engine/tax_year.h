@@ -23,7 +23,9 @@ struct VehicleLimitYear {
 inline constexpr VehicleLimitYear kVehicleLimits2026 = {0,     12'300, 19'800, 11'900,
                                                         7'160, 20'300, true};
 
-// The first year's limit for an asset with `allowance_percent`.
+// The first year's limit for an asset with `allowance_percent`. The window's vehicle road
+// (engine/vehicle_road.cpp) chooses among the same columns by its allowance but keeps its own
+// choice: it reads each limit as typed, with that limit's fault, and has no 2018-2019 rule.
 long long FirstYearVehicleLimit(const VehicleLimitYear& limits, int allowance_percent, Day acquired,
                                 Day placed);
 

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (op == 3) model.Click(MainCtl::cmdCalculate);
 
         std::string line;
-        cli::AppendJsonString(line, text);
+        AppendJsonString(line, text);
         const auto parsed = nlohmann::json::parse(line, nullptr, false);
         CHECK(!parsed.is_discarded() && parsed.is_string());
     }

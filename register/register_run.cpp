@@ -9,6 +9,7 @@
 
 #include "register/blocks.h"
 #include "register/cells.h"
+#include "register/file_writer.h"
 #include "register/out_folder.h"
 #include "register/passes.h"
 
@@ -48,21 +49,23 @@ class Sinks {
 
     std::ostream& out_;
     OutFolder folder_;
-    File assets_, schedules_, spill_;
+    FileWriter assets_, schedules_;
+    bool files_ = false;
+    File spill_;
     bool failed_ = false, assets_started_ = false, schedules_started_ = false;
 };
 
 bool Sinks::Open(const RegisterOptions& o, std::string& error) {
     if (o.out_dir) {
         if (!folder_.Open(*o.out_dir, error)) return false;
-        assets_.reset(std::fopen(folder_.PathOf(kOutFiles[0]).c_str(), "wb"));
-        schedules_.reset(std::fopen(folder_.PathOf(kOutFiles[1]).c_str(), "wb"));
-        if (!assets_ || !schedules_) {
+        if (!assets_.Open(folder_.PathOf(kOutFiles[0])) ||
+            !schedules_.Open(folder_.PathOf(kOutFiles[1]))) {
             error = "cannot write in '" + o.out_dir->string() + "'";
             return false;
         }
-        Write(assets_.get(), kAssetsHeader, failed_);
-        Write(schedules_.get(), kSchedulesHeader, failed_);
+        files_ = true;
+        assets_.Write(kAssetsHeader);
+        schedules_.Write(kSchedulesHeader);
     }
     if (!o.to_stdout) return true;
     if (o.format == Format::Json) {
@@ -81,9 +84,9 @@ bool Sinks::Open(const RegisterOptions& o, std::string& error) {
 }
 
 void Sinks::Block(const SecondPass& p, const RegisterOptions& o) {
-    if (assets_) {
-        Write(assets_.get(), p.assets_csv, failed_);
-        Write(schedules_.get(), p.schedules_csv.view(), failed_);
+    if (files_) {
+        assets_.Write(p.assets_csv);
+        schedules_.Write(p.schedules_csv.view());
     }
     if (!o.to_stdout) return;
     if (o.format == Format::Csv) out_ << p.assets_csv;
@@ -121,7 +124,7 @@ bool Sinks::Finish(const RegisterOptions& o, const std::string& totals_csv,
              << form_other;
     }
     out_.flush();
-    if (!assets_) return true;
+    if (!files_) return true;
     for (std::size_t i = 2; i < 4; ++i) {
         File f(std::fopen(folder_.PathOf(kOutFiles[i]).c_str(), "wb"));
         if (!f) failed_ = true;
@@ -129,8 +132,8 @@ bool Sinks::Finish(const RegisterOptions& o, const std::string& totals_csv,
         if (f) Write(f.get(), i == 2 ? totals_csv : form_csv, failed_);
         if (f && std::fclose(f.release()) != 0) failed_ = true;
     }
-    if (std::fclose(assets_.release()) != 0 || std::fclose(schedules_.release()) != 0)
-        failed_ = true;
+    if (!assets_.Close()) failed_ = true;
+    if (!schedules_.Close()) failed_ = true;
     if (failed_) {
         error = "cannot write the files of '" + o.out_dir->string() + "'";
         return false;

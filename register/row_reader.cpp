@@ -1,5 +1,7 @@
 #include "register/row_reader.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -110,43 +112,76 @@ bool ReadRow(const Header& h, std::span<const std::string_view> fields, int row,
     return cells.Read(a, texts) && cells.Check(a, limits);
 }
 
+namespace {
+
+constexpr char kPairs[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243"
+    "4445464748495051525354555657585960616263646566676869707172737475767778798081828384858687"
+    "888990919293949596979899";
+
+// The number of decimal digits of `v` (1 for 0), without a loop.
+int DigitsOf(std::uint64_t v) {
+    static constexpr std::uint64_t kPowers[] = {1,
+                                                10,
+                                                100,
+                                                1000,
+                                                10000,
+                                                100000,
+                                                1000000,
+                                                10000000,
+                                                100000000,
+                                                1000000000,
+                                                10000000000,
+                                                100000000000,
+                                                1000000000000,
+                                                10000000000000,
+                                                100000000000000,
+                                                1000000000000000,
+                                                10000000000000000,
+                                                100000000000000000,
+                                                1000000000000000000,
+                                                10000000000000000000u};
+    v |= 1;  // the same number of digits, and 0 counts one
+    const int below = std::bit_width(v) * 1233 >> 12;  // log10(2) is about 1233 / 4096
+    return below + (v >= kPowers[below]);
+}
+
+}  // namespace
+
 char* PutCents(char* p, Cents cents) {
-    static constexpr char kPairs[] =
-        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243"
-        "4445464748495051525354555657585960616263646566676869707172737475767778798081828384858687"
-        "888990919293949596979899";
     if (cents == 0) {
         std::memcpy(p, "0.00", 4);
         return p + 4;
     }
+    auto v = static_cast<std::uint64_t>(cents);
     if (cents < 0) {
         *p++ = '-';
-        cents = -cents;
+        v = 0 - v;
     }
-    auto whole = static_cast<unsigned long long>(cents / 100);
-    const auto frac = static_cast<std::size_t>(cents % 100) * 2;
-    // The digits are written from the end, straight into place.
-    int digits = 1;
-    for (unsigned long long w = whole; w >= 10; w /= 10)
-        ++digits;
-    char* end = p + digits + 3;
-    char* t = end;
-    *--t = kPairs[frac + 1];
-    *--t = kPairs[frac];
+    std::uint64_t whole = v / 100;
+    // The digits are written from the end, straight into place, two at a time.
+    char* const end = p + DigitsOf(whole) + 3;
+    char* t = end - 2;
+    std::memcpy(t, kPairs + v % 100 * 2, 2);
     *--t = '.';
     while (whole >= 100) {
-        const auto pair = static_cast<std::size_t>(whole % 100) * 2;
+        t -= 2;
+        std::memcpy(t, kPairs + whole % 100 * 2, 2);
         whole /= 100;
-        *--t = kPairs[pair + 1];
-        *--t = kPairs[pair];
     }
     if (whole >= 10) {
-        *--t = kPairs[whole * 2 + 1];
-        *--t = kPairs[whole * 2];
+        std::memcpy(t - 2, kPairs + whole * 2, 2);
     } else {
-        *--t = static_cast<char>('0' + whole);
+        t[-1] = static_cast<char>('0' + whole);
     }
     return end;
+}
+
+char* PutYear(char* p, int year) {
+    const auto y = static_cast<unsigned>(year) % 10000;
+    std::memcpy(p, kPairs + y / 100 * 2, 2);
+    std::memcpy(p + 2, kPairs + y % 100 * 2, 2);
+    return p + 4;
 }
 
 void AppendCents(std::string& out, Cents cents) {

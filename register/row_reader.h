@@ -68,6 +68,8 @@ std::string RowError(int row, std::string_view column, std::string_view found,
 void AppendCents(std::string& out, Cents cents);
 // The same into `p`, which has room for 24 characters; returns the end.
 char* PutCents(char* p, Cents cents);
+// A year of four digits into `p`; returns the end.
+char* PutYear(char* p, int year);
 void AppendDay(std::string& out, Day day);
 // A percent in hundredths (7550) as 75.5.
 void AppendHundredths(std::string& out, int hundredths);

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/json_text.h"
 #include "engine/form4562.h"
 #include "engine/register_asset.h"
 
@@ -97,8 +98,6 @@ std::vector<FormLine> FormLines(const Form4562& form);
 // The form's lines, one a row, in the format (JSON: the array's elements).
 std::string FormText(const Form4562& form, Format format);
 
-// A text as a JSON string (quotes included); bytes that are no UTF-8 become U+FFFD.
-void AppendJsonString(std::string& out, std::string_view text);
 // A text as a CSV field, in quotes when it holds a comma, a quote or a line break.
 void AppendCsvField(std::string& out, std::string_view text);
 // Cents with thousands separators (1,234.56), or whole dollars (1,235).
