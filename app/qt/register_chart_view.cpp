@@ -59,16 +59,22 @@ QValueAxis* DollarAxis(double highest) {
     return axis;
 }
 
-}  // namespace
-
-RegisterChartView::RegisterChartView(QWidget* parent) : QWidget(parent) {
+// Each showing draws a chart of its own: one emptied and filled again keeps drawing the axes it
+// had until the event loop deletes them.
+QChart* NewChart() {
     auto* chart = new QChart;
     chart->setLocalizeNumbers(true);
     chart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    view_ = new QChartView(chart, this);
+    chart->setMargins(QMargins(4, 4, 20, 4));  // room for the last year's label
+    return chart;
+}
+
+}  // namespace
+
+RegisterChartView::RegisterChartView(QWidget* parent) : QWidget(parent) {
+    view_ = new QChartView(NewChart(), this);
     view_->setRenderHint(QPainter::Antialiasing);
     placeholder_ = new QLabel(tr("No tax years to chart."), this);
     placeholder_->setAlignment(Qt::AlignCenter);
@@ -100,12 +106,10 @@ int RegisterChartView::LabelRoom() const {
 }
 
 void RegisterChartView::Draw() {
-    QChart* chart = view_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    QChart* chart = NewChart();
+    QChart* old = view_->chart();
+    view_->setChart(chart);
+    delete old;
     pages_->setCurrentWidget(totals_.empty() ? static_cast<QWidget*>(placeholder_) : view_);
     if (totals_.empty()) return;
 

@@ -1,6 +1,7 @@
 #include "app/qt/register_schedule_view.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -49,6 +50,7 @@ RegisterScheduleView::RegisterScheduleView(const QString& title, const reg::Sche
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setAlternatingRowColors(true);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     Fill(schedule);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -89,10 +91,9 @@ void RegisterScheduleView::Fill(const reg::Schedule& schedule) {
 // Wide enough for every column, tall enough for up to 25 rows.
 void RegisterScheduleView::FitToTable() {
     const int frame = 2 * table_->frameWidth();
-    int width = frame + table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < kCols; ++c)
-        width += table_->columnWidth(c);
     const int shown = std::min(table_->rowCount(), 25);
+    int width = frame + table_->horizontalHeader()->length();
+    if (shown < table_->rowCount()) width += table_->verticalScrollBar()->sizeHint().width();
     const int height = frame + table_->horizontalHeader()->sizeHint().height() +
                        shown * table_->verticalHeader()->defaultSectionSize();
     table_->setMinimumWidth(width);
