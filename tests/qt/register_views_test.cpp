@@ -4,9 +4,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QTest>
@@ -99,7 +97,7 @@ class RegisterViewsTest : public QObject {
     }
 
     // A row a tax year and a total row whose three sums add up to the last accumulated; Esc
-    // closes the dialog, as its Close button does.
+    // closes the dialog.
     void scheduleShowsEveryYear() {
         const reg::Schedule schedule = FiveYearSchedule();
         RegisterScheduleView view("Asset A-7: Lathe", schedule);
@@ -117,9 +115,6 @@ class RegisterViewsTest : public QObject {
         Picture(view, "register-schedule");
 
         QTest::keyClick(&view, Qt::Key_Escape);
-        QVERIFY(!view.isVisible());
-        view.show();
-        view.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
         QVERIFY(!view.isVisible());
     }
 };
