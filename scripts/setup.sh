@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libxxhash-dev libxlsxwriter-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6help6 libgl-dev qt6-charts-dev
+    libqt6opengl6-dev
     fonts-liberation2 xvfb xauth xdotool imagemagick
     poppler-utils cups-daemon cups-client printer-driver-cups-pdf
     libreoffice-calc-nogui libreoffice-dev gnumeric
