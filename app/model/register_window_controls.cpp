@@ -39,7 +39,7 @@ std::string PlainAmount(std::string_view t) {
             out += c;
         } else if (c == '$' && !digits && !point) {
             continue;
-        } else if ((c == ',' || c == ' ') && digits && !point) {
+        } else if (c == ' ' || (c == ',' && digits && !point)) {
             continue;
         } else if (IsDigit(c)) {
             digits = true;

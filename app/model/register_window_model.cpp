@@ -233,6 +233,7 @@ bool RegisterWindowModel::Undo() {
     RegisterEdit e = std::move(undo_.back());
     undo_.pop_back();
     Apply(e, false);
+    Reshow(e);
     redo_.push_back(std::move(e));
     Changed();
     return true;
@@ -243,9 +244,16 @@ bool RegisterWindowModel::Redo() {
     RegisterEdit e = std::move(redo_.back());
     redo_.pop_back();
     Apply(e, true);
+    Reshow(e);
     undo_.push_back(std::move(e));
     Changed();
     return true;
+}
+
+// Rows coming back or going again take their places by the filter and the order shown.
+void RegisterWindowModel::Reshow(const RegisterEdit& e) {
+    if (e.kind != RegisterEdit::Kind::SetCell)
+        c_.shown = RowsShown(book_, c_.filter, c_.sort_field, c_.descending);
 }
 
 void RegisterWindowModel::Apply(const RegisterEdit& e, bool forward) {

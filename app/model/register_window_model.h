@@ -76,6 +76,7 @@ class RegisterWindowModel {
   private:
     void Apply(const RegisterEdit& e, bool forward);
     void Record(RegisterEdit e);
+    void Reshow(const RegisterEdit& e);
     bool CellRefused(std::size_t row, reg::Column c, const std::string& text);
     bool IdTaken(std::string_view id, std::size_t except) const;
     void InsertShown(const std::vector<std::size_t>& rows);
