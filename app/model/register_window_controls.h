@@ -31,8 +31,8 @@ struct RegisterWindowControls {
     std::string message;
     bool message_is_error = false;
 
-    reg::BookFigures figures;  // of `year`, after the last accepted change
-    std::string chosen_line;   // the Form 4562 line whose assets are picked out
+    reg::BookFigures figures;            // of `year`, after the last accepted change
+    std::string chosen_line;             // the Form 4562 line whose assets are picked out
     std::vector<std::size_t> line_rows;  // those assets' book rows
 };
 

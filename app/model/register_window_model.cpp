@@ -298,9 +298,12 @@ void RegisterWindowModel::InsertShown(const std::vector<std::size_t>& rows) {
         std::size_t anchor = r;
         while (anchor > 0 && added[anchor - 1])
             --anchor;
-        if (anchor == 0) front.push_back(r);
-        else if (shown[anchor - 1]) after[anchor - 1].push_back(r);
-        else back.push_back(r);
+        if (anchor == 0)
+            front.push_back(r);
+        else if (shown[anchor - 1])
+            after[anchor - 1].push_back(r);
+        else
+            back.push_back(r);
     }
     std::vector<std::size_t> out = front;
     out.reserve(c_.shown.size() + rows.size());
@@ -338,15 +341,16 @@ void RegisterWindowModel::Changed() {
 // ------------------------------------------------------------------ the year
 
 void RegisterWindowModel::SetYear(int year) {
-    c_.year = std::clamp(year, reg::VehicleLimitTable::kFirstYear,
-                         reg::VehicleLimitTable::kLastYear);
+    c_.year =
+        std::clamp(year, reg::VehicleLimitTable::kFirstYear, reg::VehicleLimitTable::kLastYear);
     Refigure();
 }
 
 bool RegisterWindowModel::SetBusinessIncome(std::string_view text) {
     std::optional<long long> v;
     if (!ReadDollars(text, true, v)) {
-        Say("business income: found '" + std::string(text) + "', expected a whole number of dollars",
+        Say("business income: found '" + std::string(text) +
+                "', expected a whole number of dollars",
             true);
         return false;
     }
@@ -413,7 +417,8 @@ std::string RegisterWindowModel::RowProblem(std::size_t row) const {
     return it != errors.end() && it->first == row ? it->second : std::string();
 }
 
-bool RegisterWindowModel::ScheduleOf(std::size_t row, reg::Schedule& out, std::string& error) const {
+bool RegisterWindowModel::ScheduleOf(std::size_t row, reg::Schedule& out,
+                                     std::string& error) const {
     return reg::ScheduleOf(book_, row, c_.figures, limits_, out, error);
 }
 

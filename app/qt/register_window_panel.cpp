@@ -126,7 +126,7 @@ void RegisterWindowView::RenderPanel() {
     if (f.errors.empty() && at >= 0 && at < static_cast<long long>(f.totals.size()))
         year = f.totals[static_cast<std::size_t>(at)];
     const reg::Cents values[] = {year.section179, year.allowance, year.depreciation,
-                            year.section179 + year.allowance + year.depreciation};
+                                 year.section179 + year.allowance + year.depreciation};
     for (std::size_t i = 0; i < totals_.size(); ++i)
         totals_[i]->setText(f.errors.empty() ? Money(values[i], false) : QStringLiteral("-"));
     QString problem;
@@ -209,7 +209,7 @@ void ShowScheduleDialog(QWidget* parent, const QString& title, const reg::Schedu
         const auto row = static_cast<int>(i);
         t->setItem(row, 0, Cell(QString::number(schedule.first_year + row), false));
         const reg::Cents cells[] = {r.section179, r.allowance, r.depreciation, r.accumulated,
-                               r.basis_left};
+                                    r.basis_left};
         for (int k = 0; k < 5; ++k)
             t->setItem(row, k + 1, Cell(Money(cells[k], false), true));
     }

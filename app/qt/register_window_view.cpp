@@ -37,13 +37,22 @@ RegisterWindowView::RegisterWindowView(MessageBoxes& boxes, const reg::VehicleLi
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("message"));
     statusBar()->addWidget(message_, 1);
+    statusBar()->addPermanentWidget(
+        new QLabel(tr("Type into a cell or press F2 to change it; double-click a row for its "
+                      "schedule"),
+                   this));
     rows_->refused = [this](const QModelIndex& i) { ShowRefusal(i); };
     rows_->changed = [this] { Render(); };
     resize(1320, 760);
     Render();
 }
 
-RegisterWindowView::~RegisterWindowView() = default;
+RegisterWindowView::~RegisterWindowView() {
+    // The table and an editor open in it go first, while the model they edit is still here.
+    rows_->refused = nullptr;
+    rows_->changed = nullptr;
+    delete centralWidget();
+}
 
 QAction* RegisterWindowView::Add(const QString& text, const QString& name,
                                  const std::function<void()>& run) {
@@ -62,20 +71,21 @@ void RegisterWindowView::BuildActions() {
     });
     save_->setShortcut(QKeySequence::Save);
     save_as_ = Add(tr("Save &As..."), QStringLiteral("saveAs"), [this] { SaveAsCommand(); });
-    save_as_->setShortcut(QKeySequence::SaveAs);
+    save_as_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     close_ = Add(tr("&Close"), QStringLiteral("close"), [this] { close(); });
     close_->setShortcut(QKeySequence::Close);
     undo_ = Add(tr("&Undo"), QStringLiteral("undo"), [this] { History(true); });
     undo_->setShortcut(QKeySequence::Undo);
     redo_ = Add(tr("&Redo"), QStringLiteral("redo"), [this] { History(false); });
-    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     add_row_ = Add(tr("&Add Row"), QStringLiteral("addRow"), [this] { AddRowCommand(false); });
     add_row_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
     duplicate_ =
         Add(tr("D&uplicate Row"), QStringLiteral("duplicateRow"), [this] { AddRowCommand(true); });
     duplicate_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    delete_ = Add(tr("&Delete Rows"), QStringLiteral("deleteRows"), [this] { DeleteRowsCommand(); });
+    delete_ =
+        Add(tr("&Delete Rows"), QStringLiteral("deleteRows"), [this] { DeleteRowsCommand(); });
     delete_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     schedule_ = Add(tr("Asset &Schedule..."), QStringLiteral("schedule"),
                     [this] { ShowSchedule(table_->currentIndex()); });
@@ -135,9 +145,7 @@ void RegisterWindowView::BuildTable() {
     table_->setWordWrap(false);
     table_->setAlternatingRowColors(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    table_->setEditTriggers(QAbstractItemView::SelectedClicked |
-                            QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::AnyKeyPressed);
+    table_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     QHeaderView* rows = table_->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(table_->fontMetrics().height() + 6);
@@ -260,9 +268,10 @@ void RegisterWindowView::ShowSchedule(const QModelIndex& index) {
         message_->setText(QString::fromStdString(error));
         return;
     }
-    const QString id = QString::fromStdString(std::string(model_.book().Cell(row, reg::Column::Id)));
-    const QString what = QString::fromStdString(
-        std::string(model_.book().Cell(row, reg::Column::Description)));
+    const QString id =
+        QString::fromStdString(std::string(model_.book().Cell(row, reg::Column::Id)));
+    const QString what =
+        QString::fromStdString(std::string(model_.book().Cell(row, reg::Column::Description)));
     ShowScheduleDialog(this, what.isEmpty() ? id : id + QStringLiteral(" - ") + what, schedule);
 }
 

@@ -16,8 +16,12 @@ using reg::Column;
 
 TEST(RegisterCells, AmountsAndDatesAsPeopleWriteThem) {
     const std::pair<const char*, const char*> amounts[] = {
-        {"$12,500", "12500"},  {"12,500.00", "12500.00"}, {" $ 1,200.5 ", "1200.5"},
-        {"-$300", "-300"},     {"12x", "12x"},             {"$", "$"},
+        {"$12,500", "12500"},
+        {"12,500.00", "12500.00"},
+        {" $ 1,200.5 ", "1200.5"},
+        {"-$300", "-300"},
+        {"12x", "12x"},
+        {"$", "$"},
     };
     for (const auto& [typed, stored] : amounts)
         EXPECT_EQ(NormaliseCell(Column::Cost, typed), stored) << typed;
