@@ -32,6 +32,7 @@ struct RegisterWindowControls {
     bool message_is_error = false;
 
     reg::BookFigures figures;            // of `year`, after the last accepted change
+    bool figuring = false;               // newer figures are being made
     std::string chosen_line;             // the Form 4562 line whose assets are picked out
     std::vector<std::size_t> line_rows;  // those assets' book rows
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <thread>
 
 #include "register/cells.h"
 
@@ -63,6 +64,10 @@ RegisterWindowModel::RegisterWindowModel(MessageBoxes& boxes, const reg::Vehicle
     : boxes_(boxes), limits_(limits) {
     c_.year = year;
     Refigure();
+}
+
+RegisterWindowModel::~RegisterWindowModel() {
+    aside_->model = nullptr;
 }
 
 void RegisterWindowModel::Say(std::string text, bool error) {
@@ -377,8 +382,30 @@ bool RegisterWindowModel::SetCarryover(std::string_view text) {
 }
 
 void RegisterWindowModel::Refigure() {
-    c_.figures = reg::FigureBook(book_, c_.year, income_, carryover_, limits_);
-    ChooseLine(std::string(c_.chosen_line));
+    const long long asked = ++aside_->asked;
+    if (!post || book_.size() < kRowsFiguredAside) {
+        c_.figures = reg::FigureBook(book_, c_.year, income_, carryover_, limits_);
+        c_.figuring = false;
+        ChooseLine(std::string(c_.chosen_line));
+        return;
+    }
+    // On a copy of the book, on a thread of its own; figures asked for later win.
+    c_.figuring = true;
+    auto book = std::make_shared<const reg::Book>(book_);
+    std::thread([book, asked, aside = aside_, post = post, limits = limits_, year = c_.year,
+                 income = income_, carryover = carryover_] {
+        if (aside->asked != asked) return;
+        auto figures = std::make_shared<reg::BookFigures>(
+            reg::FigureBook(*book, year, income, carryover, limits));
+        post([aside, asked, figures] {
+            RegisterWindowModel* m = aside->model;
+            if (m == nullptr || aside->asked != asked) return;
+            m->c_.figures = std::move(*figures);
+            m->c_.figuring = false;
+            m->ChooseLine(std::string(m->c_.chosen_line));
+            if (m->figured) m->figured();
+        });
+    }).detach();
 }
 
 // ------------------------------------------------------------------ what is shown

@@ -4,7 +4,9 @@
 // saved, and the figures of the chosen tax year made again after every change taken. The Qt
 // window shows it and forwards what a person does.
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +32,16 @@ class RegisterWindowModel {
   public:
     // `limits` outlive the model.
     RegisterWindowModel(MessageBoxes& boxes, const reg::VehicleLimitTable& limits, int year);
+    ~RegisterWindowModel();
+    RegisterWindowModel(const RegisterWindowModel&) = delete;
+    RegisterWindowModel& operator=(const RegisterWindowModel&) = delete;
+
+    // A large register's figures are made on a thread of their own when the window can run a
+    // task on its own thread: `post` runs it there, and `figured` is told once the new figures
+    // are in the controls. Without `post` they are made at once.
+    std::function<void(std::function<void()>)> post;
+    std::function<void()> figured;
+    static constexpr std::size_t kRowsFiguredAside = 5000;
 
     const reg::Book& book() const { return book_; }
     const RegisterWindowControls& controls() const { return c_; }
@@ -94,6 +106,12 @@ class RegisterWindowModel {
     std::vector<RegisterEdit> undo_, redo_;
     // The undo depth at which the book was as saved; -1 when that state cannot come back.
     long long clean_ = 0;
+    // The figures asked for last, and whether the model is still there to take them.
+    struct Aside {
+        RegisterWindowModel* model;
+        std::atomic<long long> asked{0};
+    };
+    std::shared_ptr<Aside> aside_ = std::make_shared<Aside>(this);
 };
 
 }  // namespace orvane

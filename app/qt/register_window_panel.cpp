@@ -130,12 +130,15 @@ void RegisterWindowView::RenderPanel() {
     for (std::size_t i = 0; i < totals_.size(); ++i)
         totals_[i]->setText(f.errors.empty() ? Money(values[i], false) : QStringLiteral("-"));
     QString problem;
-    if (!f.errors.empty()) {
+    if (c.figuring) {
+        problem = tr("Making the year's figures...");
+    } else if (!f.errors.empty()) {
         problem = tr("No figures until every row can be read: %1")
                       .arg(QString::fromStdString(f.errors.front().second));
         if (f.errors.size() > 1) problem += tr(" (and %1 more)").arg(f.errors.size() - 1);
     }
     problem_->setText(problem);
+    problem_->setStyleSheet(c.figuring ? QString() : QStringLiteral("color: #b00000;"));
     problem_->setVisible(!problem.isEmpty());
     RenderForm();
 }

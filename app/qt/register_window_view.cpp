@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,6 +42,11 @@ RegisterWindowView::RegisterWindowView(MessageBoxes& boxes, const reg::VehicleLi
         new QLabel(tr("Type into a cell or press F2 to change it; double-click a row for its "
                       "schedule"),
                    this));
+    model_.post = [](std::function<void()> task) {
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, std::move(task), Qt::QueuedConnection);
+    };
+    model_.figured = [this] { rows_->Refresh(); };
     rows_->refused = [this](const QModelIndex& i) { ShowRefusal(i); };
     rows_->changed = [this] { Render(); };
     resize(1320, 760);
