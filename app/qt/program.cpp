@@ -1,6 +1,8 @@
 #include "app/qt/program.h"
 
+#include <QScreen>
 #include <QStyleFactory>
+#include <algorithm>
 
 #include "app/qt/about_window_view.h"
 #include "limits/data_folder.h"
@@ -49,8 +51,12 @@ RegisterWindowView& Program::ShowRegister(const QString& file) {
         register_->setWindowIcon(ProgramIcon());
         register_->open_calculator = [this] {
             if (!window_->isVisible()) {
+                // Beside the register window, kept on its screen.
                 const QRect r = register_->frameGeometry();
-                window_->move(r.right() + 8, r.top());
+                const QRect screen = register_->screen()->availableGeometry();
+                window_->move(std::max(screen.left(),
+                                       std::min(r.right() + 8, screen.right() - window_->width())),
+                              r.top());
             }
             window_->show();
             window_->raise();

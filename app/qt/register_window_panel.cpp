@@ -98,8 +98,8 @@ QWidget* RegisterWindowView::BuildPanel() {
     layout->addWidget(problem_);
 
     layout->addWidget(new QLabel(tr("Form 4562 (select a line to pick out its assets):"), panel));
-    form_ = MakeTable(panel, {tr("Line"), tr("Class"), tr("Basis"), tr("Recovery"),
-                              tr("Convention"), tr("Method"), tr("Amount")});
+    form_ = MakeTable(panel, {tr("Line"), tr("Amount"), tr("Basis"), tr("Class"), tr("Recovery"),
+                              tr("Convention"), tr("Method")});
     form_->setObjectName(QStringLiteral("form4562"));
     connect(form_, &QTableWidget::itemSelectionChanged, this, [this] { ChooseLine(); });
     layout->addWidget(form_, 2);
@@ -145,8 +145,10 @@ void RegisterWindowView::RenderPanel() {
 
 void RegisterWindowView::RenderForm() {
     const RegisterWindowControls& c = model_.controls();
-    const std::vector<reg::FormLine> lines =
-        c.figures.errors.empty() ? reg::FormLines(c.figures.form) : std::vector<reg::FormLine>{};
+    std::vector<reg::FormLine> lines;
+    if (c.figures.errors.empty()) lines = reg::FormLines(c.figures.form);
+    // The lines the year leaves blank are left out.
+    std::erase_if(lines, [](const reg::FormLine& l) { return !l.basis && !l.amount; });
     QSignalBlocker quiet(form_);
     form_->setRowCount(static_cast<int>(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -156,12 +158,12 @@ void RegisterWindowView::RenderForm() {
             return v ? Money(*v, true) : QString();
         };
         form_->setItem(row, 0, Cell(QString::fromStdString(l.line), false));
-        form_->setItem(row, 1, Cell(QString::fromStdString(l.cls), false));
+        form_->setItem(row, 1, Cell(opt(l.amount), true));
         form_->setItem(row, 2, Cell(opt(l.basis), true));
-        form_->setItem(row, 3, Cell(QString::fromStdString(l.recovery), false));
-        form_->setItem(row, 4, Cell(QString::fromStdString(l.convention), false));
-        form_->setItem(row, 5, Cell(QString::fromStdString(l.method), false));
-        form_->setItem(row, 6, Cell(opt(l.amount), true));
+        form_->setItem(row, 3, Cell(QString::fromStdString(l.cls), false));
+        form_->setItem(row, 4, Cell(QString::fromStdString(l.recovery), false));
+        form_->setItem(row, 5, Cell(QString::fromStdString(l.convention), false));
+        form_->setItem(row, 6, Cell(QString::fromStdString(l.method), false));
         if (l.line == c.chosen_line) form_->selectRow(row);
     }
     form_->resizeColumnsToContents();

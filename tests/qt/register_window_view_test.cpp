@@ -88,7 +88,7 @@ class RegisterWindowTest : public QObject {
     QString FormAmount(const QString& line) const {
         auto* form = w_->findChild<QTableWidget*>(QStringLiteral("form4562"));
         for (int r = 0; r < form->rowCount(); ++r)
-            if (form->item(r, 0)->text() == line) return form->item(r, 6)->text();
+            if (form->item(r, 0)->text() == line) return form->item(r, 1)->text();
         return {};
     }
 
