@@ -10,7 +10,8 @@ namespace orvane {
 
 inline constexpr std::string_view kAppTitle = "Orvane Asset Depreciation";
 
-enum class MsgButtons { Ok, YesNoCancel };
+// SaveDiscardCancel answers Yes for Save and No for Discard.
+enum class MsgButtons { Ok, YesNoCancel, SaveDiscardCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 enum class MsgIcon { None, Information };
 

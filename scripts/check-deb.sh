@@ -47,7 +47,8 @@ done
 
 root=$scratch/root
 dpkg -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/orvane.desktop"
+desktop-file-validate "$root/usr/share/applications/orvane.desktop" \
+    "$root/usr/share/applications/orvane-register.desktop"
 export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share \
     XDG_CACHE_HOME=$scratch/home/.cache XDG_CONFIG_HOME=$scratch/home/.config
 mkdir -p "$HOME"

@@ -1,6 +1,8 @@
 #include "app/qt/program.h"
 
+#include <QScreen>
 #include <QStyleFactory>
+#include <algorithm>
 
 #include "app/qt/about_window_view.h"
 #include "limits/data_folder.h"
@@ -39,7 +41,35 @@ Program::Program()
     window_->commands().set_about([this] { ShowAboutWindow(window_.get(), services_.messages); });
 }
 
+RegisterWindowView& Program::ShowRegister(const QString& file) {
+    if (!register_) {
+        std::vector<std::string> problems;
+        register_limits_ = reg::LoadVehicleLimits(limits_.folder(), problems);
+        register_ = std::make_unique<RegisterWindowView>(register_boxes_, register_limits_,
+                                                         SystemClock().Today().year);
+        register_boxes_.set_parent(register_.get());
+        register_->setWindowIcon(ProgramIcon());
+        register_->open_calculator = [this] {
+            if (!window_->isVisible()) {
+                // Beside the register window, kept on its screen.
+                const QRect r = register_->frameGeometry();
+                const QRect screen = register_->screen()->availableGeometry();
+                window_->move(std::max(screen.left(),
+                                       std::min(r.right() + 8, screen.right() - window_->width())),
+                              r.top());
+            }
+            window_->show();
+            window_->raise();
+            window_->activateWindow();
+        };
+    }
+    if (!file.isEmpty()) register_->OpenFile(file);
+    register_->show();
+    return *register_;
+}
+
 Program::~Program() {
+    register_.reset();
     // The help window goes with the main window it belongs to.
     help_.reset();
     help_viewer_.reset();

@@ -10,6 +10,8 @@
 #include "app/qt/limit_editor_view.h"
 #include "app/qt/main_window_view.h"
 #include "app/qt/qt_services.h"
+#include "app/qt/register_window_view.h"
+#include "register/vehicle_limits.h"
 
 namespace orvane::qt {
 
@@ -45,6 +47,9 @@ class Program {
     MainWindowView& window() { return *window_; }
     orvane::Help& help() { return *help_; }
     QtHelpViewer& help_viewer() { return *help_viewer_; }
+    // The register window, with `file` opened when one is given; "Open Calculator" shows the
+    // main window beside it.
+    RegisterWindowView& ShowRegister(const QString& file);
 
   private:
     Twips twips_;
@@ -54,6 +59,9 @@ class Program {
     std::unique_ptr<MainWindowView> window_;
     std::unique_ptr<QtHelpViewer> help_viewer_;
     std::unique_ptr<orvane::Help> help_;
+    QtMessageBoxes register_boxes_;
+    reg::VehicleLimitTable register_limits_;
+    std::unique_ptr<RegisterWindowView> register_;
 };
 
 }  // namespace orvane::qt

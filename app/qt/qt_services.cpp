@@ -135,13 +135,19 @@ MsgAnswer QtMessageBoxes::ShowWithIcon(std::string_view text, std::string_view t
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == MsgButtons::SaveDiscardCancel) {
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     switch (box.exec()) {
         case QMessageBox::Yes:
+        case QMessageBox::Save:
             return MsgAnswer::Yes;
         case QMessageBox::No:
+        case QMessageBox::Discard:
             return MsgAnswer::No;
         case QMessageBox::Cancel:
             return MsgAnswer::Cancel;

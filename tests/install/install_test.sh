@@ -19,12 +19,13 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/orvane bin/orvane-cli share/orvane/orvane.qch share/orvane/AutoMax.DAT \
     share/orvane/Electric.DAT share/orvane/TruckMax.DAT share/orvane/register-example.csv \
-    share/applications/orvane.desktop \
+    share/applications/orvane.desktop share/applications/orvane-register.desktop \
     share/icons/hicolor/scalable/apps/orvane.svg share/icons/hicolor/48x48/apps/orvane.png \
     share/icons/hicolor/256x256/apps/orvane.png; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
-desktop-file-validate "$prefix/share/applications/orvane.desktop" || fail "desktop entry"
+desktop-file-validate "$prefix/share/applications/orvane.desktop" \
+    "$prefix/share/applications/orvane-register.desktop" || fail "desktop entry"
 [ ! -e "$prefix/bin/AutoMax.DAT" ] || fail "limit files beside the installed program"
 [ ! -e "$prefix/bin/orvane-calc" ] || fail "the export's helper is on the PATH"
 

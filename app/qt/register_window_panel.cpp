@@ -1,0 +1,230 @@
+// The panel beside the register's table: the tax year and the amounts of the section 179
+// limit, the year's totals, its Form 4562 lines and the room for the chart; and the dialog of
+// one asset's schedule.
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelection>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/qt/register_window_view.h"
+
+namespace orvane::qt {
+namespace {
+
+QString Money(reg::Cents cents, bool whole_dollars) {
+    std::string out;
+    reg::AppendGrouped(out, cents, whole_dollars);
+    return QString::fromStdString(out);
+}
+
+QTableWidgetItem* Cell(const QString& text, bool number) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidget* MakeTable(QWidget* parent, const QStringList& headers) {
+    auto* t = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    t->setHorizontalHeaderLabels(headers);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    return t;
+}
+
+}  // namespace
+
+QWidget* RegisterWindowView::BuildPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("yearPanel"));
+    auto* layout = new QVBoxLayout(panel);
+    auto* fields = new QFormLayout;
+    year_ = new QSpinBox(panel);
+    year_->setObjectName(QStringLiteral("taxYear"));
+    year_->setRange(reg::VehicleLimitTable::kFirstYear, reg::VehicleLimitTable::kLastYear);
+    year_->setKeyboardTracking(false);
+    income_ = new QLineEdit(panel);
+    income_->setObjectName(QStringLiteral("businessIncome"));
+    income_->setPlaceholderText(tr("not given"));
+    carryover_ = new QLineEdit(panel);
+    carryover_->setObjectName(QStringLiteral("carryover"));
+    carryover_->setPlaceholderText(QStringLiteral("0"));
+    fields->addRow(tr("Tax &year:"), year_);
+    fields->addRow(tr("&Business income:"), income_);
+    fields->addRow(tr("&Carryover from last year:"), carryover_);
+    layout->addLayout(fields);
+    connect(year_, &QSpinBox::valueChanged, this, [this](int y) {
+        model_.SetYear(y);
+        Render();
+    });
+    connect(income_, &QLineEdit::editingFinished, this, [this] {
+        model_.SetBusinessIncome(income_->text().toStdString());
+        Render();
+    });
+    connect(carryover_, &QLineEdit::editingFinished, this, [this] {
+        model_.SetCarryover(carryover_->text().toStdString());
+        Render();
+    });
+
+    auto* box = new QGroupBox(tr("The year's totals"), panel);
+    auto* sums = new QFormLayout(box);
+    const char* names[] = {"section179", "allowance", "depreciation", "total"};
+    const QString captions[] = {tr("Section 179:"), tr("Bonus allowance:"), tr("Depreciation:"),
+                                tr("Total:")};
+    for (std::size_t i = 0; i < totals_.size(); ++i) {
+        totals_[i] = new QLabel(box);
+        totals_[i]->setObjectName(QString::fromLatin1(names[i]));
+        totals_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        totals_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        sums->addRow(captions[i], totals_[i]);
+    }
+    layout->addWidget(box);
+    problem_ = new QLabel(panel);
+    problem_->setObjectName(QStringLiteral("figuresProblem"));
+    problem_->setWordWrap(true);
+    problem_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    layout->addWidget(problem_);
+
+    layout->addWidget(new QLabel(tr("Form 4562 (select a line to pick out its assets):"), panel));
+    form_ = MakeTable(panel, {tr("Line"), tr("Amount"), tr("Basis"), tr("Class"), tr("Recovery"),
+                              tr("Convention"), tr("Method")});
+    form_->setObjectName(QStringLiteral("form4562"));
+    connect(form_, &QTableWidget::itemSelectionChanged, this, [this] { ChooseLine(); });
+    layout->addWidget(form_, 2);
+
+    // The chart of the totals year by year goes here.
+    auto* chart = new QWidget(panel);
+    chart->setObjectName(QStringLiteral("chartArea"));
+    new QVBoxLayout(chart);
+    layout->addWidget(chart, 1);
+    return panel;
+}
+
+void RegisterWindowView::RenderPanel() {
+    const RegisterWindowControls& c = model_.controls();
+    if (year_->value() != c.year) {
+        QSignalBlocker quiet(year_);
+        year_->setValue(c.year);
+    }
+    if (!income_->hasFocus()) income_->setText(QString::fromStdString(c.business_income));
+    if (!carryover_->hasFocus()) carryover_->setText(QString::fromStdString(c.carryover));
+    const reg::BookFigures& f = c.figures;
+    reg::TotalsRow year;
+    const long long at = static_cast<long long>(f.year) - f.first_year;
+    if (f.errors.empty() && at >= 0 && at < static_cast<long long>(f.totals.size()))
+        year = f.totals[static_cast<std::size_t>(at)];
+    const reg::Cents values[] = {year.section179, year.allowance, year.depreciation,
+                                 year.section179 + year.allowance + year.depreciation};
+    for (std::size_t i = 0; i < totals_.size(); ++i)
+        totals_[i]->setText(f.errors.empty() ? Money(values[i], false) : QStringLiteral("-"));
+    QString problem;
+    if (c.figuring) {
+        problem = tr("Making the year's figures...");
+    } else if (!f.errors.empty()) {
+        problem = tr("No figures until every row can be read: %1")
+                      .arg(QString::fromStdString(f.errors.front().second));
+        if (f.errors.size() > 1) problem += tr(" (and %1 more)").arg(f.errors.size() - 1);
+    }
+    problem_->setText(problem);
+    problem_->setStyleSheet(c.figuring ? QString() : QStringLiteral("color: #b00000;"));
+    problem_->setVisible(!problem.isEmpty());
+    RenderForm();
+}
+
+void RegisterWindowView::RenderForm() {
+    const RegisterWindowControls& c = model_.controls();
+    std::vector<reg::FormLine> lines;
+    if (c.figures.errors.empty()) lines = reg::FormLines(c.figures.form);
+    // The lines the year leaves blank are left out.
+    std::erase_if(lines, [](const reg::FormLine& l) { return !l.basis && !l.amount; });
+    QSignalBlocker quiet(form_);
+    form_->setRowCount(static_cast<int>(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const reg::FormLine& l = lines[i];
+        const auto row = static_cast<int>(i);
+        const auto opt = [](const std::optional<long long>& v) {
+            return v ? Money(*v, true) : QString();
+        };
+        form_->setItem(row, 0, Cell(QString::fromStdString(l.line), false));
+        form_->setItem(row, 1, Cell(opt(l.amount), true));
+        form_->setItem(row, 2, Cell(opt(l.basis), true));
+        form_->setItem(row, 3, Cell(QString::fromStdString(l.cls), false));
+        form_->setItem(row, 4, Cell(QString::fromStdString(l.recovery), false));
+        form_->setItem(row, 5, Cell(QString::fromStdString(l.convention), false));
+        form_->setItem(row, 6, Cell(QString::fromStdString(l.method), false));
+        if (l.line == c.chosen_line) form_->selectRow(row);
+    }
+    form_->resizeColumnsToContents();
+}
+
+void RegisterWindowView::ChooseLine() {
+    const QList<QTableWidgetItem*> picked = form_->selectedItems();
+    const QString line = picked.isEmpty() ? QString() : form_->item(picked[0]->row(), 0)->text();
+    model_.ChooseLine(line.toStdString());
+    const RegisterWindowControls& c = model_.controls();
+    std::vector<int> at(model_.book().size(), -1);
+    for (std::size_t i = 0; i < c.shown.size(); ++i)
+        at[c.shown[i]] = static_cast<int>(i);
+    std::vector<int> places;
+    for (std::size_t r : c.line_rows) {
+        if (at[r] >= 0) places.push_back(at[r]);
+    }
+    std::sort(places.begin(), places.end());
+    QItemSelection rows;
+    const int last = rows_->columnCount() - 1;
+    for (std::size_t i = 0; i < places.size();) {
+        std::size_t j = i + 1;
+        while (j < places.size() && places[j] == places[j - 1] + 1)
+            ++j;
+        rows.select(rows_->index(places[i], 0), rows_->index(places[j - 1], last));
+        i = j;
+    }
+    table_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    if (!places.empty()) table_->scrollTo(rows_->index(places.front(), 0));
+    message_->setStyleSheet(QString());
+    message_->setText(line.isEmpty() ? QString()
+                                     : tr("Line %1: %2 assets").arg(line).arg(c.line_rows.size()));
+}
+
+void ShowScheduleDialog(QWidget* parent, const QString& title, const reg::Schedule& schedule) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("scheduleDialog"));
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    QTableWidget* t =
+        MakeTable(&dialog, {QObject::tr("Year"), QObject::tr("Section 179"),
+                            QObject::tr("Bonus allowance"), QObject::tr("Depreciation"),
+                            QObject::tr("Accumulated"), QObject::tr("Basis left")});
+    t->setObjectName(QStringLiteral("schedule"));
+    t->setRowCount(static_cast<int>(schedule.count));
+    for (std::size_t i = 0; i < schedule.count; ++i) {
+        const reg::YearRow& r = schedule.rows[i];
+        const auto row = static_cast<int>(i);
+        t->setItem(row, 0, Cell(QString::number(schedule.first_year + row), false));
+        const reg::Cents cells[] = {r.section179, r.allowance, r.depreciation, r.accumulated,
+                                    r.basis_left};
+        for (int k = 0; k < 5; ++k)
+            t->setItem(row, k + 1, Cell(Money(cells[k], false), true));
+    }
+    t->resizeColumnsToContents();
+    layout->addWidget(t);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(640, 420);
+    dialog.exec();
+}
+
+}  // namespace orvane::qt

@@ -1,0 +1,94 @@
+#pragma once
+// The register window: the register's rows in a table edited in place, with a filter box and
+// sortable columns, and beside it the chosen tax year's totals and Form 4562 lines. The window
+// model holds the register and its history; the widgets forward what a person does to it and
+// show its state afterwards.
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/model/register_window_model.h"
+#include "app/qt/register_table_model.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QTableView;
+class QTableWidget;
+
+namespace orvane::qt {
+
+class RegisterWindowView final : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // `boxes` and `limits` outlive the window.
+    RegisterWindowView(MessageBoxes& boxes, const reg::VehicleLimitTable& limits, int year,
+                       QWidget* parent = nullptr);
+    ~RegisterWindowView() override;
+
+    RegisterWindowModel& model() { return model_; }
+    QTableView* table() const { return table_; }
+    RegisterTableModel* rows() const { return rows_; }
+
+    // Opens a register file into the window; false (with the reason shown) when it cannot.
+    bool OpenFile(const QString& file);
+
+    // What "Open Calculator" does (the program opens the one-asset window beside this one).
+    std::function<void()> open_calculator;
+    // Answers the file to open (save = false) or to save to; "" cancels. A file dialog unless
+    // set otherwise.
+    std::function<QString(bool save)> pick_file;
+
+    // Shows the model's state in the widgets.
+    void Render();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    QWidget* BuildPanel();
+    void BuildTable();
+    QAction* Add(const QString& text, const QString& name, const std::function<void()>& run);
+
+    void OpenCommand();
+    bool SaveAsCommand();
+    void AddRowCommand(bool duplicate);
+    void DeleteRowsCommand();
+    void History(bool undo);
+    void FocusBookRow(std::size_t row, int column);
+    void ShowRefusal(const QModelIndex& index);
+    void ChooseLine();
+    void ShowSchedule(const QModelIndex& index);
+    QString PickFile(bool save);
+
+    void RenderPanel();
+    void RenderForm();
+
+    RegisterWindowModel model_;
+    RegisterTableModel* rows_;
+    QTableView* table_ = nullptr;
+    QLineEdit* filter_ = nullptr;
+    QSpinBox* year_ = nullptr;
+    QLineEdit* income_ = nullptr;
+    QLineEdit* carryover_ = nullptr;
+    std::array<QLabel*, 4> totals_{};  // section 179, allowance, depreciation, total
+    QLabel* problem_ = nullptr;
+    QTableWidget* form_ = nullptr;
+    QLabel* message_ = nullptr;
+    QAction *open_ = nullptr, *save_ = nullptr, *save_as_ = nullptr, *close_ = nullptr;
+    QAction *undo_ = nullptr, *redo_ = nullptr, *add_row_ = nullptr, *duplicate_ = nullptr;
+    QAction *delete_ = nullptr, *schedule_ = nullptr, *calculator_ = nullptr;
+};
+
+// The whole schedule of one asset in a dialog: a row a tax year, with section 179, the bonus
+// allowance, depreciation, the depreciation so far and the basis left in columns of their own.
+void ShowScheduleDialog(QWidget* parent, const QString& title, const reg::Schedule& schedule);
+
+}  // namespace orvane::qt

@@ -1,0 +1,174 @@
+// The register window's model on the example register: cells normalised and checked as the
+// reader checks them, the undo history, the rows shown, the year's figures and closing with
+// changes.
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "app/model/register_window_model.h"
+#include "platform/scripted.h"
+
+namespace orvane {
+namespace {
+
+using reg::Column;
+
+TEST(RegisterCells, AmountsAndDatesAsPeopleWriteThem) {
+    const std::pair<const char*, const char*> amounts[] = {
+        {"$12,500", "12500"},
+        {"12,500.00", "12500.00"},
+        {" $ 1,200.5 ", "1200.5"},
+        {"-$300", "-300"},
+        {"12x", "12x"},
+        {"$", "$"},
+    };
+    for (const auto& [typed, stored] : amounts)
+        EXPECT_EQ(NormaliseCell(Column::Cost, typed), stored) << typed;
+    EXPECT_EQ(NormaliseCell(Column::Placed, "02/15/2024"), "2024-02-15");
+    EXPECT_EQ(NormaliseCell(Column::Disposed, "2/5/2024"), "2024-02-05");
+    EXPECT_EQ(NormaliseCell(Column::Placed, "2024-02-15"), "2024-02-15");
+    EXPECT_EQ(NormaliseCell(Column::Placed, "15/2024"), "15/2024");
+    EXPECT_EQ(NormaliseCell(Column::Description, "$12,500"), "$12,500");
+}
+
+class RegisterModelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::vector<std::string> problems;
+        limits_ = reg::LoadVehicleLimits(ORVANE_LIMITS_DIR, problems);
+        ASSERT_TRUE(model_.Open(ORVANE_EXAMPLE));
+    }
+    int Field(Column c) const {
+        return model_.book().header().field_of_column[static_cast<std::size_t>(c)];
+    }
+    std::size_t RowOf(std::string_view id) const {
+        for (std::size_t r = 0; r < model_.book().size(); ++r)
+            if (model_.book().Cell(r, Column::Id) == id) return r;
+        return model_.book().size();
+    }
+    // The ids of the rows shown, in order.
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> ids;
+        for (std::size_t r : model_.controls().shown)
+            ids.emplace_back(model_.book().Cell(r, Column::Id));
+        return ids;
+    }
+
+    reg::VehicleLimitTable limits_;
+    ScriptedMessageBoxes boxes_;
+    RegisterWindowModel model_{boxes_, limits_, 2025};
+};
+
+TEST_F(RegisterModelTest, CellsThatBreakTheRowAreRefusedWithTheReadersReason) {
+    const std::string before = model_.book().Csv();
+    const std::size_t sedan = RowOf("V-600");
+    const std::pair<Column, const char*> bad[] = {{Column::BusinessUse, "150"},
+                                                  {Column::Placed, "1980-01-01"},
+                                                  {Column::Recovery, "4"},
+                                                  {Column::Cost, "twelve"},
+                                                  {Column::Id, "B-100"}};
+    for (const auto& [column, text] : bad) {
+        EXPECT_FALSE(model_.SetCell(sedan, Field(column), text)) << text;
+        EXPECT_TRUE(model_.controls().message_is_error);
+        EXPECT_NE(model_.controls().message.find(reg::ColumnName(column)), std::string::npos)
+            << model_.controls().message;
+    }
+    EXPECT_EQ(model_.book().Csv(), before);
+    EXPECT_FALSE(model_.controls().can_undo);
+    EXPECT_FALSE(model_.controls().modified);
+
+    EXPECT_TRUE(model_.SetCell(sedan, Field(Column::Cost), "$12,500"));
+    EXPECT_EQ(model_.book().Cell(sedan, Column::Cost), "12500");
+    EXPECT_TRUE(model_.controls().figures.errors.empty());
+}
+
+TEST_F(RegisterModelTest, ANewRowTakesGoodCellsOneByOneAndRefusesBadOnes) {
+    const std::size_t row = model_.AddRow();
+    EXPECT_FALSE(model_.controls().figures.errors.empty());
+    EXPECT_TRUE(model_.SetCell(row, Field(Column::Description), "Drill press"));
+    EXPECT_FALSE(model_.SetCell(row, Field(Column::BusinessUse), "150"));
+    EXPECT_FALSE(model_.SetCell(row, Field(Column::Cost), "abc"));
+    EXPECT_TRUE(model_.SetCell(row, Field(Column::Cost), "$4,000"));
+    EXPECT_TRUE(model_.SetCell(row, Field(Column::Placed), "03/01/2025"));
+    EXPECT_TRUE(model_.SetCell(row, Field(Column::Recovery), "7"));
+    EXPECT_TRUE(model_.SetCell(row, Field(Column::Id), "D-900"));
+    EXPECT_TRUE(model_.controls().figures.errors.empty()) << model_.RowProblem(row);
+    EXPECT_EQ(model_.book().Cell(row, Column::Placed), "2025-03-01");
+}
+
+TEST_F(RegisterModelTest, UndoAndRedoEveryKindOfEditBackToTheSavedState) {
+    const std::string saved = model_.book().Csv();
+    model_.Sort(Field(Column::Cost), false);
+    const std::vector<std::string> order = Shown();
+    ASSERT_TRUE(model_.SetCell(RowOf("M-310"), Field(Column::Cost), "40000"));
+    const std::size_t copy = model_.DuplicateRow(RowOf("M-310"));
+    EXPECT_EQ(model_.book().Cell(copy, Column::Id), "M-310-2");
+    model_.DeleteRows({RowOf("B-100"), RowOf("E-700"), RowOf("C-400")});
+    model_.AddRow();
+    EXPECT_EQ(model_.controls().shown.size(), 14u);
+    const std::string edited = model_.book().Csv();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(model_.Undo());
+    EXPECT_FALSE(model_.Undo());
+    EXPECT_EQ(model_.book().Csv(), saved);
+    EXPECT_EQ(Shown(), order);
+    EXPECT_FALSE(model_.controls().modified);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(model_.Redo());
+    EXPECT_EQ(model_.book().Csv(), edited);
+    EXPECT_TRUE(model_.controls().modified);
+}
+
+TEST_F(RegisterModelTest, RowsSortAsNumbersOrTextAndFilterOnAnyCell) {
+    model_.Sort(Field(Column::Cost), false);
+    std::vector<std::string> ids = Shown();
+    EXPECT_EQ(ids.front(), "E-700");  // 4200
+    EXPECT_EQ(ids[2], "F-500");       // 12350.75, before 19800
+    EXPECT_EQ(ids.back(), "B-100");   // 850000
+    model_.Sort(Field(Column::Cost), true);
+    EXPECT_EQ(Shown().front(), "B-100");
+    model_.SetFilter("PERSONAL");
+    EXPECT_EQ(Shown().size(), 8u);
+    model_.SetFilter("sedan");
+    EXPECT_EQ(Shown(), std::vector<std::string>{"V-600"});
+    model_.SetFilter("");
+    model_.Sort(-1, false);
+    EXPECT_EQ(Shown().front(), "B-100");
+    EXPECT_EQ(Shown().back(), "E-710");
+}
+
+TEST_F(RegisterModelTest, TheYearsTotalsAreTheSumOfItsAssetsAndLinesPickTheirAssets) {
+    for (int year : {2024, 2025, 2026}) {
+        model_.SetYear(year);
+        const reg::BookFigures& f = model_.controls().figures;
+        reg::TotalsRow sum;
+        for (const reg::AssetYear& a : f.assets)
+            sum.Add(a.year);
+        const reg::TotalsRow& t = f.totals[static_cast<std::size_t>(year - f.first_year)];
+        EXPECT_EQ(t.depreciation, sum.depreciation) << year;
+        EXPECT_EQ(t.section179 + t.allowance, sum.section179 + sum.allowance) << year;
+    }
+    model_.SetYear(2025);
+    model_.ChooseLine("19h");
+    ASSERT_EQ(model_.controls().line_rows.size(), 1u);
+    EXPECT_EQ(model_.book().Cell(model_.controls().line_rows[0], Column::Id), "B-110");
+    EXPECT_FALSE(model_.SetBusinessIncome("lots"));
+    EXPECT_TRUE(model_.SetBusinessIncome("$20,000"));
+    EXPECT_EQ(model_.controls().business_income, "20000");
+    EXPECT_LT(model_.controls().figures.form.section179.line12, 51300 * 100);
+}
+
+TEST_F(RegisterModelTest, ClosingWithChangesAsksSaveDiscardOrCancel) {
+    EXPECT_TRUE(model_.MayDiscard({}));
+    EXPECT_TRUE(boxes_.shown.empty());
+    ASSERT_TRUE(model_.SetCell(0, Field(Column::Description), "Main warehouse"));
+    boxes_.answers = {MsgAnswer::Cancel, MsgAnswer::No};
+    EXPECT_FALSE(model_.MayDiscard({}));
+    EXPECT_TRUE(model_.MayDiscard({}));
+    ASSERT_EQ(boxes_.shown.size(), 2u);
+    EXPECT_EQ(boxes_.shown[0].buttons, MsgButtons::SaveDiscardCancel);
+}
+
+}  // namespace
+}  // namespace orvane
