@@ -112,12 +112,6 @@ class MainWindowViewTest : public QObject {
                  static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
         QCOMPARE(d.Text(MainCtl::stbMain), QString("Method: MACRS 200% DB"));
         QVERIFY(d.Enabled(MainCtl::cmdPrint));
-
-        d.Press(Qt::Key_P, Qt::AltModifier);
-        QCOMPARE(d.pages.pages.size(), std::size_t{1});
-        d.menu_answer = 0;
-        d.Press(Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(d.menus.size(), std::size_t{1});
         d.Press(Qt::Key_L, Qt::AltModifier);
         QCOMPARE(d.Text(MainCtl::txtCost) + d.Text(MainCtl::cboMethod) + d.Cell(1, 2), QString());
         QVERIFY(!d.Enabled(MainCtl::cmdPrint));
