@@ -1,7 +1,6 @@
 // Help, About and the menus of the main window, driven as a person does: the Help and Tools
 // buttons and their access keys, F1 in a field, and the About box and its keys.
 
-#include <QHelpContentWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,30 +67,23 @@ class HelpAboutTest : public QObject {
   private Q_SLOTS:
     void initTestCase() { UseProgramStyle(); }
 
-    // Help, Contents opens the help window on its contents: the table of contents is filled
-    // and the page is the help's first page.
-    void contentsShowsTheContents() {
+    // Help, Contents opens the help window on the help's first page; Help, Search on the keyword
+    // index, with the focus in the empty keyword.
+    void contentsAndSearchOpenTheHelpWindow() {
         HelpDesk h;
         h.desk.menu_answer = 1;
         h.desk.Click(MainCtl::cmdHelp);
-        QCOMPARE(h.desk.menus.back(), (std::vector<std::string>{"About", "Contents", "Search"}));
-        QVERIFY(h.window() != nullptr);
-        QVERIFY(h.window()->isVisible());
+        QVERIFY(h.window() != nullptr && h.window()->isVisible());
         QCOMPARE(h.window()->tabs()->currentIndex(), 0);
-        QTRY_VERIFY(h.window()->contents()->model()->rowCount() > 0);
         QVERIFY(h.Source().endsWith("/doc/pages/index.html"));
-        QVERIFY(h.desk.messages.shown.empty());
-    }
-
-    // Help, Search opens the keyword index with an empty keyword and the focus in it.
-    void searchShowsTheIndex() {
-        HelpDesk h;
+        h.window()->close();
         h.desk.menu_answer = 2;
         h.desk.Click(MainCtl::cmdHelp);
-        QVERIFY(h.window() != nullptr && h.window()->isVisible());
+        QVERIFY(h.window()->isVisible());
         QCOMPARE(h.window()->tabs()->currentIndex(), 1);
         QCOMPARE(h.window()->keyword()->text(), QString());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(h.window()->keyword()));
+        QVERIFY(h.desk.messages.shown.empty());
     }
 
     // F1 in the cost field opens the page about the cost; F1 in a convention opens the topic of
