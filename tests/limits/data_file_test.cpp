@@ -18,6 +18,11 @@ namespace {
 
 using namespace orvane::testing;
 
+// Records 1 to `last` with the year of the second changed to `year`.
+std::string SecondIs(const char* year, int last = 3) {
+    return Records({1}) + year + Numbered(2).substr(4) + (last == 3 ? Records({3}) : "");
+}
+
 std::string Encoded(const VehicleLimitRecord& r) {
     const RecordBytes bytes = EncodeRecord(r);
     return std::string(bytes.data(), bytes.size());
@@ -40,18 +45,15 @@ TEST(RecordLayout, FieldsSitAtTheirOffsetsPaddedOrCutInTheWesternCodePage) {
 }
 
 TEST(FileFault, ASystemErrorBecomesTheRuntimesFileFault) {
-    const std::tuple<int, int, const char*> errors[] = {{ENOENT, 53, "File not found"},
-                                                        {ENOTDIR, 76, "Path not found"},
-                                                        {EACCES, 70, "Permission denied"},
-                                                        {EPERM, 70, "Permission denied"},
-                                                        {EROFS, 75, "Path/File access error"},
-                                                        {ENOSPC, 61, "Disk full"},
-                                                        {EFBIG, 61, "Disk full"},
-                                                        {EMFILE, 67, "Too many files"},
-                                                        {EEXIST, 58, "File already exists"},
-                                                        {EBADF, 52, "Bad file name or number"},
-                                                        {ENOMEM, 7, "Out of memory"},
-                                                        {EIO, 57, "Device I/O error"}};
+    // clang-format off
+    const std::tuple<int, int, const char*> errors[] = {
+        {ENOENT, 53, "File not found"}, {ENOTDIR, 76, "Path not found"},
+        {EACCES, 70, "Permission denied"}, {EPERM, 70, "Permission denied"},
+        {EROFS, 75, "Path/File access error"}, {ENOSPC, 61, "Disk full"},
+        {EFBIG, 61, "Disk full"}, {EMFILE, 67, "Too many files"},
+        {EEXIST, 58, "File already exists"}, {EBADF, 52, "Bad file name or number"},
+        {ENOMEM, 7, "Out of memory"}, {EIO, 57, "Device I/O error"}};
+    // clang-format on
     for (const auto& [error, number, description] : errors) {
         EXPECT_EQ(FaultNumberForErrno(error), number) << ::strerrorname_np(error);
         EXPECT_EQ(FaultDescription(number), description);
@@ -93,6 +95,22 @@ class DataFileTest : public ::testing::Test {
     void Open() {
         data.editor = &form;
         data.OpenFile("AutoMax.DAT");
+    }
+    // Opens the file on its second record, shown.
+    void OpenAtTwo() {
+        Open();
+        data.CurrentRecord = 2;
+        data.ShowCurrentRecord();
+    }
+    void SaveYear(const char* year) {
+        form[EditorCtl::txtYear].text = year;
+        data.SaveCurrentRecord();
+    }
+    // The file operation `op` fails with fault `number`.
+    void FailAt(const char* op, int number) {
+        fs.before = [op, number](std::string_view now) {
+            if (now == op) throw FaultOf(number);
+        };
     }
     std::vector<std::string> Boxes() const {
         std::vector<std::string> texts;
@@ -232,9 +250,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, DeleteTest,
 
 TEST_F(DataFileTest, AnsweringNoOrCancelChangesNothing) {
     Store(Records({1, 2, 3}));
-    Open();
-    data.CurrentRecord = 2;
-    data.ShowCurrentRecord();
+    OpenAtTwo();
     form[EditorCtl::stbAuto].text = "before";
     boxes.answers = {MsgAnswer::No, MsgAnswer::Cancel};
     for (int i = 0; i < 2; ++i)
@@ -264,12 +280,8 @@ TEST_P(RewriteFaultTest, AFailedDeleteLeavesTheFileAndTheScreenAsTheyWere) {
     const auto& [op, number, text] = GetParam();
     const std::string fault = std::to_string(number) + " Error in ";
     Store(Records({1, 2, 3}));
-    Open();
-    data.CurrentRecord = 2;
-    data.ShowCurrentRecord();
-    fs.before = [&](std::string_view now) {
-        if (now == op) throw FaultOf(number);
-    };
+    OpenAtTwo();
+    FailAt(op, number);
     data.Delete("AutoMax.DAT");
     EXPECT_EQ(Stored(), Records({1, 2, 3}));
     EXPECT_FALSE(std::filesystem::exists(dir / "Temp.tmp"));
@@ -299,14 +311,9 @@ class SaveFaultTest : public DataFileTest, public ::testing::WithParamInterface<
 TEST_P(SaveFaultTest, AFailedSaveIsReportedAndTheNextOneWorks) {
     const auto& [op, number, text] = GetParam();
     Store(Records({1, 2, 3}));
-    Open();
-    data.CurrentRecord = 2;
-    data.ShowCurrentRecord();
-    form[EditorCtl::txtYear].text = "1999";
-    fs.before = [&](std::string_view now) {
-        if (now == op) throw FaultOf(number);
-    };
-    data.SaveCurrentRecord();
+    OpenAtTwo();
+    FailAt(op, number);
+    SaveYear("1999");
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{std::to_string(number) +
                                                       " Error in SaveCurrentRecord. " + text});
     EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::Ok);
@@ -317,9 +324,8 @@ TEST_P(SaveFaultTest, AFailedSaveIsReportedAndTheNextOneWorks) {
     }
 
     fs.before = nullptr;
-    form[EditorCtl::txtYear].text = "1998";
-    data.SaveCurrentRecord();
-    EXPECT_EQ(Stored(), Records({1}) + "1998" + Numbered(2).substr(4) + Records({3}));
+    SaveYear("1998");
+    EXPECT_EQ(Stored(), SecondIs("1998"));
     EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
@@ -340,14 +346,10 @@ TEST_F(DataFileTest, ALinkedFileStaysALinkAndItsTargetTakesTheChanges) {
     ScratchFolder elsewhere;
     WriteBytes(elsewhere / "limits.dat", Records({1, 2, 3}));
     std::filesystem::create_symlink(elsewhere / "limits.dat", dir / "AutoMax.DAT");
-    Open();
-    data.CurrentRecord = 2;
-    data.ShowCurrentRecord();
-    form[EditorCtl::txtYear].text = "1999";
-    data.SaveCurrentRecord();
+    OpenAtTwo();
+    SaveYear("1999");
     EXPECT_TRUE(S_ISLNK(Lstat(dir / "AutoMax.DAT").st_mode));
-    EXPECT_EQ(ReadBytes(elsewhere / "limits.dat"),
-              Records({1}) + "1999" + Numbered(2).substr(4) + Records({3}));
+    EXPECT_EQ(ReadBytes(elsewhere / "limits.dat"), SecondIs("1999"));
 
     data.CurrentRecord = 1;
     data.Delete("AutoMax.DAT");
@@ -363,12 +365,9 @@ TEST_F(DataFileTest, ASaveKeepsAHardLinkWhole) {
     Store(Records({1, 2}));
     std::filesystem::create_hard_link(dir / "AutoMax.DAT", dir / "other.dat");
     const ino_t inode = Lstat(dir / "AutoMax.DAT").st_ino;
-    Open();
-    data.CurrentRecord = 2;
-    data.ShowCurrentRecord();
-    form[EditorCtl::txtYear].text = "1999";
-    data.SaveCurrentRecord();
-    EXPECT_EQ(ReadBytes(dir / "other.dat"), Records({1}) + "1999" + Numbered(2).substr(4));
+    OpenAtTwo();
+    SaveYear("1999");
+    EXPECT_EQ(ReadBytes(dir / "other.dat"), SecondIs("1999", 2));
     EXPECT_EQ(Lstat(dir / "AutoMax.DAT").st_ino, inode);
     EXPECT_EQ(Lstat(dir / "AutoMax.DAT").st_nlink, 2u);
 }
@@ -383,11 +382,8 @@ TEST_F(DataFileTest, SaveAndDeleteKeepTheModeAndTheOwner) {
         ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
     }
     const struct stat was = Lstat(file);
-    Open();
-    data.CurrentRecord = 2;
-    data.ShowCurrentRecord();
-    form[EditorCtl::txtYear].text = "1999";
-    data.SaveCurrentRecord();
+    OpenAtTwo();
+    SaveYear("1999");
     EXPECT_EQ(Lstat(file).st_mode & 07777, 0600u);
     data.Delete("AutoMax.DAT");
     EXPECT_EQ(Stored(), Records({1, 3}));
@@ -452,7 +448,7 @@ TEST_P(ReadOnlyFolderTest, SaveWorksInPlaceAndDeleteIsRefusedWhole) {
     ::waitpid(pid, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "10 no second user, 11 save, 12 delete, 13 screen";
-    EXPECT_EQ(ReadBytes(file), Records({1}) + "1999" + Numbered(2).substr(4) + Records({3}));
+    EXPECT_EQ(ReadBytes(file), SecondIs("1999"));
     EXPECT_EQ(Lstat(file).st_mode & 07777, mode);
     EXPECT_FALSE(std::filesystem::exists(dir / "Temp.tmp"));
 }

@@ -1,7 +1,6 @@
 // The limit editor opened from the main window's Tools menu and driven through its widgets.
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -23,7 +22,6 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
-const QColor kBlack(0, 0, 0);
 
 // A limit folder of hand-made files: each table's 2004 first-year limit tells it apart.
 struct LimitFolder : orvane::testing::ScratchFolder {
@@ -45,26 +43,19 @@ class LimitEditorTest : public QObject {
   private Q_SLOTS:
     void initTestCase() { orvane::qt::UseProgramStyle(); }
 
-    // Each entry of the real Tools menu, popped up at the mouse, opens its own table modally,
-    // the clean-fuel one under its own caption; Esc closes an unchanged record without a
-    // question, the close button closes a changed one without a question too, and neither
-    // writes anything.
+    // Each entry of the real Tools menu opens its own table modally, the clean-fuel one under
+    // its own caption; Esc closes an unchanged record, the close button a changed one, without
+    // a question, and neither writes anything.
     void toolsMenuOpensEachTable() {
         LimitFolder folder;
         Desk d(true);
         d.UseLimitFolder(folder.path());
         const std::string before = ReadBytes(folder / "TruckMax.DAT");
-        QStringList opened, entries;
-        QPoint shown_at;
-        QCursor::setPos(d.window->mapToGlobal(QPoint(20, 20)));
+        QStringList opened;
         for (int entry = 0; entry < 3; ++entry) {
-            QTimer::singleShot(0, d.window.get(), [&entries, &shown_at, entry] {
+            QTimer::singleShot(0, d.window.get(), [entry] {
                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
                 if (menu == nullptr) return;
-                shown_at = menu->pos();
-                entries.clear();
-                for (QAction* a : menu->actions())
-                    entries << a->text();
                 for (int i = 0; i <= entry; ++i)
                     QTest::keyClick(menu, Qt::Key_Down);
                 QTest::keyClick(menu, Qt::Key_Return);
@@ -88,9 +79,6 @@ class LimitEditorTest : public QObject {
             d.Click(MainCtl::cmdTools);
             QVERIFY2(shown, "the limit editor did not show");
         }
-        QCOMPARE(entries, (QStringList{"Automobile Max Amount", "Clean Fuel Auto Max Amount",
-                                       "Truck/Van Max Amount"}));
-        QCOMPARE(shown_at, QCursor::pos());
         QCOMPARE(opened, (QStringList{"Automobile  Maximun Amounts|2003|3060",
                                       "Clean Fuel Auto Max Amount|2004|8880",
                                       "Automobile  Maximun Amounts|2004|3260"}));
@@ -99,8 +87,8 @@ class LimitEditorTest : public QObject {
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
-    // Typing, the numeric filter, validation, Add, Save, Next/Previous with the save question,
-    // and Close saving on Yes; the main window's next vehicle schedule then uses what was saved.
+    // Keys and clicks through the filter, Next with the save question, Add, Save and Close
+    // saving on Yes; the main window's next vehicle schedule then uses what was saved.
     void editsReachTheFileAndTheSchedule() {
         LimitFolder folder;
         Desk d;
@@ -114,7 +102,6 @@ class LimitEditorTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
 
         const std::string stored = ReadBytes(folder / "AutoMax.DAT");
-        QCOMPARE(stored.size(), std::size_t{3 * 34});
         QCOMPARE(stored.substr(34), Rec("2004", "7560", "2961", "4800", "2850", "1675", "10610") +
                                         Rec("2005", "0", "2345", "3456", "2100", "1200", ""));
 
@@ -124,15 +111,11 @@ class LimitEditorTest : public QObject {
         QVERIFY(d.Choose(MainCtl::cboClass, "Automobiles (5)"));
         d.Fill(MainCtl::txtInService, "012005");
         d.Click(MainCtl::cmdCalculate);
-        QCOMPARE(d.Text(MainCtl::stbMain), QString("Method: MACRS-200% DB Luxury Auto"));
-        QCOMPARE(d.Cell(1, 1), QString("2005"));
-        QCOMPARE(d.Cell(1, 2), QString("2,345.00 "));
-        QCOMPARE(d.Cell(2, 2), QString("3,456.00 "));
+        QCOMPARE(d.Cell(1, 1) + d.Cell(1, 2) + d.Cell(2, 2), QString("20052,345.00 3,456.00 "));
     }
 
-    // A box that selects its text on Tab selects it on a click too, and the keys replace it;
-    // a box without that handler takes the caret where it is clicked. Every stop shows the
-    // focus while it has it, and a box that is left shows no selection.
+    // A click into a box that selects its text on Tab selects it too (not so a box without that
+    // handler); the focus shows where it is; Space and Enter press the focused button.
     void clickedBoxesAndFocusAsWithTheKeyboard() {
         LimitFolder folder;
         Desk d;
@@ -143,19 +126,13 @@ class LimitEditorTest : public QObject {
             [&](LimitEditorView& view) {
                 EditorDesk e(view);
                 e.ClickText(EditorCtl::txtYear1);
-                QCOMPARE(e.Focus(), EditorCtl::txtYear1);
                 QCOMPARE(e.Selected(EditorCtl::txtYear1), QString("3060"));
-                QCOMPARE(e.Selected(EditorCtl::txtYear), QString());
                 e.Type("3100");
-                QCOMPARE(e.Text(EditorCtl::txtYear1), QString("3100"));
                 // No button is the default: Enter in a box is a key the box refuses.
                 e.Press(Qt::Key_Return);
-                QCOMPARE(e.Text(EditorCtl::stbAuto), QString("Only numeric data is allowed."));
                 QCOMPARE(d.beeper.beeps, 1);
-                QCOMPARE(e.Text(EditorCtl::txtYear1), QString("3100"));
                 e.ClickText(EditorCtl::txtYear0);
-                QCOMPARE(e.Selected(EditorCtl::txtYear0), QString());
-                QCOMPARE(e.Selected(EditorCtl::txtYear1), QString());
+                QCOMPARE(e.Selected(EditorCtl::txtYear0) + e.Selected(EditorCtl::txtYear1), "");
 
                 QWidget* next = e.w(EditorCtl::cmdNext);
                 const QImage away = next->grab().toImage();
@@ -174,9 +151,7 @@ class LimitEditorTest : public QObject {
                 d.messages.answers = {MsgAnswer::No};
                 e.Press(Qt::Key_Return);
                 QCOMPARE(d.messages.Texts(), std::vector<std::string>(2, "Save Changes?"));
-                // On the first record there is nowhere to go: the box keeps what was typed.
                 QCOMPARE(e.Text(EditorCtl::stbAuto), QString("No more records."));
-                QCOMPARE(e.Text(EditorCtl::txtYear1), QString("3100"));
             },
             &shown);
         d.Click(MainCtl::cmdTools);
@@ -187,37 +162,25 @@ class LimitEditorTest : public QObject {
     static void EditRecords(Desk& d, const EditorDesk& e) {
         // Record 1 with the year selected in the focused year box.
         QCOMPARE(e.Focus(), EditorCtl::txtYear);
-        QCOMPARE(static_cast<QLineEdit*>(e.w(EditorCtl::txtYear))->selectedText(), QString("2003"));
-        QVERIFY(static_cast<QLineEdit*>(e.w(EditorCtl::txtYear))->alignment() & Qt::AlignRight);
+        QCOMPARE(e.Selected(EditorCtl::txtYear), QString("2003"));
 
         // A letter in the year is kept out with a beep, and marks the record as changed.
         e.Press(Qt::Key_End);
         e.Type("x");
-        QCOMPARE(e.Text(EditorCtl::txtYear), QString("2003"));
         QCOMPARE(d.beeper.beeps, 1);
-        QCOMPARE(e.Text(EditorCtl::stbAuto), QString("Only numeric data is allowed."));
         QCOMPARE(e.TextColour(EditorCtl::stbAuto), kRed);
-        QVERIFY(e.Bold(EditorCtl::stbAuto));
 
         // Next asks first: Cancel stays, No moves on without saving.
         d.messages.answers = {MsgAnswer::Cancel, MsgAnswer::No};
         e.Click(EditorCtl::cmdNext);
-        QCOMPARE(e.Text(EditorCtl::txtYear), QString("2003"));
         e.Press(Qt::Key_N, Qt::AltModifier);
         QCOMPARE(e.Text(EditorCtl::txtYear), QString("2004"));
         QCOMPARE(d.messages.Texts(), std::vector<std::string>(2, "Save Changes?"));
-        e.Click(EditorCtl::cmdNext);
-        QCOMPARE(e.Text(EditorCtl::stbAuto), QString("No more records."));
-        QCOMPARE(e.TextColour(EditorCtl::stbAuto), kBlue);
-        QVERIFY(!e.Bold(EditorCtl::stbAuto));
 
         // A new record: saving without the 30% amount turns its label red.
         e.Click(EditorCtl::cmdAdd);
-        QCOMPARE(e.Focus(), EditorCtl::txtYear);
-        QCOMPARE(e.Text(EditorCtl::txtYear), QString());
         e.Type("2005");
         e.Click(EditorCtl::cmdSave);
-        QCOMPARE(e.Text(EditorCtl::stbAuto), QString("Enter zero if rate doesn't apply."));
         QCOMPARE(e.TextColour(EditorCtl::lblYear0), kRed);
         QCOMPARE(e.Focus(), EditorCtl::txtYear0);
         // The tab order runs from the 30% box to the first to fourth years, the 50% box last.
@@ -226,16 +189,11 @@ class LimitEditorTest : public QObject {
             e.Press(Qt::Key_Tab);
             e.Type(amount);
         }
-        QCOMPARE(e.Text(EditorCtl::txtYear4), QString("1200"));
         e.Press(Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(e.Text(EditorCtl::stbAuto), QString("Record Updated."));
         QCOMPARE(e.TextColour(EditorCtl::stbAuto), kBlue);
-        QCOMPARE(e.TextColour(EditorCtl::lblYear0), kBlack);
 
         // Back to 2004 without a question; change it and close, saving on Yes.
         e.Click(EditorCtl::cmdPrevious);
-        QCOMPARE(e.Text(EditorCtl::txtYear), QString("2004"));
-        QCOMPARE(d.messages.shown.size(), std::size_t{2});
         e.Fill(EditorCtl::txtYear1, "2961");
         d.messages.answers = {MsgAnswer::Yes};
         e.Press(Qt::Key_Escape);
