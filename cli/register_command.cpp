@@ -16,6 +16,7 @@
 #include "limits/data_folder.h"
 #include "platform/local_clock.h"
 #include "register/register_run.h"
+#include "workbook/workbook_file.h"
 
 namespace orvane::cli {
 namespace {
@@ -58,7 +59,7 @@ void CheckJobs(std::string_view option, const std::string& v) {
 }
 
 void CheckWorkbook(std::string_view option, const std::string& v) {
-    if (!WorkbookName(v)) BadValue(option, "a file name ending in .xlsx or .ods", v);
+    if (!workbook::WorkbookName(v)) BadValue(option, "a file name ending in .xlsx or .ods", v);
 }
 
 void CheckPdf(std::string_view option, const std::string& v) {

@@ -17,9 +17,6 @@ struct WorkbookRequest {
     long long carryover_in = 0;
 };
 
-// True for a workbook's file name the command writes: one ending in .xlsx or .ods.
-bool WorkbookName(std::string_view name);
-
 // The exit status as the register command's: 0 written; 1 a register with rows that cannot be
 // read, each named on `err` with the command's message, and no file written; 2 a file that
 // cannot be read or written. `tool` starts the messages that are not about a row.

@@ -1,9 +1,7 @@
 // The panel beside the register's table: the tax year and the amounts of the section 179
-// limit, the year's totals, its Form 4562 lines and the room for the chart; and the dialog of
-// one asset's schedule.
+// limit, the taxpayer for the printed report, the year's totals, its Form 4562 lines and the
+// chart of every tax year's deduction.
 
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -15,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/qt/register_chart_view.h"
 #include "app/qt/register_window_view.h"
 
 namespace orvane::qt {
@@ -64,6 +63,10 @@ QWidget* RegisterWindowView::BuildPanel() {
     fields->addRow(tr("Tax &year:"), year_);
     fields->addRow(tr("&Business income:"), income_);
     fields->addRow(tr("&Carryover from last year:"), carryover_);
+    taxpayer_ = new QLineEdit(panel);
+    taxpayer_->setObjectName(QStringLiteral("taxpayer"));
+    taxpayer_->setPlaceholderText(tr("on every page of the printed report"));
+    fields->addRow(tr("&Taxpayer:"), taxpayer_);
     layout->addLayout(fields);
     connect(year_, &QSpinBox::valueChanged, this, [this](int y) {
         model_.SetYear(y);
@@ -104,11 +107,10 @@ QWidget* RegisterWindowView::BuildPanel() {
     connect(form_, &QTableWidget::itemSelectionChanged, this, [this] { ChooseLine(); });
     layout->addWidget(form_, 2);
 
-    // The chart of the totals year by year goes here.
-    auto* chart = new QWidget(panel);
-    chart->setObjectName(QStringLiteral("chartArea"));
-    new QVBoxLayout(chart);
-    layout->addWidget(chart, 1);
+    chart_ = new RegisterChartView(panel);
+    chart_->setObjectName(QStringLiteral("chart"));
+    chart_->setMinimumHeight(200);
+    layout->addWidget(chart_, 1);
     return panel;
 }
 
@@ -141,6 +143,11 @@ void RegisterWindowView::RenderPanel() {
     problem_->setStyleSheet(c.figuring ? QString() : QStringLiteral("color: #b00000;"));
     problem_->setVisible(!problem.isEmpty());
     RenderForm();
+    if (f.errors.empty() && !c.figuring) {
+        chart_->ShowYears(f.first_year, f.totals, c.year);
+    } else {
+        chart_->ShowYears(c.year, {}, c.year);
+    }
 }
 
 void RegisterWindowView::RenderForm() {
@@ -196,35 +203,6 @@ void RegisterWindowView::ChooseLine() {
     message_->setStyleSheet(QString());
     message_->setText(line.isEmpty() ? QString()
                                      : tr("Line %1: %2 assets").arg(line).arg(c.line_rows.size()));
-}
-
-void ShowScheduleDialog(QWidget* parent, const QString& title, const reg::Schedule& schedule) {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("scheduleDialog"));
-    dialog.setWindowTitle(title);
-    auto* layout = new QVBoxLayout(&dialog);
-    QTableWidget* t =
-        MakeTable(&dialog, {QObject::tr("Year"), QObject::tr("Section 179"),
-                            QObject::tr("Bonus allowance"), QObject::tr("Depreciation"),
-                            QObject::tr("Accumulated"), QObject::tr("Basis left")});
-    t->setObjectName(QStringLiteral("schedule"));
-    t->setRowCount(static_cast<int>(schedule.count));
-    for (std::size_t i = 0; i < schedule.count; ++i) {
-        const reg::YearRow& r = schedule.rows[i];
-        const auto row = static_cast<int>(i);
-        t->setItem(row, 0, Cell(QString::number(schedule.first_year + row), false));
-        const reg::Cents cells[] = {r.section179, r.allowance, r.depreciation, r.accumulated,
-                                    r.basis_left};
-        for (int k = 0; k < 5; ++k)
-            t->setItem(row, k + 1, Cell(Money(cells[k], false), true));
-    }
-    t->resizeColumnsToContents();
-    layout->addWidget(t);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    dialog.resize(640, 420);
-    dialog.exec();
 }
 
 }  // namespace orvane::qt

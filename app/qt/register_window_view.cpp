@@ -16,11 +16,15 @@
 #include <QToolBar>
 #include <QToolTip>
 
+#include "app/qt/register_schedule_view.h"
+
 namespace orvane::qt {
 
 RegisterWindowView::RegisterWindowView(MessageBoxes& boxes, const reg::VehicleLimitTable& limits,
                                        int year, QWidget* parent)
     : QMainWindow(parent),
+      boxes_(boxes),
+      limits_(limits),
       model_(boxes, limits, year),
       rows_(new RegisterTableModel(model_, this)) {
     setObjectName(QStringLiteral("registerWindow"));
@@ -95,6 +99,12 @@ void RegisterWindowView::BuildActions() {
     delete_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     schedule_ = Add(tr("Asset &Schedule..."), QStringLiteral("schedule"),
                     [this] { ShowSchedule(table_->currentIndex()); });
+    workbook_ = Add(tr("Save &Workbook..."), QStringLiteral("saveWorkbook"),
+                    [this] { SaveWorkbookCommand(); });
+    print_ = Add(tr("&Print..."), QStringLiteral("print"), [this] { PrintCommand(false); });
+    print_->setShortcut(QKeySequence::Print);
+    preview_ = Add(tr("Print Pre&view..."), QStringLiteral("printPreview"),
+                   [this] { PrintCommand(true); });
     calculator_ = Add(tr("Open &Calculator"), QStringLiteral("openCalculator"), [this] {
         if (open_calculator) open_calculator();
     });
@@ -105,6 +115,8 @@ void RegisterWindowView::BuildActions() {
 void RegisterWindowView::BuildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addActions({open_, save_, save_as_});
+    file->addSeparator();
+    file->addActions({workbook_, print_, preview_});
     file->addSeparator();
     file->addAction(close_);
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
@@ -278,7 +290,9 @@ void RegisterWindowView::ShowSchedule(const QModelIndex& index) {
         QString::fromStdString(std::string(model_.book().Cell(row, reg::Column::Id)));
     const QString what =
         QString::fromStdString(std::string(model_.book().Cell(row, reg::Column::Description)));
-    ShowScheduleDialog(this, what.isEmpty() ? id : id + QStringLiteral(" - ") + what, schedule);
+    RegisterScheduleView dialog(what.isEmpty() ? id : id + QStringLiteral(" - ") + what, schedule,
+                                this);
+    dialog.exec();
 }
 
 void RegisterWindowView::Render() {

@@ -11,6 +11,7 @@
 
 #include "app/model/register_window_model.h"
 #include "app/qt/register_table_model.h"
+#include "platform/printer.h"
 
 class QAction;
 class QLabel;
@@ -20,6 +21,8 @@ class QTableView;
 class QTableWidget;
 
 namespace orvane::qt {
+
+class RegisterChartView;
 
 class RegisterWindowView final : public QMainWindow {
     Q_OBJECT
@@ -42,6 +45,10 @@ class RegisterWindowView final : public QMainWindow {
     // Answers the file to open (save = false) or to save to; "" cancels. A file dialog unless
     // set otherwise.
     std::function<QString(bool save)> pick_file;
+    // Answers the workbook to save to (.xlsx or .ods); "" cancels. A file dialog unless set.
+    std::function<QString()> pick_workbook;
+    // The printer "Print..." prints on: the default printer unless set otherwise.
+    std::function<std::unique_ptr<Printer>()> make_printer;
 
     // Shows the model's state in the widgets.
     void Render();
@@ -66,11 +73,18 @@ class RegisterWindowView final : public QMainWindow {
     void ShowRefusal(const QModelIndex& index);
     void ChooseLine();
     void ShowSchedule(const QModelIndex& index);
+    // The report commands (register_window_reports.cpp): each needs the year's figures.
+    bool FiguresReady();
+    void SaveWorkbookCommand();
+    void PrintCommand(bool preview);
+    std::vector<std::vector<PrintItem>> ReportPages(Printer& printer) const;
     QString PickFile(bool save);
 
     void RenderPanel();
     void RenderForm();
 
+    MessageBoxes& boxes_;
+    const reg::VehicleLimitTable& limits_;
     RegisterWindowModel model_;
     RegisterTableModel* rows_;
     QTableView* table_ = nullptr;
@@ -78,6 +92,8 @@ class RegisterWindowView final : public QMainWindow {
     QSpinBox* year_ = nullptr;
     QLineEdit* income_ = nullptr;
     QLineEdit* carryover_ = nullptr;
+    QLineEdit* taxpayer_ = nullptr;
+    RegisterChartView* chart_ = nullptr;
     std::array<QLabel*, 4> totals_{};  // section 179, allowance, depreciation, total
     QLabel* problem_ = nullptr;
     QTableWidget* form_ = nullptr;
@@ -85,10 +101,7 @@ class RegisterWindowView final : public QMainWindow {
     QAction *open_ = nullptr, *save_ = nullptr, *save_as_ = nullptr, *close_ = nullptr;
     QAction *undo_ = nullptr, *redo_ = nullptr, *add_row_ = nullptr, *duplicate_ = nullptr;
     QAction *delete_ = nullptr, *schedule_ = nullptr, *calculator_ = nullptr;
+    QAction *workbook_ = nullptr, *print_ = nullptr, *preview_ = nullptr;
 };
-
-// The whole schedule of one asset in a dialog: a row a tax year, with section 179, the bonus
-// allowance, depreciation, the depreciation so far and the basis left in columns of their own.
-void ShowScheduleDialog(QWidget* parent, const QString& title, const reg::Schedule& schedule);
 
 }  // namespace orvane::qt

@@ -1,6 +1,7 @@
 // The register window driven as a person drives it: clicks on cells, buttons and column
 // headers, keys typed into the cells and the fields, Enter, Tab and the undo keys.
 
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <sstream>
 
 #include "app/qt/program.h"
+#include "app/qt/qt_printer.h"
 #include "platform/scripted.h"
 
 using orvane::MsgAnswer;
@@ -203,6 +205,29 @@ class RegisterWindowTest : public QObject {
         QVERIFY(Bytes(first).find("\"Forklift, gas\"") != std::string::npos);
         std::filesystem::remove(first);
         std::filesystem::remove(second);
+    }
+
+    // The File menu's reports, reached by the keyboard: the workbook is a zip of its sheets and
+    // the printed report's first page carries its header; a row that cannot be read stops both.
+    void reportsFromTheFileMenu() {
+        const auto dir = std::filesystem::temp_directory_path();
+        const auto book = dir / "orvane-register-view.xlsx";
+        const auto pdf = dir / "orvane-register-view.pdf";
+        w_->pick_workbook = [&] { return QString::fromStdString(book.string()); };
+        w_->make_printer = [&] { return orvane::qt::QtPrinter::PdfFile(pdf.string()); };
+        w_->findChild<QLineEdit*>(QStringLiteral("taxpayer"))->setText(QStringLiteral("Ann Lee"));
+        w_->findChild<QAction*>(QStringLiteral("saveWorkbook"))->trigger();
+        QCOMPARE(Bytes(book).substr(0, 2), std::string("PK"));
+        QTest::keyClick(table(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(Bytes(pdf).starts_with("%PDF"));
+        QVERIFY(boxes_.shown.empty());
+        std::filesystem::remove(book);
+        std::filesystem::remove(pdf);
+        RegisterWindowView empty(boxes_, limits_, 2025);
+        empty.pick_workbook = w_->pick_workbook;
+        empty.findChild<QAction*>(QStringLiteral("saveWorkbook"))->trigger();
+        QCOMPARE(boxes_.shown.size(), std::size_t{1});
+        QVERIFY(!std::filesystem::exists(book));
     }
 
     void closingWithChangesAsks() {
