@@ -13,6 +13,10 @@ namespace utf8 {
 int Count(std::string_view text);
 // The byte offset at which character `index` starts; the text's size from the last one on.
 std::size_t Offset(std::string_view text, int index);
+// The first `count` characters of a text (all of it when it is shorter).
+inline std::string_view Head(std::string_view text, int count) {
+    return text.substr(0, Offset(text, count));
+}
 // The characters of a text; a broken sequence reads as U+FFFD.
 std::u32string Decode(std::string_view text);
 // The character at byte `at` of a non-empty rest of a text, as Decode reads it; `at` moves past it.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/utf8.h"
 #include "register/cells.h"
 
 namespace orvane::report {
@@ -14,23 +15,6 @@ constexpr double kBottom = kPageHeight - kMargin;
 constexpr int kGap = 2;           // characters between two columns
 constexpr int kMinFlexible = 24;  // characters a description keeps before the font shrinks
 constexpr double kTableSize = 8, kSmallestSize = 6, kHeaderSize = 9;
-
-// Characters, not bytes, of a UTF-8 text.
-int Length(std::string_view text) {
-    int n = 0;
-    for (char ch : text)
-        n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    return n;
-}
-
-// The first `count` characters of a UTF-8 text.
-std::string Head(std::string_view text, int count) {
-    std::size_t i = 0;
-    for (int n = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == count) break;
-    }
-    return std::string(text.substr(0, i));
-}
 
 PrintFont Font(double size, bool bold = false) {
     return {std::string(kReportFont), size, bold};
@@ -60,9 +44,9 @@ Fit FitColumns(const Table& t) {
     int fixed = kGap * static_cast<int>(t.columns.size() - 1);
     std::optional<std::size_t> flexible;
     for (std::size_t c = 0; c < t.columns.size(); ++c) {
-        int width = Length(t.columns[c].title);
+        int width = utf8::Count(t.columns[c].title);
         for (const std::vector<std::string>& row : t.rows)
-            width = std::max(width, Length(row[c]));
+            width = std::max(width, utf8::Count(row[c]));
         fit.widths[c] = width;
         if (t.columns[c].flexible) {
             flexible = c;
@@ -113,9 +97,9 @@ void PrintRow(const Table& t, const Fit& fit, const std::vector<std::string>& ce
     double x = kMargin;
     for (std::size_t c = 0; c < t.columns.size(); ++c) {
         const int width = fit.widths[c];
-        std::string text = Head(cells[c], width);
+        std::string text(utf8::Head(cells[c], width));
         if (!text.empty()) {
-            const double shift = t.columns[c].right ? cw * (width - Length(text)) : 0;
+            const double shift = t.columns[c].right ? cw * (width - utf8::Count(text)) : 0;
             pages.Text(font, x + shift, std::move(text));
         }
         x += cw * (width + kGap);
@@ -280,7 +264,7 @@ void AddHeader(std::vector<PrintItem>& page, const HeaderLines& h, int year,
                const ReportParticulars& p, std::size_t number, std::size_t count) {
     const PrintFont small = Font(kHeaderSize);
     const double cw = CharWidth(kHeaderSize);
-    const auto right = [&](const std::string& text) { return kRight - cw * Length(text); };
+    const auto right = [&](const std::string& text) { return kRight - cw * utf8::Count(text); };
     std::vector<PrintItem> header;
     header.push_back({Font(12, true), kMargin, kMargin, std::string(kReportTitle)});
     const std::string page_text = "Page " + std::to_string(number) + " of " + std::to_string(count);
@@ -288,10 +272,11 @@ void AddHeader(std::vector<PrintItem>& page, const HeaderLines& h, int year,
 
     const double y = kMargin + h.title;
     const std::string year_text = "Tax year " + std::to_string(year);
-    const double year_x = (kPageWidth - cw * Length(year_text)) / 2;
+    const double year_x = (kPageWidth - cw * utf8::Count(year_text)) / 2;
     const int name_room = static_cast<int>((year_x - kMargin) / cw) - kGap;
     if (!p.taxpayer.empty())
-        header.push_back({small, kMargin, y, Head(p.taxpayer, std::max(name_room, 0))});
+        header.push_back(
+            {small, kMargin, y, std::string(utf8::Head(p.taxpayer, std::max(name_room, 0)))});
     header.push_back({small, year_x, y, year_text});
     const std::string printed = "Printed " + DateText(p.printed);
     header.push_back({small, right(printed), y, printed});

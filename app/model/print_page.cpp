@@ -5,26 +5,10 @@
 
 #include "app/model/grid.h"
 #include "base/numtext.h"
+#include "base/utf8.h"
 
 namespace orvane {
 namespace {
-
-// Characters, not bytes, of a UTF-8 text.
-int Length(std::string_view text) {
-    int n = 0;
-    for (char ch : text)
-        n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    return n;
-}
-
-// The first `count` characters of a UTF-8 text.
-std::string_view Head(std::string_view text, int count) {
-    std::size_t i = 0;
-    for (int n = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == count) break;
-    }
-    return text.substr(0, i);
-}
 
 // The printer's pen: the current position and font. Each printed text ends its line (down one
 // line of the current font, back to the left edge) unless the line is kept open.
@@ -69,8 +53,9 @@ int PrintWidth() {
 }
 
 std::string Field(std::string_view text, int width) {
-    std::string_view head = Head(text, width);
-    return std::string(static_cast<std::size_t>(width - Length(head)), ' ') + std::string(head);
+    std::string_view head = utf8::Head(text, width);
+    return std::string(static_cast<std::size_t>(width - utf8::Count(head)), ' ') +
+           std::string(head);
 }
 
 namespace {
@@ -167,7 +152,9 @@ std::vector<PrintItem> PrintGrid(const Particulars& p, const GridTexts& cells, c
 
     const double width = PrintWidth();
     const double left = (kPrintLine - width) / 2;
-    auto centred = [&](std::string_view text) { return left + (width - 145.0 * Length(text)) / 2; };
+    auto centred = [&](std::string_view text) {
+        return left + (width - 145.0 * utf8::Count(text)) / 2;
+    };
 
     pen.y = 1300;
     pen.font.size = 12;
@@ -181,7 +168,7 @@ std::vector<PrintItem> PrintGrid(const Particulars& p, const GridTexts& cells, c
     trap.Run([&] { pen.EndLine(); });
 
     pen.font.size = 10;
-    pen.x = (kPrintLine - 123.0 * Length(p.description)) / 2;
+    pen.x = (kPrintLine - 123.0 * utf8::Count(p.description)) / 2;
     trap.Run([&] { pen.Print(p.description); });
     trap.Run([&] { pen.EndLine(); });
     trap.Run([&] { pen.EndLine(); });
