@@ -3,6 +3,7 @@
 // changes.
 
 #include <filesystem>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -15,21 +16,17 @@ namespace {
 using reg::Column;
 
 TEST(RegisterCells, AmountsAndDatesAsPeopleWriteThem) {
-    const std::pair<const char*, const char*> amounts[] = {
-        {"$12,500", "12500"},
-        {"12,500.00", "12500.00"},
-        {" $ 1,200.5 ", "1200.5"},
-        {"-$300", "-300"},
-        {"12x", "12x"},
-        {"$", "$"},
-    };
-    for (const auto& [typed, stored] : amounts)
-        EXPECT_EQ(NormaliseCell(Column::Cost, typed), stored) << typed;
-    EXPECT_EQ(NormaliseCell(Column::Placed, "02/15/2024"), "2024-02-15");
-    EXPECT_EQ(NormaliseCell(Column::Disposed, "2/5/2024"), "2024-02-05");
-    EXPECT_EQ(NormaliseCell(Column::Placed, "2024-02-15"), "2024-02-15");
-    EXPECT_EQ(NormaliseCell(Column::Placed, "15/2024"), "15/2024");
-    EXPECT_EQ(NormaliseCell(Column::Description, "$12,500"), "$12,500");
+    // clang-format off
+    const std::tuple<Column, const char*, const char*> cells[] = {
+        {Column::Cost, "$12,500", "12500"}, {Column::Cost, "12,500.00", "12500.00"},
+        {Column::Cost, " $ 1,200.5 ", "1200.5"}, {Column::Cost, "-$300", "-300"},
+        {Column::Cost, "12x", "12x"}, {Column::Cost, "$", "$"},
+        {Column::Placed, "02/15/2024", "2024-02-15"}, {Column::Disposed, "2/5/2024", "2024-02-05"},
+        {Column::Placed, "2024-02-15", "2024-02-15"}, {Column::Placed, "15/2024", "15/2024"},
+        {Column::Description, "$12,500", "$12,500"}};
+    // clang-format on
+    for (const auto& [column, typed, stored] : cells)
+        EXPECT_EQ(NormaliseCell(column, typed), stored) << typed;
 }
 
 class RegisterModelTest : public ::testing::Test {
