@@ -83,13 +83,14 @@ TEST_F(RegisterModelTest, CellsThatBreakTheRowAreRefusedWithTheReadersReason) {
 TEST_F(RegisterModelTest, ANewRowTakesGoodCellsOneByOneAndRefusesBadOnes) {
     const std::size_t row = model_.AddRow();
     EXPECT_FALSE(model_.controls().figures.errors.empty());
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Description), "Drill press"));
-    EXPECT_FALSE(model_.SetCell(row, Field(Column::BusinessUse), "150"));
-    EXPECT_FALSE(model_.SetCell(row, Field(Column::Cost), "abc"));
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Cost), "$4,000"));
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Placed), "03/01/2025"));
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Recovery), "7"));
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Id), "D-900"));
+    // clang-format off
+    const std::tuple<Column, const char*, bool> typed[] = {
+        {Column::Description, "Drill press", true}, {Column::BusinessUse, "150", false},
+        {Column::Cost, "abc", false}, {Column::Cost, "$4,000", true}, {Column::Recovery, "7", true},
+        {Column::Placed, "03/01/2025", true}, {Column::Id, "D-900", true}};
+    // clang-format on
+    for (const auto& [column, text, taken] : typed)
+        EXPECT_EQ(model_.SetCell(row, Field(column), text), taken) << text;
     EXPECT_TRUE(model_.controls().figures.errors.empty()) << model_.RowProblem(row);
     EXPECT_EQ(model_.book().Cell(row, Column::Placed), "2025-03-01");
 }
