@@ -389,15 +389,15 @@ struct ForeignCase {
     mode_t mode;
     bool owned_by_user;
 };
-class ReadOnlyFolderTest : public ::testing::TestWithParam<ForeignCase> {};
+class ReadOnlyFolderTest : public DataFileTest,
+                           public ::testing::WithParamInterface<ForeignCase> {};
 
 TEST_P(ReadOnlyFolderTest, SaveWorksInPlaceAndDeleteIsRefusedWhole) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as a second user";
     const auto& [name, mode, owned_by_user] = GetParam();
     constexpr uid_t kNobody = 65534;
-    ScratchFolder dir;
     const std::filesystem::path file = dir / "AutoMax.DAT";
-    WriteBytes(file, Records({1, 2, 3}));
+    Store(Records({1, 2, 3}));
     ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(file.c_str(), mode), 0);
     if (owned_by_user) {
@@ -408,15 +408,8 @@ TEST_P(ReadOnlyFolderTest, SaveWorksInPlaceAndDeleteIsRefusedWhole) {
     if (pid == 0) {
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
             ::_exit(10);
-        ScriptedBoxes boxes;
-        LimitEditorControls form;
-        DataFile data(dir.path(), boxes);
-        data.editor = &form;
-        data.OpenFile("AutoMax.DAT");
-        data.CurrentRecord = 2;
-        data.ShowCurrentRecord();
-        form[EditorCtl::txtYear].text = "1999";
-        data.SaveCurrentRecord();
+        OpenAtTwo();
+        SaveYear("1999");
         if (!boxes.shown.empty() || form[EditorCtl::stbAuto].text != "Record Updated.") ::_exit(11);
         data.CurrentRecord = 1;
         data.Delete("AutoMax.DAT");
@@ -453,7 +446,7 @@ std::string CrashName(const CrashCase& c) {
     return std::string(c.save ? "Save" : "Delete") + (c.record > 4 ? "Appending" : "") +
            (c.tear ? "Torn" : "Killed");
 }
-class CrashTest : public ::testing::TestWithParam<CrashCase> {};
+class CrashTest : public DataFileTest, public ::testing::WithParamInterface<CrashCase> {};
 
 TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
     const auto& [save, tear, least_kills, record] = GetParam();
@@ -463,18 +456,12 @@ TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
                                             : Records({1, 2, 3, 4, 9});
     int kills = 0;
     for (int stop_at = 1; stop_at < 200; ++stop_at) {
-        ScratchFolder dir;
-        WriteBytes(dir / "AutoMax.DAT", before);
+        Store(before);
+        std::filesystem::remove(dir / "Temp.tmp");
         const pid_t pid = ::fork();
         if (pid == 0) {
-            HookedFileSystem fs;
-            ScriptedBoxes boxes;
-            LimitEditorControls form;
-            DataFile data(dir.path(), boxes, fs);
-            data.editor = &form;
-            data.OpenFile("AutoMax.DAT");
+            Open(record);
             data.RecordCount = std::max(data.RecordCount, record);
-            data.CurrentRecord = record;
             const VehicleLimitRecord nine = DecodeRecord(Numbered(9));
             for (std::size_t i = 0; i < kRecordBoxes.size(); ++i)
                 form[kRecordBoxes[i]].text = nine.Field(static_cast<int>(i));
@@ -493,7 +480,7 @@ TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
         }
         int status = 0;
         ::waitpid(pid, &status, 0);
-        const std::string now = ReadBytes(dir / "AutoMax.DAT");
+        const std::string now = Stored();
         EXPECT_TRUE(now == before || now == after) << "killed at operation " << stop_at;
         if (!WIFSIGNALED(status)) {
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
