@@ -147,19 +147,6 @@ TEST_F(SelectionTest, OpeningTheClassListEmptiesTheLife) {
     EXPECT_EQ(Status(), "");
 }
 
-TEST_F(SelectionTest, OneAllowanceAtATime) {
-    Choose(MainCtl::cboMethod, "MACRS");
-    Choose(MainCtl::cboLife, "7");
-    Enter(MainCtl::txtCost, "10000");
-    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "3000");
-    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::chkBonus).value, 0);
-    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "5000");
-    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "");
-}
-
 TEST_F(SelectionTest, ReplacementAssetTakesTheLastBasisLeft) {
     ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
     EXPECT_EQ(c(MainCtl::txtAdjTaxBasis).text, "");
@@ -227,7 +214,7 @@ TEST_F(FieldTest, EchoStaysAfterAdjTaxBasisButNotSalesPrice) {
     EXPECT_EQ(Status(), "3,000");
 }
 
-TEST_F(FieldTest, AllowanceFollowsCostOnLeaving) {
+TEST_F(FieldTest, AllowanceFollowsCostOnLeavingOneAtATime) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "7");
     Enter(MainCtl::txtCost, "1000");
@@ -239,6 +226,12 @@ TEST_F(FieldTest, AllowanceFollowsCostOnLeaving) {
     window.Tab();
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "600");
     EXPECT_EQ(Status(), "");
+    // One allowance at a time.
+    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
+    EXPECT_EQ(c(MainCtl::chkBonus).value, 0);
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "1000");
+    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "");
 }
 
 TEST_F(FieldTest, DescriptionKeepsWhatIsTypedInWholeCharacters) {
