@@ -82,8 +82,9 @@ TEST_F(PrintTest, FiveYearMacrsPage) {
         Item(10, 10000, 500, "06/15/2024"), Item(12, 4237.5, 1300, "Depreciation Schedule"),
         Item(11, 4817.5, 1600, "Regular Asset"), Item(10, 5022, 2150, "Delivery van"),
         Item(8, 930, 2900, "Net Cost: $10,000.00"), Item(8, 3830, 2900, "Method: MACRS 200% DB"),
-        Item(8, 7730, 2900, "Convention: Half Year"), Item(8, 930, 3100, "In Service Date: 01/2004"),
-        Item(8, 3830, 3100, "Life: 5"), Item(8, 7730, 3100, "Business Percent: 100"),
+        Item(8, 7730, 2900, "Convention: Half Year"),
+        Item(8, 930, 3100, "In Service Date: 01/2004"), Item(8, 3830, 3100, "Life: 5"),
+        Item(8, 7730, 3100, "Business Percent: 100"),
         Item(8, 3030, 3900, std::string(60, '_'))}));
     // clang-format on
     EXPECT_EQ(page[11], Item(8, 3530, 4300, "YEAR         DEPRECIATION       ADJUSTED TAX BASIS"));
