@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -100,18 +101,15 @@ TEST(CStrTest, PlainDecimalUpTo15Digits) {
 }
 
 TEST(RoundTest, HalvesGoToEvenOrAway) {
-    EXPECT_EQ(RoundEven(27.5), 28);
-    EXPECT_EQ(RoundEven(28.5), 28);
-    EXPECT_EQ(RoundEven(26.5), 26);
-    EXPECT_EQ(RoundEven(31.5), 32);
-    EXPECT_EQ(RoundEven(-2.5), -2);
-    EXPECT_DOUBLE_EQ(RoundEven(2.675, 2), 2.68);  // reads as a half: 7 is odd
-    EXPECT_DOUBLE_EQ(RoundEven(2.665, 2), 2.66);
-    EXPECT_DOUBLE_EQ(RoundEven(1.005, 2), 1.00);
+    // 2.675 reads as a half: 7 is odd.
+    const std::tuple<double, int, double> even[] = {
+        {27.5, 0, 28},          {28.5, 0, 28},          {26.5, 0, 26},    {31.5, 0, 32},
+        {-2.5, 0, -2},          {2.675, 2, 2.68},       {2.665, 2, 2.66}, {1.005, 2, 1.00},
+        {0.0555555, 4, 0.0556}, {1234.5678, 2, 1234.57}};
+    for (const auto& [value, places, rounded] : even)
+        EXPECT_DOUBLE_EQ(RoundEven(value, places), rounded) << value;
     EXPECT_DOUBLE_EQ(RoundAway(1.005, 2), 1.01);
     EXPECT_DOUBLE_EQ(RoundAway(2.5), 3);
-    EXPECT_DOUBLE_EQ(RoundEven(0.0555555, 4), 0.0556);
-    EXPECT_DOUBLE_EQ(RoundEven(1234.5678, 2), 1234.57);
 }
 
 TEST(CIntTest, SixteenBitsOrOverflow) {
@@ -226,10 +224,9 @@ TEST(FormatToTest, HugeValuesShowTheirWholePart) {
 }
 
 TEST(FormatTextTest, LeavesNonNumbersAlone) {
-    EXPECT_EQ(FormatText("1.2.3", Pattern::Whole), "1.2.3");
-    EXPECT_EQ(FormatText("", Pattern::Whole), "");
-    EXPECT_EQ(FormatText("0", Pattern::Whole), "");
-    EXPECT_EQ(FormatText("12.5", Pattern::Whole), "13");
+    for (const auto& [text, shown] :
+         {std::pair{"1.2.3", "1.2.3"}, {"", ""}, {"0", ""}, {"12.5", "13"}})
+        EXPECT_EQ(FormatText(text, Pattern::Whole), shown) << text;
 }
 
 TEST(RangeTest, TooLargeIsOverflowTooSmallIsZero) {
