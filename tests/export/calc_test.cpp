@@ -39,17 +39,18 @@ std::string Shell(const std::string& command) {
     return out;
 }
 
-struct Cell {
+struct SheetCell {
     int type = 0;  // Gnumeric's value type: 40 a number, 60 a text
     std::string text;
+    bool operator==(const SheetCell&) const = default;
 };
 
 struct ReadBack {
-    std::map<std::pair<int, int>, Cell> cells;  // (row, column) from 1
-    std::map<int, double> widths;               // column from 1 -> points
-    Cell at(int row, int col) const {
+    std::map<std::pair<int, int>, SheetCell> cells;  // (row, column) from 1
+    std::map<int, double> widths;                    // column from 1 -> points
+    SheetCell at(int row, int col) const {
         auto it = cells.find({row, col});
-        return it == cells.end() ? Cell{} : it->second;
+        return it == cells.end() ? SheetCell{} : it->second;
     }
 };
 
@@ -171,10 +172,8 @@ TEST_P(FormatTest, TwoAssetsReadBackWithNumbersTextsAndWidths) {
     // The first block (its texts are the in-memory export's tests): texts stay texts, years
     // and amounts are numbers.
     EXPECT_EQ(r.at(1, 1).text, "Press brake");
-    EXPECT_EQ(r.at(3, 1).text, "Net Cost: $5,000.00");
-    EXPECT_EQ(r.at(3, 1).type, 60);
-    EXPECT_EQ(r.at(2, 3).type, 40);
-    EXPECT_EQ(r.at(2, 3).text, "2004");
+    EXPECT_EQ(r.at(3, 1), (SheetCell{60, "Net Cost: $5,000.00"}));
+    EXPECT_EQ(r.at(2, 3), (SheetCell{40, "2004"}));
     double total = 0;
     for (int row = 2; row <= 9; ++row) {
         ASSERT_EQ(r.at(row, 4).type, 40) << "row " << row << ": " << r.at(row, 4).text;
