@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -35,9 +36,8 @@ Ran Shell(const std::string& command, const fs::path& scratch) {
         r.out.append(buf.data(), n);
     const int status = pclose(pipe);
     r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ostringstream text;
-    text << std::ifstream(err).rdbuf();
-    r.err = text.str();
+    std::ifstream in(err);
+    r.err.assign(std::istreambuf_iterator<char>(in), {});
     return r;
 }
 
@@ -53,10 +53,7 @@ std::vector<std::string> Split(const std::string& text, char by) {
 std::vector<std::string> Words(std::string line) {
     std::erase(line, ',');
     std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
-    return words;
+    return {std::istream_iterator<std::string>(in), {}};
 }
 
 class RegisterPdfTest : public ::testing::Test {
@@ -93,15 +90,11 @@ TEST_F(RegisterPdfTest, EveryPageHasTheHeaderWithItsNumber) {
     ASSERT_NE(info.find("Pages:           " + std::to_string(pages.size())), std::string::npos);
     ASSERT_GT(pages.size(), 3u);
     const std::string of = " of " + std::to_string(pages.size());
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        SCOPED_TRACE("page " + std::to_string(i + 1));
-        for (const std::string& want :
-             {std::string("Depreciation Report"), std::string("Marlow & Daughters"),
-              std::string("Tax year 2025"), std::string("Printed 06/15/2024"),
-              "Page " + std::to_string(i + 1) + of}) {
-            EXPECT_NE(pages[i].find(want), std::string::npos) << want;
-        }
-    }
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        for (const std::string& want : std::initializer_list<std::string>{
+                 "Depreciation Report", "Marlow & Daughters", "Tax year 2025", "Printed 06/15/2024",
+                 "Page " + std::to_string(i + 1) + of})
+            EXPECT_NE(pages[i].find(want), std::string::npos) << want << " on page " << i + 1;
 }
 
 TEST_F(RegisterPdfTest, TotalsAndFormEqualTheCsv) {

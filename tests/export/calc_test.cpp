@@ -39,17 +39,18 @@ std::string Shell(const std::string& command) {
     return out;
 }
 
-struct Cell {
+struct SheetCell {
     int type = 0;  // Gnumeric's value type: 40 a number, 60 a text
     std::string text;
+    bool operator==(const SheetCell&) const = default;
 };
 
 struct ReadBack {
-    std::map<std::pair<int, int>, Cell> cells;  // (row, column) from 1
-    std::map<int, double> widths;               // column from 1 -> points
-    Cell at(int row, int col) const {
+    std::map<std::pair<int, int>, SheetCell> cells;  // (row, column) from 1
+    std::map<int, double> widths;                    // column from 1 -> points
+    SheetCell at(int row, int col) const {
         auto it = cells.find({row, col});
-        return it == cells.end() ? Cell{} : it->second;
+        return it == cells.end() ? SheetCell{} : it->second;
     }
 };
 
@@ -63,10 +64,9 @@ ReadBack Read(const fs::path& book) {
     ReadBack r;
     static const std::regex cell(
         R"re(<gnm:Cell Row="(\d+)" Col="(\d+)" ValueType="(\d+)"[^>]*>([^<]*)</gnm:Cell>)re");
-    for (std::sregex_iterator it(text.begin(), text.end(), cell), end; it != end; ++it) {
+    for (std::sregex_iterator it(text.begin(), text.end(), cell), end; it != end; ++it)
         r.cells[{std::stoi((*it)[1]) + 1, std::stoi((*it)[2]) + 1}] = {std::stoi((*it)[3]),
                                                                        (*it)[4]};
-    }
     static const std::regex col(R"re(<gnm:ColInfo No="(\d+)" Unit="([0-9.]+)")re");
     for (std::sregex_iterator it(text.begin(), text.end(), col), end; it != end; ++it)
         r.widths[std::stoi((*it)[1]) + 1] = std::stod((*it)[2]);
@@ -83,12 +83,22 @@ std::string Bytes(const fs::path& p, std::size_t n = std::string::npos) {
 int ProcessesNaming(const std::string& needle) {
     int n = 0;
     for (const auto& entry : fs::directory_iterator("/proc")) {
-        std::string name = entry.path().filename();
-        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-        std::string cmdline = Bytes(entry.path() / "cmdline");
-        if (cmdline.find(needle) != std::string::npos) ++n;
+        const std::string name = entry.path().filename();
+        n += name.find_first_not_of("0123456789") == std::string::npos &&
+             Bytes(entry.path() / "cmdline").find(needle) != std::string::npos;
     }
     return n;
+}
+
+// The processes naming `needle` left after waiting up to `tries` times 30 ms for them to end
+// (and for the folder `gone`, when given, to go).
+int LeftAfterWaiting(const std::string& needle, int tries, const fs::path& gone = {}) {
+    int left = ProcessesNaming(needle);
+    for (int i = 0; i < tries && (left > 0 || (!gone.empty() && fs::exists(gone))); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        left = ProcessesNaming(needle);
+    }
+    return left;
 }
 
 class CalcTest : public testing::WindowTest {
@@ -100,11 +110,7 @@ class CalcTest : public testing::WindowTest {
     }
     ~CalcTest() override { fs::remove_all(dir_); }
 
-    static CalcOptions Options() {
-        CalcOptions o;
-        o.helper = ORVANE_CALC_HELPER;
-        return o;
-    }
+    static CalcOptions Options() { return {.helper = ORVANE_CALC_HELPER}; }
 
     void SetUp() override {
         if (CalcSpreadsheet::FindOffice().empty()) GTEST_SKIP() << "LibreOffice is not installed";
@@ -113,12 +119,8 @@ class CalcTest : public testing::WindowTest {
     // Nothing of LibreOffice's is left: no process naming its profile, no profile folder.
     void TearDown() override {
         for (const fs::path& profile : profiles_) {
-            int left = ProcessesNaming(profile.string());
-            for (int i = 0; i < 300 && (left > 0 || fs::exists(profile)); ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(30));
-                left = ProcessesNaming(profile.string());
-            }
-            EXPECT_EQ(left, 0) << "LibreOffice outlived the export: " << profile;
+            EXPECT_EQ(LeftAfterWaiting(profile.string(), 300, profile), 0)
+                << "LibreOffice outlived the export: " << profile;
             EXPECT_FALSE(fs::exists(profile)) << profile;
         }
     }
@@ -170,10 +172,8 @@ TEST_P(FormatTest, TwoAssetsReadBackWithNumbersTextsAndWidths) {
     // The first block (its texts are the in-memory export's tests): texts stay texts, years
     // and amounts are numbers.
     EXPECT_EQ(r.at(1, 1).text, "Press brake");
-    EXPECT_EQ(r.at(3, 1).text, "Net Cost: $5,000.00");
-    EXPECT_EQ(r.at(3, 1).type, 60);
-    EXPECT_EQ(r.at(2, 3).type, 40);
-    EXPECT_EQ(r.at(2, 3).text, "2004");
+    EXPECT_EQ(r.at(3, 1), (SheetCell{60, "Net Cost: $5,000.00"}));
+    EXPECT_EQ(r.at(2, 3), (SheetCell{40, "2004"}));
     double total = 0;
     for (int row = 2; row <= 9; ++row) {
         ASSERT_EQ(r.at(row, 4).type, 40) << "row " << row << ": " << r.at(row, 4).text;
@@ -246,11 +246,9 @@ TEST_F(CalcTest, WorkbookOpenInAnotherLibreOfficeIsLeftAlone) {
 
     SecondAsset();
     EXPECT_FALSE(ExportTo(book));
-    EXPECT_EQ(platform.boxes.shown.size(), 1u);
-    if (!platform.boxes.shown.empty()) {
-        EXPECT_EQ(platform.boxes.shown[0].ShownTitle(), "Excel Spread Sheet Open.");
-        EXPECT_EQ(platform.boxes.shown[0].text, "Close your speadsheet and try exporting again.");
-    }
+    ASSERT_EQ(platform.boxes.shown.size(), 1u);
+    EXPECT_EQ(platform.boxes.shown[0].ShownTitle(), "Excel Spread Sheet Open.");
+    EXPECT_EQ(platform.boxes.shown[0].text, "Close your speadsheet and try exporting again.");
     holder.Quit();
     EXPECT_EQ(Bytes(book), before);
     EXPECT_FALSE(fs::exists(dir_ / ".~lock.book.xls#"));
@@ -306,10 +304,9 @@ TEST_F(CalcTest, LibreOfficeThatHangsIsEndedAtTheTimeOut) {
     const fs::path program = fs::canonical(CalcSpreadsheet::FindOffice()).parent_path();
     const fs::path fake = dir_ / "program";
     fs::create_directories(fake);
-    for (const auto& entry : fs::directory_iterator(program)) {
+    for (const auto& entry : fs::directory_iterator(program))
         if (entry.path().filename() != "soffice")
             fs::create_symlink(entry.path(), fake / entry.path().filename());
-    }
     std::ofstream(fake / "soffice") << "#!/bin/sh\nwhile :; do sleep 1; done\n";
     fs::permissions(fake / "soffice", fs::perms::owner_all);
     const std::string old_path = std::getenv("PATH");
@@ -330,12 +327,7 @@ TEST_F(CalcTest, LibreOfficeThatHangsIsEndedAtTheTimeOut) {
         << platform.boxes.shown[0].text;
     EXPECT_LT(took, std::chrono::seconds(8));
     EXPECT_FALSE(fs::exists(dir_ / "book.xls"));
-    int left = ProcessesNaming(fake.string());
-    for (int i = 0; i < 100 && left > 0; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
-        left = ProcessesNaming(fake.string());
-    }
-    EXPECT_EQ(left, 0) << "the hung LibreOffice was left running";
+    EXPECT_EQ(LeftAfterWaiting(fake.string(), 100), 0) << "the hung LibreOffice was left running";
 }
 
 TEST_F(CalcTest, LibreOfficeEndsWhenTheProgramDies) {
@@ -377,11 +369,7 @@ TEST_F(CalcTest, LibreOfficeEndsWhenTheHelperDiesAndLeavesNothingInTheTemporaryF
     const std::string old_temp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
     setenv("TMPDIR", temp.c_str(), 1);
     calc_.Start();
-    if (old_temp.empty()) {
-        unsetenv("TMPDIR");
-    } else {
-        setenv("TMPDIR", old_temp.c_str(), 1);
-    }
+    old_temp.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", old_temp.c_str(), 1);
     profiles_.push_back(calc_.last_profile());
     calc_.Add();
     ASSERT_GT(ProcessesNaming(calc_.last_profile().string()), 0);

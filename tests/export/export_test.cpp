@@ -23,7 +23,6 @@ const std::string kLife7 = "Life: 7                        ";  // 24 blanks afte
 
 class ExportTest : public testing::WindowTest {
   protected:
-    Services WithSpreadsheet() { return With(sheet); }
     Services With(Spreadsheet& spreadsheet) {
         Services services = platform.services();
         services.spreadsheet = &spreadsheet;
@@ -33,7 +32,7 @@ class ExportTest : public testing::WindowTest {
     void Export(std::optional<std::string> path = kBook) {
         dialog.answer = std::move(path);
         ASSERT_TRUE(f().Usable(MainCtl::cmdExport));
-        cmdExport_Click(f(), window.depr(), WithSpreadsheet());
+        cmdExport_Click(f(), window.depr(), With(sheet));
     }
     void Asset(const std::string& description, const std::string& method, const std::string& life,
                const std::string& cost, const std::string& in_service) {
@@ -79,31 +78,19 @@ TEST_F(ExportTest, NewWorkbookGetsTheBlockInRowOneAndTheColumnWidths) {
     EXPECT_EQ(Status(), "Export was successful.");
     EXPECT_EQ(platform.beeper.beeps, 1);  // a successful export beeps too
     EXPECT_TRUE(platform.boxes.shown.empty());
+    // The particulars, no allowance line (row 5), and eight years, 2004 to 2011.
+    // clang-format off
     const std::map<std::pair<int, int>, std::string> particulars = {
-        {{1, 1}, "Press brake"},
-        {{1, 2}, ""},
-        {{1, 3}, "Year"},
-        {{1, 4}, "Depreciation"},
-        {{1, 5}, "Adj Tax Basis"},
-        {{2, 1}, "In Service Date: 01/2004"},
-        {{2, 2}, "Method: MACRS"},
-        {{3, 1}, "Net Cost: $10,000.00"},
-        {{3, 2}, "Convention: Half Year"},
-        {{4, 1}, kLife7},
-        {{4, 2}, "Regular Asset"},
-        {{5, 1}, "(none)"},  // no allowance box checked
-        {{5, 2}, ""},
-    };
+        {{1, 1}, "Press brake"}, {{1, 2}, ""}, {{1, 3}, "Year"}, {{1, 4}, "Depreciation"},
+        {{1, 5}, "Adj Tax Basis"}, {{2, 1}, "In Service Date: 01/2004"}, {{2, 2}, "Method: MACRS"},
+        {{3, 1}, "Net Cost: $10,000.00"}, {{3, 2}, "Convention: Half Year"}, {{4, 1}, kLife7},
+        {{4, 2}, "Regular Asset"}, {{5, 1}, "(none)"}, {{5, 2}, ""},
+        {{2, 3}, "         2004"}, {{2, 4}, "    1,429.00 "}, {{2, 5}, "    8,571.00 "},
+        {{9, 3}, "         2011"}, {{9, 4}, "      446.00 "}, {{9, 5}, "         .00 "},
+        {{10, 3}, "(none)"}};
+    // clang-format on
     for (const auto& [at, text] : particulars)
         EXPECT_EQ(At(at.first, at.second), text) << "row " << at.first << " col " << at.second;
-    // Eight years, 2004 to 2011, in the first group.
-    EXPECT_EQ(At(2, 3), "         2004");
-    EXPECT_EQ(At(2, 4), "    1,429.00 ");
-    EXPECT_EQ(At(2, 5), "    8,571.00 ");
-    EXPECT_EQ(At(9, 3), "         2011");
-    EXPECT_EQ(At(9, 4), "      446.00 ");
-    EXPECT_EQ(At(9, 5), "         .00 ");
-    EXPECT_EQ(At(10, 3), "(none)");
     EXPECT_EQ(sheet.files.at(kBook).widths,
               (std::map<int, double>{{1, 50}, {2, 20}, {3, 5}, {4, 15}, {5, 15}}));
     EXPECT_EQ(sheet.files.at(kBook).sheets, 1);
@@ -132,12 +119,15 @@ TEST_F(ExportTest, SecondAssetStartsBelowTwoEmptyRowsAndKeepsTheWidths) {
         for (int col = 1; col <= 5; ++col)
             EXPECT_EQ(At(row, col), "(none)") << "row " << row << " col " << col;
     }
-    EXPECT_EQ(At(15, 1), "Drill");
-    EXPECT_EQ(At(15, 3), "Year");
-    EXPECT_EQ(At(16, 1), "In Service Date: 03/2006");
-    EXPECT_EQ(At(16, 3), "         2006");
-    EXPECT_EQ(At(15, 2), "Business Percent: 100");  // a life of 5 opens the business use
-    EXPECT_EQ(At(1, 1), "Lathe");                   // the first block stays
+    // A life of 5 opens the business use; the first block stays.
+    const std::map<std::pair<int, int>, std::string> cells = {{{15, 1}, "Drill"},
+                                                              {{15, 3}, "Year"},
+                                                              {{16, 1}, "In Service Date: 03/2006"},
+                                                              {{16, 3}, "         2006"},
+                                                              {{15, 2}, "Business Percent: 100"},
+                                                              {{1, 1}, "Lathe"}};
+    for (const auto& [at, text] : cells)
+        EXPECT_EQ(At(at.first, at.second), text) << "row " << at.first << " col " << at.second;
     EXPECT_EQ(sheet.files.at(kBook).widths.at(1), 33);
     EXPECT_EQ(Count("SetColumnWidth"), 0);
     EXPECT_EQ(Count("Add"), 0);
@@ -156,9 +146,6 @@ struct ParticularsCase {
     const char* sold;
     std::map<std::pair<int, int>, std::string> cells;
 };
-void PrintTo(const ParticularsCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ParticularsTest : public ExportTest, public ::testing::WithParamInterface<ParticularsCase> {};
 
@@ -261,9 +248,6 @@ struct FailureCase {
     int saves;  // SaveAs calls
     std::vector<std::string> log_tail;
 };
-void PrintTo(const FailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class FailureTest : public ExportTest, public ::testing::WithParamInterface<FailureCase> {};
 

@@ -64,9 +64,6 @@ struct CountCase {
     std::int64_t length;
     std::int32_t records;
 };
-void PrintTo(const CountCase& c, std::ostream* os) {
-    *os << "Length" << c.length;
-}
 class RecordCountTest : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(RecordCountTest, RoundsHalvesToEvenWithAtLeastOneAlsoForAFileOnDisk) {
@@ -92,14 +89,14 @@ class DataFileTest : public ::testing::Test {
   protected:
     void Store(std::string_view bytes) { WriteBytes(dir / "AutoMax.DAT", bytes); }
     std::string Stored() { return ReadBytes(dir / "AutoMax.DAT"); }
-    void Open() {
+    void Open(int record = 1) {
         data.editor = &form;
         data.OpenFile("AutoMax.DAT");
+        data.CurrentRecord = record;
     }
     // Opens the file on its second record, shown.
     void OpenAtTwo() {
-        Open();
-        data.CurrentRecord = 2;
+        Open(2);
         data.ShowCurrentRecord();
     }
     void SaveYear(const char* year) {
@@ -135,8 +132,7 @@ TEST_F(DataFileTest, SearchFindsTheFirstRecordOfTheYearAsStored) {
     Store(Rec("2003", "7660", "3060", "4900", "2950", "1775", "10710") +
           Rec("2004", "7560", "2960", "4800", "2850", "1675", "10610") +
           Rec("2004", "1", "2", "3", "4", "5", "6"));
-    Open();
-    data.CurrentRecord = 2;
+    Open(2);
     ASSERT_TRUE(data.SearchFile("2004"));
     EXPECT_EQ(data.RecordBuffer.FirstYearBonus30Max, "7560 ");
     EXPECT_EQ(data.RecordBuffer.FirstYearBonus50Max, "10610");
@@ -151,9 +147,7 @@ TEST_F(DataFileTest, SearchFindsTheFirstRecordOfTheYearAsStored) {
 TEST_F(DataFileTest, ShowTrimsTheFieldsAndCutsABoxAtAZeroByte) {
     Store(Rec("2003", "7660", "3060", "4900", "2950", "1775", "10710") +
           Rec("2004", " 75", "2960", "4800", "2850", "1675", "") + std::string(34, '\0'));
-    Open();
-    data.CurrentRecord = 2;
-    data.ShowCurrentRecord();
+    OpenAtTwo();
     EXPECT_EQ(Boxes(),
               (std::vector<std::string>{"2004", "75", "2960", "4800", "2850", "1675", ""}));
     EXPECT_EQ(form[EditorCtl::txtYear0].text, "75");
@@ -167,8 +161,7 @@ TEST_F(DataFileTest, ShowTrimsTheFieldsAndCutsABoxAtAZeroByte) {
 TEST_F(DataFileTest, SaveWritesTheBoxesAsTheCurrentRecord) {
     const std::string first = Rec("2003", "7660", "3060", "4900", "2950", "1775", "10710");
     Store(first + Rec("2004", "1", "2", "3", "4", "5", "6"));
-    Open();
-    data.CurrentRecord = 2;
+    Open(2);
     const char* typed[] = {"2004", "7560", "2960", "", "2850", "1675", "10610.5"};
     for (std::size_t i = 0; i < kRecordBoxes.size(); ++i)
         form[kRecordBoxes[i]].text = typed[i];
@@ -209,14 +202,10 @@ TEST_F(DataFileTest, AMissingFileIsCreatedAndSavesPastTheEndLeaveZeroBytes) {
 }
 
 struct DeleteCase {
-    int count;
-    int current;
+    int count, current;
     std::string survivors;  // record numbers left, as digits
     int shown;              // the record shown afterwards
 };
-void PrintTo(const DeleteCase& c, std::ostream* os) {
-    *os << "Record" << c.current << "Of" << c.count;
-}
 class DeleteTest : public DataFileTest, public ::testing::WithParamInterface<DeleteCase> {};
 
 // Each delete also finds a Temp.tmp left over from an earlier run, which must not leak in.
@@ -229,8 +218,7 @@ TEST_P(DeleteTest, RewritesTheSurvivorsThroughTempAndShowsTheRecordAtThePlace) {
         after += Numbered(digit - '0');
     Store(before);
     WriteBytes(dir / "Temp.tmp", Records({7, 8, 9, 9}));
-    Open();
-    data.CurrentRecord = c.current;
+    Open(c.current);
     data.Delete("AutoMax.DAT");
     EXPECT_EQ(Stored(), after);
     EXPECT_EQ(data.RecordCount, std::max<int>(1, static_cast<int>(c.survivors.size())));
@@ -268,9 +256,6 @@ struct FaultCase {
     int number;
     const char* text;
 };
-void PrintTo(const FaultCase& c, std::ostream* os) {
-    *os << c.op;
-}
 std::string FaultName(const ::testing::TestParamInfo<FaultCase>& info) {
     return info.param.op;
 }
@@ -404,18 +389,15 @@ struct ForeignCase {
     mode_t mode;
     bool owned_by_user;
 };
-void PrintTo(const ForeignCase& c, std::ostream* os) {
-    *os << c.name;
-}
-class ReadOnlyFolderTest : public ::testing::TestWithParam<ForeignCase> {};
+class ReadOnlyFolderTest : public DataFileTest,
+                           public ::testing::WithParamInterface<ForeignCase> {};
 
 TEST_P(ReadOnlyFolderTest, SaveWorksInPlaceAndDeleteIsRefusedWhole) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as a second user";
     const auto& [name, mode, owned_by_user] = GetParam();
     constexpr uid_t kNobody = 65534;
-    ScratchFolder dir;
     const std::filesystem::path file = dir / "AutoMax.DAT";
-    WriteBytes(file, Records({1, 2, 3}));
+    Store(Records({1, 2, 3}));
     ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(file.c_str(), mode), 0);
     if (owned_by_user) {
@@ -426,15 +408,8 @@ TEST_P(ReadOnlyFolderTest, SaveWorksInPlaceAndDeleteIsRefusedWhole) {
     if (pid == 0) {
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
             ::_exit(10);
-        ScriptedBoxes boxes;
-        LimitEditorControls form;
-        DataFile data(dir.path(), boxes);
-        data.editor = &form;
-        data.OpenFile("AutoMax.DAT");
-        data.CurrentRecord = 2;
-        data.ShowCurrentRecord();
-        form[EditorCtl::txtYear].text = "1999";
-        data.SaveCurrentRecord();
+        OpenAtTwo();
+        SaveYear("1999");
         if (!boxes.shown.empty() || form[EditorCtl::stbAuto].text != "Record Updated.") ::_exit(11);
         data.CurrentRecord = 1;
         data.Delete("AutoMax.DAT");
@@ -471,10 +446,7 @@ std::string CrashName(const CrashCase& c) {
     return std::string(c.save ? "Save" : "Delete") + (c.record > 4 ? "Appending" : "") +
            (c.tear ? "Torn" : "Killed");
 }
-void PrintTo(const CrashCase& c, std::ostream* os) {
-    *os << CrashName(c);
-}
-class CrashTest : public ::testing::TestWithParam<CrashCase> {};
+class CrashTest : public DataFileTest, public ::testing::WithParamInterface<CrashCase> {};
 
 TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
     const auto& [save, tear, least_kills, record] = GetParam();
@@ -484,18 +456,12 @@ TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
                                             : Records({1, 2, 3, 4, 9});
     int kills = 0;
     for (int stop_at = 1; stop_at < 200; ++stop_at) {
-        ScratchFolder dir;
-        WriteBytes(dir / "AutoMax.DAT", before);
+        Store(before);
+        std::filesystem::remove(dir / "Temp.tmp");
         const pid_t pid = ::fork();
         if (pid == 0) {
-            HookedFileSystem fs;
-            ScriptedBoxes boxes;
-            LimitEditorControls form;
-            DataFile data(dir.path(), boxes, fs);
-            data.editor = &form;
-            data.OpenFile("AutoMax.DAT");
+            Open(record);
             data.RecordCount = std::max(data.RecordCount, record);
-            data.CurrentRecord = record;
             const VehicleLimitRecord nine = DecodeRecord(Numbered(9));
             for (std::size_t i = 0; i < kRecordBoxes.size(); ++i)
                 form[kRecordBoxes[i]].text = nine.Field(static_cast<int>(i));
@@ -514,7 +480,7 @@ TEST_P(CrashTest, AKilledRoutineLeavesTheOldFileOrTheNewOne) {
         }
         int status = 0;
         ::waitpid(pid, &status, 0);
-        const std::string now = ReadBytes(dir / "AutoMax.DAT");
+        const std::string now = Stored();
         EXPECT_TRUE(now == before || now == after) << "killed at operation " << stop_at;
         if (!WIFSIGNALED(status)) {
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);

@@ -28,11 +28,7 @@ class EditorTest : public ::testing::Test {
     // Clicks into the box, selects its text and types `text` over it.
     void Enter(EditorCtl box, std::string_view text) {
         w().Select(box, 0, static_cast<int>(c(box).text.size()));
-        if (text.empty()) {
-            w().PressDelete(box);
-        } else {
-            w().Type(box, text);
-        }
+        text.empty() ? w().PressDelete(box) : w().Type(box, text);
     }
     void EnterRecord(const std::vector<std::string_view>& texts) {
         for (std::size_t i = 0; i < texts.size(); ++i)
@@ -45,9 +41,8 @@ class EditorTest : public ::testing::Test {
     }
     std::vector<EditorCtl> RedLabels() {
         std::vector<EditorCtl> red;
-        for (EditorCtl label : kRecordLabels) {
-            if (c(label).fore == kRed) red.push_back(label);
-        }
+        std::copy_if(kRecordLabels.begin(), kRecordLabels.end(), std::back_inserter(red),
+                     [&](EditorCtl label) { return c(label).fore == kRed; });
         return red;
     }
 
@@ -94,9 +89,6 @@ struct BoxCase {
     const char* too_long;  // typed over the box; nullptr: not tried
     const char* kept;
 };
-void PrintTo(const BoxCase& c, std::ostream* os) {
-    *os << Design(c.box).name;
-}
 class BoxKeyTest : public EditorTest, public ::testing::WithParamInterface<BoxCase> {};
 
 TEST_P(BoxKeyTest, NumericBoxesSelectAllOnEntryAndRefuseLettersWithABeep) {
@@ -158,10 +150,6 @@ struct RuleCase {
     EditorCtl label;  // EditorCtl::None: the save goes through
     const char* message;
 };
-// The box and what is typed into it: txtYear_204, txtYear0_Empty.
-void PrintTo(const RuleCase& c, std::ostream* os) {
-    *os << Design(c.box).name << '_' << (*c.text == '\0' ? "Empty" : c.text);
-}
 class ValidationTest : public EditorTest, public ::testing::WithParamInterface<RuleCase> {};
 
 TEST_P(ValidationTest, TheFirstFailingRuleStopsTheSave) {
@@ -209,11 +197,6 @@ struct SaveCase {
     const char* b50;
     std::string expected;
 };
-// The records in the file and the command clicked: Records2_cmdNext, Records0_NoCommand.
-void PrintTo(const SaveCase& c, std::ostream* os) {
-    *os << "Records" << c.stored.size() / kRecordLength << '_'
-        << (c.command == EditorCtl::None ? "NoCommand" : Design(c.command).name);
-}
 class SaveTest : public EditorTest, public ::testing::WithParamInterface<SaveCase> {};
 
 TEST_P(SaveTest, WritesTheBoxesIntoTheRecordAtItsPlace) {
@@ -242,14 +225,6 @@ struct PromptCase {
     int start;          // record shown when the year is changed
     const char* moved;  // year shown after going on ("" when the window closes)
 };
-void PrintTo(const PromptCase& c, std::ostream* os) {
-    *os << Design(c.button).name;
-}
-// The command and the last answer to the prompt: cmdNext_Yes, cmdClose_No.
-void PrintTo(const std::tuple<PromptCase, bool>& c, std::ostream* os) {
-    PrintTo(std::get<0>(c), os);
-    *os << (std::get<1>(c) ? "_Yes" : "_No");
-}
 class SavePromptTest : public EditorTest,
                        public ::testing::WithParamInterface<std::tuple<PromptCase, bool>> {};
 

@@ -46,6 +46,21 @@ int Status(const std::string& command) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// The workbook's sheets as CSV files named after them in `folder`, as values or as shown.
+int Convert(const fs::path& book, const fs::path& folder, const char* format) {
+    fs::create_directories(folder);
+    return Status("'" ORVANE_SSCONVERT "' -S --export-type=Gnumeric_stf:stf_assistant -O 'format=" +
+                  std::string(format) + "' '" + book.string() + "' '" + folder.string() +
+                  "/%s.csv' 2>/dev/null");
+}
+
+std::set<std::string> Names(const fs::path& folder, bool stems) {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names.insert((stems ? e.path().stem() : e.path().filename()).string());
+    return names;
+}
+
 bool Number(const std::string& text, double& v) {
     std::istringstream in(text);
     return !text.empty() && (in >> v) && in.peek() == EOF;
@@ -67,16 +82,8 @@ class WorkbookTest : public ::testing::Test {
             Status("'" ORVANE_CLI "' register '" + reg.string() + "' --year " + year + " --out '" +
                    (dir_ / "out").string() + "' --workbook '" + (dir_ / book).string() + "'"),
             0);
-        for (const char* how : {"raw", "shown"}) {
-            fs::create_directories(dir_ / how);
-            ASSERT_EQ(
-                Status("'" ORVANE_SSCONVERT "' -S --export-type=Gnumeric_stf:stf_assistant -O "
-                       "'format=" +
-                       std::string(how == std::string("raw") ? "raw" : "preserve") + "' '" +
-                       (dir_ / book).string() + "' '" + (dir_ / how).string() +
-                       "/%s.csv' 2>/dev/null"),
-                0);
-        }
+        ASSERT_EQ(Convert(dir_ / book, dir_ / "raw", "raw"), 0);
+        ASSERT_EQ(Convert(dir_ / book, dir_ / "shown", "preserve"), 0);
     }
 
     // A sheet against the command's file, but for the file's column `left_out`. `blanks`: the
@@ -131,10 +138,8 @@ class WorkbookTest : public ::testing::Test {
     }
 
     void ExpectWorkbook() {
-        std::set<std::string> sheets;
-        for (const auto& e : fs::directory_iterator(dir_ / "raw"))
-            sheets.insert(e.path().stem().string());
-        EXPECT_EQ(sheets, (std::set<std::string>{"Register", "Schedules", "Totals", "Form 4562"}));
+        EXPECT_EQ(Names(dir_ / "raw", true),
+                  (std::set<std::string>{"Register", "Schedules", "Totals", "Form 4562"}));
         ExpectSheet("Register", "assets.csv");
         ExpectSheet("Schedules", "schedules.csv", "total", true);
         ExpectSheet("Totals", "totals.csv");
@@ -163,12 +168,7 @@ TEST_F(WorkbookTest, OdsHoldsTheSameSheets) {
     ASSERT_EQ(Status("'" ORVANE_CLI "' register '" ORVANE_EXAMPLE "' --year 2024 --workbook '" +
                      (dir_ / "example.ods").string() + "'"),
               0);
-    fs::create_directories(dir_ / "ods");
-    ASSERT_EQ(Status("'" ORVANE_SSCONVERT "' -S --export-type=Gnumeric_stf:stf_assistant -O "
-                     "format=preserve '" +
-                     (dir_ / "example.ods").string() + "' '" + (dir_ / "ods").string() +
-                     "/%s.csv' 2>/dev/null"),
-              0);
+    ASSERT_EQ(Convert(dir_ / "example.ods", dir_ / "ods", "preserve"), 0);
     for (const char* sheet : {"Register", "Schedules", "Totals", "Form 4562"})
         EXPECT_EQ(ReadCsv(dir_ / "ods" / (std::string(sheet) + ".csv")),
                   ReadCsv(dir_ / "shown" / (std::string(sheet) + ".csv")))
@@ -185,17 +185,13 @@ TEST_F(WorkbookTest, NoFileForBadRowsOrAFolderThatIsNotThere) {
                       book.string() + "'");
     };
     EXPECT_EQ(run(dir_ / "r.xlsx"), 1);
-    std::ifstream err(dir_ / "err");
     std::string line;
-    std::getline(err, line);
+    std::getline(std::ifstream(dir_ / "err"), line);
     EXPECT_TRUE(line.starts_with("row 3: ")) << line;
     std::ofstream(dir_ / "r.csv") << "id,placed_in_service,cost,property,recovery\n"
                                      "A,2024-03-01,1000,personal,5\n";
     EXPECT_EQ(run(dir_ / "none" / "r.xlsx"), 2);
-    std::set<std::string> left;
-    for (const auto& e : fs::directory_iterator(dir_))
-        left.insert(e.path().filename().string());
-    EXPECT_EQ(left, (std::set<std::string>{"r.csv", "err"}));
+    EXPECT_EQ(Names(dir_, false), (std::set<std::string>{"r.csv", "err"}));
 }
 
 }  // namespace

@@ -23,9 +23,8 @@ TEST_F(LoadTest, OpensWithTheInitialStates) {
     EXPECT_FALSE(f().Usable(MainCtl::optConvention2));
     for (MainCtl id : {MainCtl::chkBonus, MainCtl::chkBonus50, MainCtl::chkBonus100,
                        MainCtl::txtBusinessPercent, MainCtl::cmdPrint, MainCtl::cmdExport,
-                       MainCtl::txtSalesPrice, MainCtl::txtAdjTaxBasis, MainCtl::mskSold}) {
+                       MainCtl::txtSalesPrice, MainCtl::txtAdjTaxBasis, MainCtl::mskSold})
         EXPECT_FALSE(f().Usable(id)) << Design(id).name;
-    }
     EXPECT_EQ(c(MainCtl::optAssetType0).value, 1);
     EXPECT_EQ(c(MainCtl::txtInService).text, "06/2024");
     EXPECT_EQ(c(MainCtl::mskSold).text, "__/____");
@@ -148,19 +147,6 @@ TEST_F(SelectionTest, OpeningTheClassListEmptiesTheLife) {
     EXPECT_EQ(Status(), "");
 }
 
-TEST_F(SelectionTest, OneAllowanceAtATime) {
-    Choose(MainCtl::cboMethod, "MACRS");
-    Choose(MainCtl::cboLife, "7");
-    Enter(MainCtl::txtCost, "10000");
-    ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "3000");
-    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::chkBonus).value, 0);
-    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "5000");
-    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "");
-}
-
 TEST_F(SelectionTest, ReplacementAssetTakesTheLastBasisLeft) {
     ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
     EXPECT_EQ(c(MainCtl::txtAdjTaxBasis).text, "");
@@ -228,7 +214,7 @@ TEST_F(FieldTest, EchoStaysAfterAdjTaxBasisButNotSalesPrice) {
     EXPECT_EQ(Status(), "3,000");
 }
 
-TEST_F(FieldTest, AllowanceFollowsCostOnLeaving) {
+TEST_F(FieldTest, AllowanceFollowsCostOnLeavingOneAtATime) {
     Choose(MainCtl::cboMethod, "MACRS");
     Choose(MainCtl::cboLife, "7");
     Enter(MainCtl::txtCost, "1000");
@@ -240,16 +226,19 @@ TEST_F(FieldTest, AllowanceFollowsCostOnLeaving) {
     window.Tab();
     EXPECT_EQ(c(MainCtl::lblAllowance).caption, "600");
     EXPECT_EQ(Status(), "");
+    // One allowance at a time.
+    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
+    EXPECT_EQ(c(MainCtl::chkBonus).value, 0);
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "1000");
+    ASSERT_EQ(window.Click(MainCtl::chkBonus50), Outcome::Done);
+    EXPECT_EQ(c(MainCtl::lblAllowance).caption, "");
 }
 
 TEST_F(FieldTest, DescriptionKeepsWhatIsTypedInWholeCharacters) {
     ASSERT_EQ(window.Focus(MainCtl::txtDescription), Outcome::Done);
-    window.TypeText(
-        "Caf\xC3\xA9 \xE2\x82\xAC"
-        "5");
-    EXPECT_EQ(c(MainCtl::txtDescription).text,
-              "Caf\xC3\xA9 \xE2\x82\xAC"
-              "5");
+    const std::string typed = std::string("Caf\xC3\xA9 \xE2\x82\xAC") + "5";
+    window.TypeText(typed);
+    EXPECT_EQ(c(MainCtl::txtDescription).text, typed);
     EXPECT_EQ(c(MainCtl::txtDescription).sel_start, 7);
     EXPECT_EQ(platform.beeper.beeps, 0);
     // Up to the limit of 100 characters a paste is cut before a character, never inside one.

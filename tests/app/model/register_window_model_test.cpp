@@ -3,6 +3,7 @@
 // changes.
 
 #include <filesystem>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -15,21 +16,17 @@ namespace {
 using reg::Column;
 
 TEST(RegisterCells, AmountsAndDatesAsPeopleWriteThem) {
-    const std::pair<const char*, const char*> amounts[] = {
-        {"$12,500", "12500"},
-        {"12,500.00", "12500.00"},
-        {" $ 1,200.5 ", "1200.5"},
-        {"-$300", "-300"},
-        {"12x", "12x"},
-        {"$", "$"},
-    };
-    for (const auto& [typed, stored] : amounts)
-        EXPECT_EQ(NormaliseCell(Column::Cost, typed), stored) << typed;
-    EXPECT_EQ(NormaliseCell(Column::Placed, "02/15/2024"), "2024-02-15");
-    EXPECT_EQ(NormaliseCell(Column::Disposed, "2/5/2024"), "2024-02-05");
-    EXPECT_EQ(NormaliseCell(Column::Placed, "2024-02-15"), "2024-02-15");
-    EXPECT_EQ(NormaliseCell(Column::Placed, "15/2024"), "15/2024");
-    EXPECT_EQ(NormaliseCell(Column::Description, "$12,500"), "$12,500");
+    // clang-format off
+    const std::tuple<Column, const char*, const char*> cells[] = {
+        {Column::Cost, "$12,500", "12500"}, {Column::Cost, "12,500.00", "12500.00"},
+        {Column::Cost, " $ 1,200.5 ", "1200.5"}, {Column::Cost, "-$300", "-300"},
+        {Column::Cost, "12x", "12x"}, {Column::Cost, "$", "$"},
+        {Column::Placed, "02/15/2024", "2024-02-15"}, {Column::Disposed, "2/5/2024", "2024-02-05"},
+        {Column::Placed, "2024-02-15", "2024-02-15"}, {Column::Placed, "15/2024", "15/2024"},
+        {Column::Description, "$12,500", "$12,500"}};
+    // clang-format on
+    for (const auto& [column, typed, stored] : cells)
+        EXPECT_EQ(NormaliseCell(column, typed), stored) << typed;
 }
 
 class RegisterModelTest : public ::testing::Test {
@@ -86,13 +83,14 @@ TEST_F(RegisterModelTest, CellsThatBreakTheRowAreRefusedWithTheReadersReason) {
 TEST_F(RegisterModelTest, ANewRowTakesGoodCellsOneByOneAndRefusesBadOnes) {
     const std::size_t row = model_.AddRow();
     EXPECT_FALSE(model_.controls().figures.errors.empty());
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Description), "Drill press"));
-    EXPECT_FALSE(model_.SetCell(row, Field(Column::BusinessUse), "150"));
-    EXPECT_FALSE(model_.SetCell(row, Field(Column::Cost), "abc"));
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Cost), "$4,000"));
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Placed), "03/01/2025"));
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Recovery), "7"));
-    EXPECT_TRUE(model_.SetCell(row, Field(Column::Id), "D-900"));
+    // clang-format off
+    const std::tuple<Column, const char*, bool> typed[] = {
+        {Column::Description, "Drill press", true}, {Column::BusinessUse, "150", false},
+        {Column::Cost, "abc", false}, {Column::Cost, "$4,000", true}, {Column::Recovery, "7", true},
+        {Column::Placed, "03/01/2025", true}, {Column::Id, "D-900", true}};
+    // clang-format on
+    for (const auto& [column, text, taken] : typed)
+        EXPECT_EQ(model_.SetCell(row, Field(column), text), taken) << text;
     EXPECT_TRUE(model_.controls().figures.errors.empty()) << model_.RowProblem(row);
     EXPECT_EQ(model_.book().Cell(row, Column::Placed), "2025-03-01");
 }

@@ -13,7 +13,7 @@
 #include <QToolBar>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "app/qt/program.h"
 #include "app/qt/qt_printer.h"
@@ -28,23 +28,15 @@ namespace {
 
 std::string Bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
-QWidget* Focused() {
-    return QApplication::focusWidget();
-}
-
-void Type(const QString& text) {
+// Types into the focused widget, then Enter or Tab in a cell's editor: the table takes the text
+// once the events are through.
+void Type(const QString& text, int end = 0) {
     for (const QChar c : text)
-        QTest::keyClick(Focused(), c.toLatin1());
-}
-
-// Enter or Tab in a cell's editor: the table takes the text once the events are through.
-void End(int key) {
-    QTest::keyClick(Focused(), static_cast<Qt::Key>(key));
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    if (end != 0) QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(end));
     QCoreApplication::processEvents();
 }
 
@@ -78,8 +70,7 @@ class RegisterWindowTest : public QObject {
     void TypeInto(int row, Column c, const QString& text, int end = Qt::Key_Return) {
         ClickCell(row, c);
         QTest::keyClicks(table(), text.left(1));
-        Type(text.mid(1));
-        End(end);
+        Type(text.mid(1), end);
     }
     void Press(const char* action) {
         auto* bar = w_->findChild<QToolBar*>(QStringLiteral("registerBar"));
@@ -88,10 +79,14 @@ class RegisterWindowTest : public QObject {
     }
     QString Message() const { return w_->findChild<QLabel*>(QStringLiteral("message"))->text(); }
     QString FormAmount(const QString& line) const {
+        QTableWidgetItem* item = FormLine(line);
+        return item ? item->tableWidget()->item(item->row(), 1)->text() : QString();
+    }
+    QTableWidgetItem* FormLine(const QString& line) const {
         auto* form = w_->findChild<QTableWidget*>(QStringLiteral("form4562"));
         for (int r = 0; r < form->rowCount(); ++r)
-            if (form->item(r, 0)->text() == line) return form->item(r, 1)->text();
-        return {};
+            if (form->item(r, 0)->text() == line) return form->item(r, 0);
+        return nullptr;
     }
 
   private Q_SLOTS:
@@ -133,8 +128,7 @@ class RegisterWindowTest : public QObject {
         Press("addRow");
         QCOMPARE(w_->rows()->rowCount(), 16);
         QCOMPARE(table()->currentIndex().row(), 15);
-        Type(QStringLiteral("N-1"));
-        End(Qt::Key_Return);
+        Type(QStringLiteral("N-1"), Qt::Key_Return);
         QCOMPARE(CellText(15, Column::Id), QStringLiteral("N-1"));
         QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(CellText(15, Column::Id), QString());
@@ -168,13 +162,10 @@ class RegisterWindowTest : public QObject {
     // A line picked selects its assets; another tax year shows other Form 4562 lines.
     void theYearsFormFollowsTheYear() {
         QCOMPARE(FormAmount(QStringLiteral("22")), QStringLiteral("323,102"));
-        auto* form = w_->findChild<QTableWidget*>(QStringLiteral("form4562"));
-        for (int r = 0; r < form->rowCount(); ++r) {
-            if (form->item(r, 0)->text() != QStringLiteral("19h")) continue;
-            form->scrollToItem(form->item(r, 0));
-            QTest::mouseClick(form->viewport(), Qt::LeftButton, {},
-                              form->visualItemRect(form->item(r, 0)).center());
-        }
+        QTableWidgetItem* line = FormLine(QStringLiteral("19h"));
+        line->tableWidget()->scrollToItem(line);
+        QTest::mouseClick(line->tableWidget()->viewport(), Qt::LeftButton, {},
+                          line->tableWidget()->visualItemRect(line).center());
         const QModelIndexList picked = table()->selectionModel()->selectedRows();
         QCOMPARE(picked.size(), 1);
         QCOMPARE(CellText(picked[0].row(), Column::Id), QStringLiteral("B-110"));
