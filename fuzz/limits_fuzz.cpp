@@ -64,6 +64,49 @@ constexpr EditorCtl kBoxes[] = {EditorCtl::txtYear,  EditorCtl::txtYear0, Editor
                                 EditorCtl::txtYear2, EditorCtl::txtYear3, EditorCtl::txtYear4,
                                 EditorCtl::txtYear5};
 
+// One step of the script on the editor.
+void Act(LimitEditorModel& window, std::uint8_t op, std::uint8_t a, std::uint8_t b) {
+    const EditorCtl box = kBoxes[a % 7];
+    constexpr EditorCtl kClicks[] = {EditorCtl::cmdNext, EditorCtl::cmdPrevious,
+                                     EditorCtl::cmdAdd,  EditorCtl::cmdDelete,
+                                     EditorCtl::cmdSave, EditorCtl::cmdClose};
+    const int kind = op % 10;
+    if (kind < 6) {
+        window.Click(kClicks[kind]);
+    } else if (kind == 6) {
+        window.KeyPress(box, static_cast<char32_t>(b));
+    } else if (kind == 7) {
+        window.KeyPress(box, static_cast<char32_t>(0x80 + b * 37));
+    } else if (kind == 8) {
+        window.PressDelete(box);
+    } else {
+        window.Select(box, a >> 3, b);
+    }
+}
+
+// What a step may have done to the file: a save writes its record in place or at the end, a
+// delete leaves the other counted records byte for byte, anything else but Next and Previous
+// (which may save by the prompt) leaves the file as it was.
+void CheckFile(const std::string& status, int kind, const std::string& before,
+               const std::string& after, std::int32_t current, std::int32_t count) {
+    if (status == limit_text::kRecordUpdated && kind == 4) {
+        const std::size_t end = static_cast<std::size_t>(current) * kRecordLength;
+        const std::size_t kept = std::min(before.size(), end - kRecordLength);
+        CHECK(after.size() == std::max(before.size(), end));
+        CHECK(after.compare(0, kept, before, 0, kept) == 0);
+    } else if (status == limit_text::kRecordDeleted && kind == 3) {
+        std::string expected;
+        for (std::int32_t r = 1; r <= count; ++r) {
+            const std::size_t start = static_cast<std::size_t>(r - 1) * kRecordLength;
+            if (r != current && start < before.size())
+                expected += before.substr(start, kRecordLength);
+        }
+        CHECK(after == expected);
+    } else if (kind != 4 && kind != 0 && kind != 1) {
+        CHECK(after == before);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -96,68 +139,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     window.Form_Load(15360, 11520);
     for (std::size_t i = 0; i + 2 < script.size() && window.loaded(); i += 3) {
         const std::uint8_t op = script[i], a = script[i + 1], b = script[i + 2];
-        const EditorCtl box = kBoxes[a % 7];
         boxes.fallback = kAnswers[b % 3];
         const std::string before = ReadAll(path);
         const std::int32_t current = data.CurrentRecord;
         const std::int32_t count = data.RecordCount;
-        switch (op % 10) {
-            case 0:
-                window.Click(EditorCtl::cmdNext);
-                break;
-            case 1:
-                window.Click(EditorCtl::cmdPrevious);
-                break;
-            case 2:
-                window.Click(EditorCtl::cmdAdd);
-                break;
-            case 3:
-                window.Click(EditorCtl::cmdDelete);
-                break;
-            case 4:
-                window.Click(EditorCtl::cmdSave);
-                break;
-            case 5:
-                window.Click(EditorCtl::cmdClose);
-                break;
-            case 6:
-                window.KeyPress(box, static_cast<char32_t>(b));
-                break;
-            case 7:
-                window.KeyPress(box, static_cast<char32_t>(0x80 + b * 37));
-                break;
-            case 8:
-                window.PressDelete(box);
-                break;
-            default:
-                window.Select(box, a >> 3, b);
-                break;
-        }
+        Act(window, op, a, b);
         CHECK(boxes.Reports() == 0);
         CHECK(!fs::exists(dir / kTempFileName));
         const std::string after = ReadAll(path);
         if (!window.loaded()) break;
         CHECK(data.RecordCount >= 1);
         CHECK(data.CurrentRecord >= 1 && data.CurrentRecord <= data.RecordCount);
-        const Control& status = window.controls[EditorCtl::stbAuto];
-        if (status.text == limit_text::kRecordUpdated && op % 10 == 4) {
-            const std::size_t end = static_cast<std::size_t>(current) * kRecordLength;
-            CHECK(after.size() == std::max(before.size(), end));
-            CHECK(after.compare(0, std::min(before.size(), end - kRecordLength), before, 0,
-                                std::min(before.size(), end - kRecordLength)) == 0);
-        } else if (status.text == limit_text::kRecordDeleted && op % 10 == 3) {
-            // The records up to the count, but the deleted one, byte for byte.
-            std::string expected;
-            for (std::int32_t r = 1; r <= count; ++r) {
-                const std::size_t start = static_cast<std::size_t>(r - 1) * kRecordLength;
-                if (r != current && start < before.size()) {
-                    expected += before.substr(start, kRecordLength);
-                }
-            }
-            CHECK(after == expected);
-        } else if (op % 10 != 4 && op % 10 != 0 && op % 10 != 1) {
-            CHECK(after == before);  // only saving writes (Next/Previous may save by the prompt)
-        }
+        CheckFile(window.controls[EditorCtl::stbAuto].text, op % 10, before, after, current, count);
     }
     return 0;
 }
