@@ -584,6 +584,7 @@ options:
   --year YYYY               the tax year to report (required)
   --format table|csv|json   what the standard output gets (default: table on a terminal, csv elsewhere)
   --out DIR                 write assets.csv, schedules.csv, totals.csv and form4562.csv into DIR, all or none
+  --workbook FILE           write the report as a workbook FILE.xlsx (or .ods, by LibreOffice); the standard output gets nothing without --format
   --business-income N       the business income that limits section 179 (Form 4562 line 11), in dollars
   --carryover-in N          section 179 carried over from the year before (line 10), in dollars
   --pdf FILE                print the report (Form 4562, the assets, the totals) into FILE as a PDF, letter paper; the standard output then gets nothing unless --format is given too
