@@ -108,6 +108,7 @@ class RegisterWindowModel {
     long long clean_ = 0;
     // The figures asked for last, and whether the model is still there to take them.
     struct Aside {
+        explicit Aside(RegisterWindowModel* m) : model(m) {}
         RegisterWindowModel* model;
         std::atomic<long long> asked{0};
     };
