@@ -4,7 +4,7 @@ set -euo pipefail
 # fonts-liberation2: the printed page's "Courier New" (Liberation Mono, the same widths);
 # lintian checks the Debian packages (scripts/package.sh), groff reads the manual pages back.
 packages=(
-    build-essential cmake clang-format
+    build-essential cmake clang-format pkg-config
     clang libclang-rt-14-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libxxhash-dev libxlsxwriter-dev
