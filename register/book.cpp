@@ -1,7 +1,6 @@
 #include "register/book.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +8,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "base/temp_file.h"
 #include "engine/tax_year.h"
 #include "register/cells.h"
 #include "register/csv.h"
@@ -166,20 +166,11 @@ std::string Book::Csv() const {
 
 bool Book::Save(const std::filesystem::path& file, std::string& error) const {
     const std::string text = Csv();
-    std::string temp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
+    std::string temp;
+    const int fd = MakeTempBeside(file, "", true, temp);
     if (fd < 0) {
         error = "cannot write '" + file.string() + "': " + std::strerror(errno);
         return false;
-    }
-    // The new file keeps the old one's permissions, or those a new file gets.
-    struct stat old {};
-    if (stat(file.c_str(), &old) == 0) {
-        fchmod(fd, old.st_mode & 07777);
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
     }
     std::size_t done = 0;
     while (done < text.size()) {

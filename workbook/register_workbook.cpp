@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 
+#include "base/temp_file.h"
 #include "register/cells.h"
 
 namespace orvane::workbook {
@@ -234,20 +235,17 @@ bool WriteRegisterWorkbook(const fs::path& file, const reg::Book& book,
                            const reg::BookFigures& figures, const reg::VehicleLimitTable& limits,
                            std::string& error) {
     const std::string failed = "cannot write '" + file.string() + "': ";
-    std::string temp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
+    std::string temp;
+    // The file gets the permissions of any new file.
+    const int fd = MakeTempBeside(file, "", false, temp);
     if (fd < 0) {
         error = failed + std::strerror(errno);
         return false;
     }
-    // The file gets the permissions of any new file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const bool opened = ::fchmod(fd, 0666 & ~mask) == 0;
     ::close(fd);
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
-    lxw_workbook* wb = opened ? workbook_new_opt(temp.c_str(), &options) : nullptr;
+    lxw_workbook* wb = workbook_new_opt(temp.c_str(), &options);
     lxw_error fault = LXW_ERROR_MEMORY_MALLOC_FAILED;
     std::string reason;
     if (wb) {

@@ -1,13 +1,13 @@
 #include "workbook/workbook_file.h"
 
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "base/temp_file.h"
 #include "export/calc_spreadsheet.h"
 #include "workbook/register_workbook.h"
 
@@ -43,16 +43,12 @@ class TempFolder {
 // The workbook `xlsx` stored by LibreOffice as the OpenDocument spreadsheet `target`, which is
 // replaced only once the new one is complete.
 bool StoreAsOds(const fs::path& xlsx, const fs::path& target, std::string& error) {
-    std::string temp =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX.ods")).string();
-    const int fd = ::mkstemps(temp.data(), 4);
+    std::string temp;
+    const int fd = MakeTempBeside(target, ".ods", false, temp);
     if (fd < 0) {
         error = "cannot write '" + target.string() + "': " + std::strerror(errno);
         return false;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
     ::close(fd);
     try {
         CalcSpreadsheet calc;
