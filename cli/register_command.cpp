@@ -10,8 +10,7 @@
 #include "cli/command.h"
 #include "cli/options.h"
 #include "cli/print.h"
-#include "cli/register_pdf.h"
-#include "cli/register_workbook.h"
+#include "cli/register_reports.h"
 #include "cli/window_session.h"
 #include "limits/data_folder.h"
 #include "platform/local_clock.h"
@@ -191,10 +190,11 @@ class Register final : public Command {
         if (!s.year) MissingOption("--year");
         const reg::RegisterOptions o = Options(s, line.out);
         if (s.workbook) {
-            const WorkbookRequest w{o.file, *s.workbook,       o.limits_folder,
-                                    o.year, o.business_income, o.carryover_in};
-            if (const int status = WriteWorkbook(w, line.err, kTool); status != 0) return status;
-            if (!s.format && !s.out_dir && !s.pdf) return 0;
+            const bool alone = !s.format && !s.out_dir && !s.pdf;
+            if (const int status = WriteWorkbook(o, *s.workbook, alone, line.err, kTool);
+                status != 0)
+                return status;
+            if (alone) return 0;
         }
         const int status = reg::RunRegister(o, line.out, line.err, kTool);
         if (status != 0 || !s.pdf) return status;
