@@ -16,16 +16,11 @@
 #include <optional>
 
 #include "app/model/register_chart_data.h"
+#include "app/qt/register_texts.h"
 
 namespace orvane::qt {
 
 namespace {
-
-QString Amount(reg::Cents cents) {
-    std::string text;
-    reg::AppendGrouped(text, cents, false);
-    return QString::fromStdString(text);
-}
 
 QBarSet* BarSet(const QString& name, const std::vector<double>& values, QColor color,
                 std::optional<std::size_t> marked) {
@@ -140,8 +135,8 @@ void RegisterChartView::ShowTip(bool on, int index) {
     QToolTip::showText(QCursor::pos(),
                        tr("%1\n§179: %2\nAllowance: %3\nDepreciation: %4\nTotal: %5")
                            .arg(first_year_ + index)
-                           .arg(Amount(t.section179), Amount(t.allowance), Amount(t.depreciation),
-                                Amount(t.section179 + t.allowance + t.depreciation)),
+                           .arg(Money(t.section179), Money(t.allowance), Money(t.depreciation),
+                                Money(t.section179 + t.allowance + t.depreciation)),
                        this);
 }
 

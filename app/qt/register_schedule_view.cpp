@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/qt/register_texts.h"
 #include "register/writers.h"
 
 namespace orvane::qt {
@@ -29,9 +30,7 @@ QTableWidgetItem* Cell(const QString& text, bool bold = false) {
 }
 
 QTableWidgetItem* Amount(reg::Cents cents, bool bold = false) {
-    std::string text;
-    reg::AppendGrouped(text, cents, false);
-    return Cell(QString::fromStdString(text), bold);
+    return Cell(Money(cents), bold);
 }
 
 }  // namespace

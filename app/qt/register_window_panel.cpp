@@ -14,16 +14,11 @@
 #include <QVBoxLayout>
 
 #include "app/qt/register_chart_view.h"
+#include "app/qt/register_texts.h"
 #include "app/qt/register_window_view.h"
 
 namespace orvane::qt {
 namespace {
-
-QString Money(reg::Cents cents, bool whole_dollars) {
-    std::string out;
-    reg::AppendGrouped(out, cents, whole_dollars);
-    return QString::fromStdString(out);
-}
 
 QTableWidgetItem* Cell(const QString& text, bool number) {
     auto* item = new QTableWidgetItem(text);
