@@ -105,6 +105,38 @@ Cents ApplyRate(Cents basis, std::int32_t rate) {
     return DivRound(static_cast<Wide>(basis) * rate, 100000);
 }
 
+std::size_t StraightLineRates(int first_share96, int life_halves, bool mid_month,
+                              std::span<std::int32_t> out) {
+    if (out.empty() || life_halves <= 0 || first_share96 <= 0) return 0;
+    // The printed digits: 1/100 of a percent (10 hundred-thousandths) or 1/1000 (1).
+    const Wide unit = mid_month ? 1 : 10;
+    const auto printed = [unit](Wide num, Wide den) {
+        return static_cast<std::int32_t>(DivRound(num, den * unit) * unit);
+    };
+    constexpr std::int32_t kWhole = 100000;
+    std::int32_t left = kWhole;
+    std::size_t n = 0;
+    const auto take = [&](std::int32_t rate) {
+        rate = std::clamp(rate, 0, left);
+        out[n++] = rate;
+        left -= rate;
+    };
+    // The first year: the share of a year over the recovery period.
+    take(printed(static_cast<Wide>(kWhole) * 2 * first_share96,
+                 static_cast<Wide>(96) * life_halves));
+    // The recovery period left at the start of each later year, in 96ths of a year.
+    long long remaining96 = 48LL * life_halves - first_share96;
+    while (left > 0 && n < out.size()) {
+        if (remaining96 <= 96) {
+            take(left);
+            break;
+        }
+        take(printed(static_cast<Wide>(left) * 96, remaining96));
+        remaining96 -= 96;
+    }
+    return n;
+}
+
 int FirstYearShare96(char convention, int quarter, int month) {
     // The quarter's last month stands for the quarter.
     return FirstYearPart(ConventionOfLetter(convention), convention == 'Q' ? 3 * quarter : month)

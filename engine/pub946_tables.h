@@ -22,6 +22,18 @@ std::int32_t ResidentialRate(int year, int month);
 // Table A-7a, nonresidential real property (39 years, mid-month); years 1 to 40.
 std::int32_t Nonresidential39Rate(int year, int month);
 
+// The straight-line tables: A-8 to A-12 (half-year and mid-quarter, two decimals) and A-7,
+// A-13 and A-13a (mid-month, three decimals), for a recovery period of `life_halves` half years
+// and a first year's share of `first_share96` 96ths (FirstYearShare96). The publication works
+// each year's percent out as the percent not yet recovered over the recovery period left,
+// rounded to its printed decimals, and gives the last year what is left: 7-year property at
+// half-year is 7.14, 14.29, 14.29, 14.28, 14.29, 14.28, 14.29, 7.14. (The same rule gives
+// Tables as printed; A-7a was printed otherwise and is held above.) Writes the
+// rates of recovery years 1, 2, ... into `out` and returns how many were written; a whole
+// table adds up to 100%.
+std::size_t StraightLineRates(int first_share96, int life_halves, bool mid_month,
+                              std::span<std::int32_t> out);
+
 // `basis` times `rate` (hundred-thousandths), rounded to the cent (halves away from zero).
 Cents ApplyRate(Cents basis, std::int32_t rate);
 

@@ -1,6 +1,7 @@
 #include "engine/register_asset.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 
 #include "engine/bonus_allowance.h"
@@ -55,6 +56,15 @@ std::size_t RecoveryAmounts(const AssetInput& a, const AssetClass& c, Convention
             for (std::size_t k = 0; k < years; ++k)
                 out[k] = ApplyRate(basis, Nonresidential39Rate(static_cast<int>(k) + 1, month));
             break;
+        case RateSource::StraightLine: {
+            std::array<std::int32_t, 128> rates{};
+            const std::size_t n =
+                StraightLineRates(first96, c.recovery_halves, c.mid_month,
+                                  std::span(rates).first(std::min(years, rates.size())));
+            for (std::size_t k = 0; k < n; ++k)
+                out[k] = ApplyRate(basis, rates[k]);
+            break;
+        }
         case RateSource::Formula:
             FormulaSchedule(basis, c.factor_percent, c.recovery_halves, first96, out.first(years));
             break;

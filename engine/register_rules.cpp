@@ -122,7 +122,9 @@ AssetClass ClassOf(const AssetInput& a) {
     } else if (c.system == System::Gds && a.kind == Kind::Nonresidential &&
                c.recovery_halves == 78) {
         c.rates = RateSource::Nonresidential39;
-    } else if (c.factor_percent == fallback && fallback != 100 && c.system == System::Gds) {
+    } else if (c.factor_percent == 100) {
+        c.rates = RateSource::StraightLine;
+    } else if (c.factor_percent == fallback && c.system == System::Gds) {
         c.rates = RateSource::GdsTable;
     } else {
         c.rates = RateSource::Formula;

@@ -12,7 +12,8 @@ enum class RateSource : std::uint8_t {
     GdsTable,          // Tables
     Residential,       // Table A-6
     Nonresidential39,  // Table A-7a
-    Formula,           // worked out on the basis left (straight line, 150% elections)
+    StraightLine,      // Tables to A-13a
+    Formula,           // worked out on the basis left (150% elections)
 };
 
 struct AssetClass {

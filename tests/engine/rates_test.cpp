@@ -3,8 +3,10 @@
 // for 3, 5, 7, 10, 15 and 20 years, and the mid-month tables of residential rental (27.5 years)
 // and nonresidential real property (31.5 and 39 years) for every month placed in service. Both
 // holders of the tables are checked against them: the window's (engine/rates, fractions) and the
-// register's (engine/pub946_tables, hundred-thousandths, with the printed 3.637 / 3.636).
+// register's (engine/pub946_tables, hundred-thousandths, with the printed 3.637 / 3.636). Then
+// the register's straight-line tables against printed columns of Tables.
 
+#include <algorithm>
 #include <numeric>
 #include <ostream>
 #include <string>
@@ -241,19 +243,85 @@ TEST(FormulaSchedule, AgreesWithThePrintedTables) {
     ASSERT_EQ(reg::FormulaSchedule(1'000'000, 200, 10, 12, out), 6u);
     EXPECT_EQ(std::vector<reg::Cents>(out.begin(), out.begin() + 4),
               (std::vector<reg::Cents>{50'000, 380'000, 228'000, 136'800}));
-    // Straight line, 10 years, half-year: 5%, then 10% a year, 5% in year 11.
-    ASSERT_EQ(reg::FormulaSchedule(1'000'000, 100, 20, 48, out), 11u);
-    EXPECT_EQ(out[0], 50'000);
-    EXPECT_EQ(out[5], 100'000);
-    EXPECT_EQ(out[10], 50'000);
-    // Straight line, 40 years, mid-month, January (Table A-13: 2.396, then 2.500); the whole
-    // basis.
-    const std::size_t n = reg::FormulaSchedule(10'000'000, 100, 80, 92, out);
-    EXPECT_EQ(n, 41u);
-    EXPECT_EQ(out[0], 239'583);
-    EXPECT_EQ(out[1], 250'000);
-    EXPECT_EQ(std::accumulate(out.begin(), out.begin() + static_cast<long>(n), reg::Cents{0}),
-              10'000'000);
+}
+
+// Straight-line columns as printed (Tables, percent), typed from the publication.
+struct StraightLineCase {
+    int first_share96;  // 48 half-year; 84 first quarter; 12 fourth quarter
+    int life_halves;
+    std::vector<double> percent;
+};
+
+// clang-format off
+const StraightLineCase kStraightLine[] = {
+    {48, 5, {20.00, 40.00, 40.00}},
+    {48, 6, {16.67, 33.33, 33.33, 16.67}},
+    {48, 10, {10.00, 20.00, 20.00, 20.00, 20.00, 10.00}},
+    {48, 14, {7.14, 14.29, 14.29, 14.28, 14.29, 14.28, 14.29, 7.14}},
+    {48, 20, {5.00, 10.00, 10.00, 10.00, 10.00, 10.00, 10.00, 10.00, 10.00, 10.00, 5.00}},
+    {48, 30, {3.33, 6.67, 6.67, 6.67, 6.67, 6.67, 6.67, 6.66, 6.67, 6.66, 6.67, 6.66, 6.67,
+              6.66, 6.67, 3.33}},
+    {84, 6, {29.17, 33.33, 33.33, 4.17}},
+    {12, 10, {2.50, 20.00, 20.00, 20.00, 20.00, 17.50}},
+};
+// Table A-13 (40 years, mid-month): years 1 and 41 for January to December.
+const double kA13First[12] = {2.396, 2.188, 1.979, 1.771, 1.563, 1.354,
+                              1.146, 0.938, 0.729, 0.521, 0.313, 0.104};
+const double kA13Last[12] = {0.104, 0.312, 0.521, 0.729, 0.937, 1.146,
+                             1.354, 1.562, 1.771, 1.979, 2.187, 2.396};
+// clang-format on
+
+std::vector<std::int32_t> StraightLine(int first_share96, int life_halves, bool mid_month) {
+    std::vector<std::int32_t> rates(64);
+    rates.resize(reg::StraightLineRates(first_share96, life_halves, mid_month, rates));
+    return rates;
+}
+
+TEST(StraightLineRates, PrintedColumnsOfTablesA8ToA12) {
+    for (const StraightLineCase& c : kStraightLine) {
+        std::vector<std::int32_t> expected;
+        for (double p : c.percent)
+            expected.push_back(Thousandths(p));
+        EXPECT_EQ(StraightLine(c.first_share96, c.life_halves, false), expected)
+            << c.life_halves << " half years, share " << c.first_share96;
+    }
+}
+
+// The mid-month columns: Table A-13 as printed, and Table A-6 (every month and year, with its
+// 3.637 / 3.636) and A-7's first seven years, which the same rounding must give.
+TEST(StraightLineRates, MidMonthTablesAsPrinted) {
+    for (int m = 1; m <= 12; ++m) {
+        const int share = reg::FirstYearShare96('M', 0, m);
+        const auto a13 = StraightLine(share, 80, true);
+        ASSERT_EQ(a13.size(), 41u) << "month " << m;
+        EXPECT_EQ(a13[0], Thousandths(kA13First[m - 1])) << "month " << m;
+        EXPECT_EQ(a13[40], Thousandths(kA13Last[m - 1])) << "month " << m;
+        for (std::size_t y = 1; y < 40; ++y)
+            EXPECT_EQ(a13[y], 2500) << "month " << m << ", year " << y + 1;
+        const auto a6 = StraightLine(share, 55, true);
+        for (int y = 1; y <= 29; ++y) {
+            const std::int32_t got = y <= static_cast<int>(a6.size()) ? a6[y - 1] : 0;
+            EXPECT_EQ(got, reg::ResidentialRate(y, m)) << "month " << m << ", year " << y;
+        }
+        const auto a7 = StraightLine(share, 63, true);
+        for (int y = 1; y <= 7; ++y) {
+            EXPECT_EQ(a7[y - 1], Thousandths(Published(RealProperty::NonResidential315, y, m)))
+                << "month " << m << ", year " << y;
+        }
+    }
+}
+
+TEST(StraightLineRates, EveryTableRecoversTheWholeBasis) {
+    for (int halves = 1; halves <= 100; ++halves) {
+        for (int share : {48, 84, 60, 36, 12, 92, 4}) {
+            const auto rates = StraightLine(share, halves, share == 92 || share == 4);
+            const std::size_t years =
+                static_cast<std::size_t>((96 - share + 48 * halves + 95) / 96);
+            EXPECT_EQ(rates.size(), years) << halves << " half years, share " << share;
+            EXPECT_EQ(std::accumulate(rates.begin(), rates.end(), 0), 100000);
+            EXPECT_TRUE(std::all_of(rates.begin(), rates.end(), [](auto r) { return r >= 0; }));
+        }
+    }
 }
 
 TEST(FormulaSchedule, ConventionSharesInNinetySixths) {
