@@ -18,24 +18,8 @@ for kind in plain odd mixed; do
     "$build/bin/orvane-bench" --write-batch "$dir/$kind" "$n" "$kind"
 done
 
-# Nanoseconds of each run, one a line: CPUS JOBS FILE.
-time_runs() {
-    for ((i = 0; i < runs; i++)); do
-        local start end
-        start=$(date +%s%N)
-        taskset -c "$1" "$cli" --today 2024-06-15 --jobs "$2" --batch "$3" > "$dir/out.$2" \
-            2> /dev/null || true
-        end=$(date +%s%N)
-        echo $((end - start))
-    done
-}
-
-# "median min max" of the numbers on standard input.
-spread() {
-    sort -n | awk '{ v[NR] = $1 } END {
-        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-        print m, v[1], v[NR] }'
-}
+source bench/timing.sh
+batch=("$cli" --today 2024-06-15)
 
 bare_ns=$(taskset -c 0 "$build/bin/orvane-bench" --benchmark_filter=BM_BareScheduleOfTheBatchMix \
     --benchmark_repetitions="$runs" --benchmark_report_aggregates_only=true \
@@ -51,12 +35,15 @@ report() { # LABEL MEDIAN MIN MAX
 }
 
 for kind in plain odd mixed; do
-    read -r m lo hi < <(time_runs 0 1 "$dir/$kind" | spread)
+    read -r m lo hi < <(time_runs 0 "$dir/out.1" "${batch[@]}" --jobs 1 --batch "$dir/$kind" |
+    spread)
     report "$kind, one core:" "$m" "$lo" "$hi"
 done
 
-read -r m1 lo1 hi1 < <(time_runs 0,1 1 "$dir/plain" | spread)
-read -r m2 lo2 hi2 < <(time_runs 0,1 2 "$dir/plain" | spread)
+read -r m1 lo1 hi1 < <(time_runs 0,1 "$dir/out.1" "${batch[@]}" --jobs 1 --batch "$dir/plain" |
+    spread)
+read -r m2 lo2 hi2 < <(time_runs 0,1 "$dir/out.2" "${batch[@]}" --jobs 2 --batch "$dir/plain" |
+    spread)
 report "plain, two cores, 1 job:" "$m1" "$lo1" "$hi1"
 report "plain, two cores, 2 jobs:" "$m2" "$lo2" "$hi2"
 awk -v a="$m1" -v b="$m2" 'BEGIN { printf "--jobs 2 speed-up: %.2f\n", a / b }'

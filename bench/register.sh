@@ -17,29 +17,12 @@ trap 'rm -rf "$dir"' EXIT
 "$build/bin/orvane-register-gen" "$n" "$dir/register.csv"
 "$build/bin/orvane-bench" --write-batch "$dir/plain" "$b" plain
 
-# Nanoseconds of each run, one a line: CPUS COMMAND...
-time_runs() {
-    local cpus=$1
-    shift
-    for ((i = 0; i < runs; i++)); do
-        rm -rf "$dir/out"
-        local start end
-        start=$(date +%s%N)
-        taskset -c "$cpus" "$@" > "$dir/stdout" 2> /dev/null
-        end=$(date +%s%N)
-        echo $((end - start))
-    done
-}
-
-# "median min max" of the numbers on standard input.
-spread() {
-    sort -n | awk '{ v[NR] = $1 } END {
-        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-        print m, v[1], v[NR] }'
-}
+source bench/timing.sh
+batch=("$cli" --today 2024-06-15)
 
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores; $n assets, $b batch lines, $runs runs each"
-read -r bm blo bhi < <(time_runs 0 "$cli" --today 2024-06-15 --jobs 1 --batch "$dir/plain" | spread)
+read -r bm blo bhi < <(time_runs 0 "$dir/stdout" "${batch[@]}" --jobs 1 --batch "$dir/plain" |
+    spread)
 report() { # LABEL COUNT MEDIAN MIN MAX
     awk -v label="$1" -v n="$2" -v m="$3" -v lo="$4" -v hi="$5" -v bn="$b" -v bm="$bm" 'BEGIN {
         rate = n / (m / 1e9); batch = bn / (bm / 1e9)
@@ -48,14 +31,14 @@ report() { # LABEL COUNT MEDIAN MIN MAX
 }
 report "batch, plain lines, one core:" "$b" "$bm" "$blo" "$bhi"
 register=("$cli" register "$dir/register.csv" --year 2025)
-read -r m lo hi < <(time_runs 0 "${register[@]}" --jobs 1 --format csv | spread)
+read -r m lo hi < <(time_runs 0 "$dir/stdout" "${register[@]}" --jobs 1 --format csv | spread)
 report "register, CSV report, 1 core:" "$n" "$m" "$lo" "$hi"
-read -r m lo hi < <(time_runs 0 "${register[@]}" --jobs 1 --out "$dir/out" | spread)
+read -r m lo hi < <(time_runs 0 "$dir/stdout" "${register[@]}" --jobs 1 --out "$dir/out" | spread)
 report "register, --out, one core:" "$n" "$m" "$lo" "$hi"
 cp "$dir/stdout" "$dir/one"
-read -r m1 lo1 hi1 < <(time_runs 0,1 "${register[@]}" --jobs 1 --format csv | spread)
+read -r m1 lo1 hi1 < <(time_runs 0,1 "$dir/stdout" "${register[@]}" --jobs 1 --format csv | spread)
 cp "$dir/stdout" "$dir/one"
-read -r m2 lo2 hi2 < <(time_runs 0,1 "${register[@]}" --jobs 2 --format csv | spread)
+read -r m2 lo2 hi2 < <(time_runs 0,1 "$dir/stdout" "${register[@]}" --jobs 2 --format csv | spread)
 report "register, two cores, 1 job:" "$n" "$m1" "$lo1" "$hi1"
 report "register, two cores, 2 jobs:" "$n" "$m2" "$lo2" "$hi2"
 awk -v a="$m1" -v b="$m2" 'BEGIN { printf "--jobs 2 speed-up: %.2f\n", a / b }'

@@ -13,23 +13,16 @@ dir=$(mktemp -d /tmp/orvane-workbook.XXXXXX)
 trap 'rm -rf "$dir"' EXIT
 "$build/bin/orvane-register-gen" "$n" "$dir/register.csv"
 
-# "median min max" in milliseconds of RUNS runs of COMMAND...
-time_runs() {
-    for ((i = 0; i < runs; i++)); do
-        local start end
-        start=$(date +%s%N)
-        taskset -c 0 "$@" > /dev/null 2>&1
-        end=$(date +%s%N)
-        echo $(((end - start) / 1000000))
-    done | sort -n | awk '{ v[NR] = $1 } END {
-        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-        print m, v[1], v[NR] }'
+source bench/timing.sh
+# "median min max" in milliseconds of RUNS runs of COMMAND... on the first processor.
+time_ms() {
+    time_runs 0 /dev/null "$@" | awk '{ print int($1 / 1000000) }' | spread
 }
 
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores; $n assets, $runs runs each"
 register=("$cli" register "$dir/register.csv" --year 2025)
-read -r cm clo chi < <(time_runs "${register[@]}" --jobs 1 --format csv)
-read -r wm wlo whi < <(time_runs "${register[@]}" --workbook "$dir/register.xlsx")
+read -r cm clo chi < <(time_ms "${register[@]}" --jobs 1 --format csv)
+read -r wm wlo whi < <(time_ms "${register[@]}" --workbook "$dir/register.xlsx")
 echo "CSV report:     ${cm} ms (${clo} to ${chi})"
 echo "workbook .xlsx: ${wm} ms (${wlo} to ${whi}), $(du -k "$dir/register.xlsx" | cut -f1) KB"
 awk -v w="$wm" -v c="$cm" 'BEGIN { printf "workbook / CSV report: %.1f\n", w / c }'

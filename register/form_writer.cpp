@@ -83,17 +83,6 @@ void Number(std::string& out, std::optional<long long> v, Format format) {
     }
 }
 
-void JsonField(std::string& out, std::string_view name, const std::string& text) {
-    out += ",\"";
-    out += name;
-    out += "\":";
-    if (text.empty()) {
-        out += "null";
-    } else {
-        AppendJsonString(out, text);
-    }
-}
-
 void TableCell(std::string& out, const std::string& text, std::size_t width, bool right) {
     if (right && text.size() < width) out.append(width - text.size(), ' ');
     out += text;
@@ -122,12 +111,12 @@ std::string FormText(const Form4562& form, Format format) {
         } else if (format == Format::Json) {
             out += ",\n{\"line\":";
             AppendJsonString(out, r.line);
-            JsonField(out, "class", r.cls);
+            JsonText(out, "class", r.cls);
             out += ",\"basis\":";
             Number(out, r.basis, format);
-            JsonField(out, "recovery", r.recovery);
-            JsonField(out, "convention", r.convention);
-            JsonField(out, "method", r.method);
+            JsonText(out, "recovery", r.recovery);
+            JsonText(out, "convention", r.convention);
+            JsonText(out, "method", r.method);
             out += ",\"amount\":";
             Number(out, r.amount, format);
             out += '}';

@@ -125,17 +125,6 @@ void JsonAmount(std::string& out, std::string_view name, std::optional<Cents> c)
     }
 }
 
-void JsonText(std::string& out, std::string_view name, std::string_view text) {
-    out += ",\"";
-    out += name;
-    out += "\":";
-    if (text.empty()) {
-        out += "null";
-    } else {
-        AppendJsonString(out, text);
-    }
-}
-
 std::size_t Width(std::string_view text) {
     std::size_t n = 0;
     for (char c : text)
@@ -171,6 +160,17 @@ void Money(std::string& out, Cents c, std::size_t width) {
 }
 
 }  // namespace
+
+void JsonText(std::string& out, std::string_view name, std::string_view text) {
+    out += ",\"";
+    out += name;
+    out += "\":";
+    if (text.empty()) {
+        out += "null";
+    } else {
+        AppendJsonString(out, text);
+    }
+}
 
 void TotalsRow::Add(const YearRow& r) {
     section179 += r.section179;

@@ -98,6 +98,8 @@ std::vector<FormLine> FormLines(const Form4562& form);
 // The form's lines, one a row, in the format (JSON: the array's elements).
 std::string FormText(const Form4562& form, Format format);
 
+// `,"name":` and the text as a JSON string, or null when it is empty.
+void JsonText(std::string& out, std::string_view name, std::string_view text);
 // A text as a CSV field, in quotes when it holds a comma, a quote or a line break.
 void AppendCsvField(std::string& out, std::string_view text);
 // Cents with thousands separators (1,234.56), or whole dollars (1,235).
