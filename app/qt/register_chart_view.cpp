@@ -41,7 +41,6 @@ QCategoryAxis* YearAxis(const RegisterChartData& data) {
     axis->setGridLineVisible(false);
     for (const ChartLabel& l : data.labels)
         axis->append(QString::fromStdString(l.text), static_cast<double>(l.index));
-    axis->setTitleText(QObject::tr("Tax year"));
     return axis;
 }
 
@@ -50,7 +49,6 @@ QValueAxis* DollarAxis(double highest) {
     axis->setRange(0, highest > 0 ? highest : 1);
     axis->applyNiceNumbers();
     axis->setLabelFormat(QStringLiteral("%.0f"));
-    axis->setTitleText(QObject::tr("Deduction ($)"));
     return axis;
 }
 
@@ -61,6 +59,9 @@ QChart* NewChart() {
     chart->setLocalizeNumbers(true);
     chart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     chart->setAnimationOptions(QChart::NoAnimation);
+    // A title over the chart rather than along its axes: a turned axis title does not fit the
+    // chart's height beside the year's figures.
+    chart->setTitle(QObject::tr("Deduction by tax year ($)"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 20, 4));  // room for the last year's label
     return chart;
