@@ -44,22 +44,6 @@ TEST(RecordLayout, FieldsSitAtTheirOffsetsPaddedOrCutInTheWesternCodePage) {
               (VehicleLimitRecord{"2004", " 3060", " 49  ", "     ", "     ", "     ", "     "}));
 }
 
-TEST(FileFault, ASystemErrorBecomesTheRuntimesFileFault) {
-    // clang-format off
-    const std::tuple<int, int, const char*> errors[] = {
-        {ENOENT, 53, "File not found"}, {ENOTDIR, 76, "Path not found"},
-        {EACCES, 70, "Permission denied"}, {EPERM, 70, "Permission denied"},
-        {EROFS, 75, "Path/File access error"}, {ENOSPC, 61, "Disk full"},
-        {EFBIG, 61, "Disk full"}, {EMFILE, 67, "Too many files"},
-        {EEXIST, 58, "File already exists"}, {EBADF, 52, "Bad file name or number"},
-        {ENOMEM, 7, "Out of memory"}, {EIO, 57, "Device I/O error"}};
-    // clang-format on
-    for (const auto& [error, number, description] : errors) {
-        EXPECT_EQ(FaultNumberForErrno(error), number) << ::strerrorname_np(error);
-        EXPECT_EQ(FaultDescription(number), description);
-    }
-}
-
 struct CountCase {
     std::int64_t length;
     std::int32_t records;
