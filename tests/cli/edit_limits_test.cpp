@@ -76,49 +76,5 @@ TEST_F(EditLimitsCliTest, PrintsAReadableStateWithoutJson) {
         EXPECT_NE(r.out.find(line), std::string::npos) << r.out;
 }
 
-struct UsageCase {
-    const char* name;
-    std::vector<std::string> args;
-    const char* error;
-};
-void PrintTo(const UsageCase& c, std::ostream* os) {
-    *os << c.name;
-}
-class UsageTest : public ::testing::TestWithParam<UsageCase> {};
-
-TEST_P(UsageTest, AWrongCommandLineExitsWithTwoAndOneLine) {
-    CliRun r = Cli(GetParam().args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, std::string("orvane-cli edit-limits: ") + GetParam().error + "\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, UsageTest,
-    ::testing::Values(
-        UsageCase{"UnknownOption",
-                  {"--file", "AutoMax.DAT", "--frobnicate"},
-                  "unknown option '--frobnicate'"},
-        UsageCase{"FileWithoutValue", {"--file"}, "option '--file' needs a value"},
-        UsageCase{"NoFile", {"--next"}, "option '--file' is required"},
-        UsageCase{"UnknownFile",
-                  {"--file", "Other.DAT"},
-                  "option '--file' takes AutoMax.DAT, Electric.DAT or TruckMax.DAT, not "
-                  "'Other.DAT'"},
-        UsageCase{"BadAnswer",
-                  {"--file", "AutoMax.DAT", "--answer", "maybe"},
-                  "option '--answer' takes yes, no or cancel, not 'maybe'"},
-        UsageCase{"FieldOfTheMainWindow",
-                  {"--file", "AutoMax.DAT", "--set", "txtCost=1"},
-                  "option '--set' takes FIELD=TEXT with FIELD one of txtYear, txtYear0 ... "
-                  "txtYear5, not 'txtCost=1'"},
-        UsageCase{"EmptyFolder",
-                  {"--file", "AutoMax.DAT", "--limits-dir", ""},
-                  "option '--limits-dir' takes a folder name, not ''"},
-        UsageCase{"FlagWithValue",
-                  {"--file", "AutoMax.DAT", "--next=1"},
-                  "option '--next' takes no value"}),
-    [](const auto& info) { return info.param.name; });
-
 }  // namespace
 }  // namespace orvane

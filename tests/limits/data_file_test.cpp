@@ -220,20 +220,6 @@ INSTANTIATE_TEST_SUITE_P(Positions, DeleteTest,
                                            DeleteCase{5, 1, "2345", 1}, DeleteCase{1, 1, "", 1},
                                            DeleteCase{2, 2, "1", 1}));
 
-TEST_F(DataFileTest, AnsweringNoOrCancelChangesNothing) {
-    Store(Records({1, 2, 3}));
-    OpenAtTwo();
-    form[EditorCtl::stbAuto].text = "before";
-    boxes.answers = {MsgAnswer::No, MsgAnswer::Cancel};
-    for (int i = 0; i < 2; ++i)
-        data.Delete("AutoMax.DAT");
-    EXPECT_EQ(Stored(), Records({1, 2, 3}));
-    EXPECT_EQ(form[EditorCtl::txtYear].text, "2002");
-    EXPECT_EQ(form[EditorCtl::stbAuto].text, "before");
-    EXPECT_EQ(data.CurrentRecord, 2);
-    EXPECT_EQ(data.RecordCount, 3);
-}
-
 // A file operation of a save or of the rewrite through Temp.tmp fails.
 struct FaultCase {
     const char* op;

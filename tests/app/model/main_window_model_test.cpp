@@ -36,30 +36,6 @@ TEST_F(SelectionTest, OpeningTheClassListEmptiesTheLife) {
     EXPECT_EQ(Status(), "");
 }
 
-TEST_F(SelectionTest, ReplacementAssetTakesTheLastBasisLeft) {
-    ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::txtAdjTaxBasis).text, "");
-    EXPECT_TRUE(f().Usable(MainCtl::txtSalesPrice));
-    ASSERT_EQ(window.Click(MainCtl::optAssetType1), Outcome::Done);
-    EXPECT_FALSE(f().Usable(MainCtl::txtSalesPrice));
-    EXPECT_TRUE(f().Usable(MainCtl::mskSold));
-    // A relinquished asset sold in its third year.
-    Choose(MainCtl::cboMethod, "MACRS");
-    Choose(MainCtl::cboLife, "7");
-    Enter(MainCtl::txtCost, "10000");
-    InService("012004");
-    ASSERT_EQ(window.Focus(MainCtl::mskSold), Outcome::Done);
-    window.TypeText("062006");
-    Calculate();
-    ASSERT_EQ(Amounts().size(), 3u);
-    EXPECT_EQ(Amounts()[2], "874.50 ");  // half of 17.49%
-    EXPECT_DOUBLE_EQ(state().last_adj_tax_basis, 10000 - 1429 - 2449 - 874.5);
-    ASSERT_EQ(window.Click(MainCtl::optAssetType2), Outcome::Done);
-    EXPECT_EQ(c(MainCtl::txtAdjTaxBasis).text, "5247.5");
-    EXPECT_EQ(c(MainCtl::mskSold).text, "__/____");
-    EXPECT_FALSE(f().Usable(MainCtl::mskSold));
-}
-
 using FieldTest = WindowTest;
 
 TEST_F(FieldTest, EchoStaysAfterAdjTaxBasisButNotSalesPrice) {

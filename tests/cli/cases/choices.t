@@ -154,3 +154,18 @@ adjusted cost: ""
   2008    78,933,332.62     39,466,666.30 
   2009    39,466,666.31               .00 
 focus: cmdCalculate
+# A replacement asset takes the basis left by the relinquished one just computed (5,247.50 after three years): the adjusted cost is 10000 - 4000 + 5247.5
+$ --today 2024-06-15 --asset-type relinquished --method MACRS --life 7 --cost 10000 --in-service 012004 --sold 062006 --calculate --asset-type replacement --sales-price 4000 --in-service 072006
+status:        "Method: MACRS 200% DB" #0000ff
+allowance:     ""
+adjusted cost: "11247.5"
+  Year      Depreciation    Adj. Tax Basis
+  2006         1,607.27          9,640.23 
+  2007         2,754.51          6,885.72 
+  2008         1,967.19          4,918.53 
+  2009         1,404.81          3,513.72 
+  2010         1,004.40          2,509.32 
+  2011         1,003.28          1,506.04 
+  2012         1,004.40            501.64 
+  2013           501.64               .00 
+focus: cmdCalculate
