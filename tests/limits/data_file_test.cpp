@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, DeleteTest,
                                            DeleteCase{5, 1, "2345", 1}, DeleteCase{1, 1, "", 1},
                                            DeleteCase{2, 2, "1", 1}));
 
-// A file operation of a save or of the rewrite through Temp.tmp fails.
+// A file operation of the rewrite through Temp.tmp fails (a failed save is the full disk test's).
 struct FaultCase {
     const char* op;
     int number;
@@ -258,35 +258,6 @@ INSTANTIATE_TEST_SUITE_P(Steps, RewriteFaultTest,
                                            FaultCase{"write", 61, "Disk full"},
                                            FaultCase{"sync", 57, "Device I/O error"},
                                            FaultCase{"replace", 75, "Path/File access error"}),
-                         FaultName);
-
-class SaveFaultTest : public DataFileTest, public ::testing::WithParamInterface<FaultCase> {};
-
-// The routine reports the fault and goes on to its notice; the file stays open and usable.
-TEST_P(SaveFaultTest, AFailedSaveIsReportedAndTheNextOneWorks) {
-    const auto& [op, number, text] = GetParam();
-    Store(Records({1, 2, 3}));
-    OpenAtTwo();
-    FailAt(op, number);
-    SaveYear("1999");
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{std::to_string(number) +
-                                                      " Error in SaveCurrentRecord. " + text});
-    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::Ok);
-    ExpectNotice("Record Updated.");
-    // A refused write leaves the record as it was.
-    if (std::string_view(op) == "write") {
-        EXPECT_EQ(Stored(), Records({1, 2, 3}));
-    }
-
-    fs.before = nullptr;
-    SaveYear("1998");
-    EXPECT_EQ(Stored(), SecondIs("1998"));
-    EXPECT_EQ(boxes.shown.size(), 1u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Steps, SaveFaultTest,
-                         ::testing::Values(FaultCase{"write", 61, "Disk full"},
-                                           FaultCase{"sync", 57, "Device I/O error"}),
                          FaultName);
 
 struct stat Lstat(const std::filesystem::path& p) {
