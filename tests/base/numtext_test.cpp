@@ -119,39 +119,6 @@ TEST(CIntTest, SixteenBitsOrOverflow) {
     EXPECT_EQ(ErrPrompt(FaultOf(6)), "Err: 6[Overflow]");
 }
 
-struct FormatCase {
-    double value;
-    Pattern pattern;
-    const char* text;
-};
-std::string FormatName(const ::testing::TestParamInfo<FormatCase>& info) {
-    static constexpr const char* kPatterns[] = {"Amount", "Currency", "Whole"};
-    // Built by appending: GCC 12 at -O3 takes a literal put in front of a temporary string for
-    // an overlapping copy (a false -Wrestrict).
-    std::string name = kPatterns[static_cast<int>(info.param.pattern)];
-    name += '_';
-    name += NameOf(CStr(info.param.value));
-    return name;
-}
-class FormatTest : public ::testing::TestWithParam<FormatCase> {};
-TEST_P(FormatTest, MatchesThePattern) {
-    EXPECT_EQ(Format(GetParam().value, GetParam().pattern), GetParam().text);
-}
-INSTANTIATE_TEST_SUITE_P(
-    Patterns, FormatTest,
-    ::testing::Values(
-        FormatCase{1234567.891, Pattern::Amount, "1,234,567.89 "},
-        FormatCase{0, Pattern::Amount, ".00 "}, FormatCase{0.5, Pattern::Amount, ".50 "},
-        FormatCase{0.005, Pattern::Amount, ".01 "}, FormatCase{1.005, Pattern::Amount, "1.01 "},
-        FormatCase{999.995, Pattern::Amount, "1,000.00 "},
-        FormatCase{1000, Pattern::Amount, "1,000.00 "}, FormatCase{100, Pattern::Amount, "100.00 "},
-        FormatCase{-1234.5, Pattern::Amount, "-1,234.50 "},
-        FormatCase{3333.0, Pattern::Currency, "$3,333.00"},
-        FormatCase{0, Pattern::Currency, "$.00"}, FormatCase{1234567, Pattern::Whole, "1,234,567"},
-        FormatCase{12.5, Pattern::Whole, "13"}, FormatCase{0.4, Pattern::Whole, ""},
-        FormatCase{123456789012.0, Pattern::Whole, "123,456,789,012"}),
-    FormatName);
-
 // The display patterns read another way: the value rounded at its places with halves away
 // from zero, its digits written by printf and grouped by hand.
 std::string PrintfFormat(double value, Pattern pattern) {

@@ -283,19 +283,6 @@ TEST(BatchRoadsTest, GoldenCasesGiveTheSameBytesOnEveryRoad) {
     ExpectSameBytesEveryWay(lines, 20);
 }
 
-TEST(BatchRoadsTest, ThreadsKeepTheInputOrderAcrossManyBlocks) {
-    // More lines than a few blocks, each line a different year, so that any reordering shows.
-    std::vector<std::string> lines;
-    for (int i = 0; i < 5000; ++i) {
-        char month[8];
-        std::snprintf(month, sizeof month, "%02d%04d", 1 + i % 12, 1990 + i % 30);
-        lines.push_back("--method MACRS --life 7 --cost " + std::to_string(1000 + i) +
-                        " --in-service " + month);
-    }
-    lines.insert(lines.begin() + 2500, "--method MACRS --bogus");
-    ExpectSameBytesEveryWay(lines, 4000);
-}
-
 }  // namespace
 
 namespace {

@@ -1,5 +1,5 @@
-// The registry picks a command by its first word, and the one boundary turns whatever a command
-// throws into one line on the error output and an exit status.
+// The one boundary turns whatever a command throws into one line on the error output and an exit
+// status (how the first word picks a command is a golden command-line case).
 
 #include <sstream>
 #include <stdexcept>
@@ -19,12 +19,6 @@ struct Ran {
     int code;
     std::string out, err;
 };
-
-Ran RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // A command that throws what it is given.
 template <class Thrown>
@@ -60,35 +54,6 @@ TEST(Commands, WhatACommandThrowsIsOneLineAndAnExitStatus) {
     const Ran memory = RunThrowing(std::bad_alloc());
     EXPECT_EQ(memory.err, "orvane-cli: out of memory\n");
     EXPECT_EQ(RunThrowing(42).err, "orvane-cli: a failure of no known kind\n");
-}
-
-TEST(Commands, TheFirstWordPicksTheCommandAndItsMessagesNameIt) {
-    const Ran batch = RunCli({"batch", "--jobs", "1"});
-    EXPECT_EQ(batch.code, 2);
-    EXPECT_EQ(batch.err, "orvane-cli batch: option '--file' is required\n");
-    const Ran editor = RunCli({"edit-limits", "--bogus"});
-    EXPECT_EQ(editor.err, "orvane-cli edit-limits: unknown option '--bogus'\n");
-    // Anywhere but first, a command's name is a word of the window's command line.
-    const Ran window = RunCli({"--json", "batch"});
-    EXPECT_EQ(window.err, "orvane-cli: unexpected argument 'batch'\n");
-    // Each command shows its usage.
-    for (const Command* c : Commands()) {
-        std::vector<std::string> help = {"--help"};
-        if (!c->name().empty()) help.insert(help.begin(), std::string(c->name()));
-        const Ran shown = RunCli(help);
-        EXPECT_EQ(shown.code, 0) << c->name();
-        EXPECT_EQ(shown.out, c->Usage()) << c->name();
-    }
-}
-
-TEST(Commands, TheBatchCommandIsTheWindowsBatch) {
-    const std::string file = std::string(ORVANE_CASES) + "/assets.batch";
-    const Ran command = RunCli({"batch", "--today", "2024-06-15", "--file", file});
-    const Ran option = RunCli({"--today", "2024-06-15", "--batch", file});
-    EXPECT_EQ(command.out, option.out);
-    EXPECT_NE(command.out, "");
-    EXPECT_EQ(command.code, option.code);
-    EXPECT_EQ(command.err, "orvane-cli batch: 1 batch line(s) had errors\n");
 }
 
 }  // namespace

@@ -45,29 +45,6 @@ class EditLimitsCliTest : public ::testing::Test {
     ScratchFolder dir;
 };
 
-TEST_F(EditLimitsCliTest, KeysGoThroughTheFilterAndASavedRecordReachesTheFile) {
-    json s = RunJson({"--set", "txtYear=20a4", "--save"});
-    EXPECT_EQ(s["fields"]["txtYear"], "204");
-    EXPECT_EQ(s["beeps"], 1);
-    EXPECT_EQ(s["status"],
-              (json{{"text", "Year must be 4 digits."}, {"color", "#ff0000"}, {"weight", "bold"}}));
-    EXPECT_EQ(s["red_labels"], json::array({"lblYear"}));
-    EXPECT_EQ(s["dirty"], true);
-    EXPECT_EQ(s["focus"], "txtYear");
-    EXPECT_EQ(Stored(), "");
-
-    s = RunJson({"--set", "txtYear=2004", "--set", "txtYear0=7560", "--set=txtYear1=2960", "--set",
-                 "txtYear2=4800", "--set", "txtYear3=2850", "--set", "txtYear4=1675", "--set",
-                 "txtYear5=10610.5", "--save"});
-    EXPECT_EQ(Stored(), kRec2);
-    EXPECT_EQ(s["fields"]["txtYear5"], "10610.5");
-    EXPECT_EQ(s["status"],
-              (json{{"text", "Record Updated."}, {"color", "#0000ff"}, {"weight", "regular"}}));
-    EXPECT_EQ(s["current_record"], 1);
-    EXPECT_EQ(s["caption"], "Automobile  Maximun Amounts");
-    EXPECT_EQ(s["closed"], false);
-}
-
 TEST_F(EditLimitsCliTest, QuestionsAreRecordedAndAnsweredAsTold) {
     WriteBytes(dir / "AutoMax.DAT", kRec1 + kRec2);
     json s = RunJson({"--set", "txtYear=1999", "--answer", "cancel", "--next", "--answer", "no",
@@ -98,50 +75,6 @@ TEST_F(EditLimitsCliTest, PrintsAReadableStateWithoutJson) {
                              "Status: \"No more records.\" (#0000ff, regular)"})
         EXPECT_NE(r.out.find(line), std::string::npos) << r.out;
 }
-
-struct UsageCase {
-    const char* name;
-    std::vector<std::string> args;
-    const char* error;
-};
-void PrintTo(const UsageCase& c, std::ostream* os) {
-    *os << c.name;
-}
-class UsageTest : public ::testing::TestWithParam<UsageCase> {};
-
-TEST_P(UsageTest, AWrongCommandLineExitsWithTwoAndOneLine) {
-    CliRun r = Cli(GetParam().args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, std::string("orvane-cli edit-limits: ") + GetParam().error + "\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, UsageTest,
-    ::testing::Values(
-        UsageCase{"UnknownOption",
-                  {"--file", "AutoMax.DAT", "--frobnicate"},
-                  "unknown option '--frobnicate'"},
-        UsageCase{"FileWithoutValue", {"--file"}, "option '--file' needs a value"},
-        UsageCase{"NoFile", {"--next"}, "option '--file' is required"},
-        UsageCase{"UnknownFile",
-                  {"--file", "Other.DAT"},
-                  "option '--file' takes AutoMax.DAT, Electric.DAT or TruckMax.DAT, not "
-                  "'Other.DAT'"},
-        UsageCase{"BadAnswer",
-                  {"--file", "AutoMax.DAT", "--answer", "maybe"},
-                  "option '--answer' takes yes, no or cancel, not 'maybe'"},
-        UsageCase{"FieldOfTheMainWindow",
-                  {"--file", "AutoMax.DAT", "--set", "txtCost=1"},
-                  "option '--set' takes FIELD=TEXT with FIELD one of txtYear, txtYear0 ... "
-                  "txtYear5, not 'txtCost=1'"},
-        UsageCase{"EmptyFolder",
-                  {"--file", "AutoMax.DAT", "--limits-dir", ""},
-                  "option '--limits-dir' takes a folder name, not ''"},
-        UsageCase{"FlagWithValue",
-                  {"--file", "AutoMax.DAT", "--next=1"},
-                  "option '--next' takes no value"}),
-    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace orvane

@@ -108,12 +108,5 @@ TEST(Manual, ACommandOfUsageTextOnlyIsShownAsItsText) {
     EXPECT_NE(rendered->text.find("--what X the thing"), std::string::npos);
 }
 
-TEST(Manual, TextIsEscapedForRoff) {
-    EXPECT_EQ(RoffText(".TH x"), "\\&.TH x");
-    EXPECT_EQ(RoffText("'quoted"), "\\&'quoted");
-    EXPECT_EQ(RoffText("a\\b"), "a\\eb");
-    EXPECT_EQ(RoffText("--answer, like-kind, -h"), "\\-\\-answer, like-kind, \\-h");
-}
-
 }  // namespace
 }  // namespace orvane::cli

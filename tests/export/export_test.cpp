@@ -101,39 +101,6 @@ TEST_F(ExportTest, NewWorkbookGetsTheBlockInRowOneAndTheColumnWidths) {
     EXPECT_EQ(sheet.log.back(), "Quit");
 }
 
-TEST_F(ExportTest, SecondAssetStartsBelowTwoEmptyRowsAndKeepsTheWidths) {
-    Asset("Lathe", "MACRS", "10", "20000", "012004");  // eleven years: column C to row 12
-    Calculate();
-    Export();
-    sheet.files[kBook].widths[1] = 33;  // the user widened column A since
-    sheet.log.clear();
-
-    ASSERT_EQ(window.Click(MainCtl::cmdClear), Outcome::Done);
-    Asset("Drill", "MACRS", "5", "3000", "032006");
-    Calculate();
-    Export();
-
-    EXPECT_EQ(Status(), "Export was successful.");
-    EXPECT_EQ(At(12, 3), "         2014");
-    for (int row : {13, 14}) {
-        for (int col = 1; col <= 5; ++col)
-            EXPECT_EQ(At(row, col), "(none)") << "row " << row << " col " << col;
-    }
-    // A life of 5 opens the business use; the first block stays.
-    const std::map<std::pair<int, int>, std::string> cells = {{{15, 1}, "Drill"},
-                                                              {{15, 3}, "Year"},
-                                                              {{16, 1}, "In Service Date: 03/2006"},
-                                                              {{16, 3}, "         2006"},
-                                                              {{15, 2}, "Business Percent: 100"},
-                                                              {{1, 1}, "Lathe"}};
-    for (const auto& [at, text] : cells)
-        EXPECT_EQ(At(at.first, at.second), text) << "row " << at.first << " col " << at.second;
-    EXPECT_EQ(sheet.files.at(kBook).widths.at(1), 33);
-    EXPECT_EQ(Count("SetColumnWidth"), 0);
-    EXPECT_EQ(Count("Add"), 0);
-    EXPECT_EQ(Count("ReadColumn 3 1 90002"), 1);
-}
-
 // The particulars that change with the asset: the convention, the life or class, the asset
 // type, the allowance line and the date sold.
 struct ParticularsCase {

@@ -165,14 +165,6 @@ TEST_F(ScriptedHelperTest, OurLockGoesWhenTheSaveWorksFailsOrTheHelperDies) {
     }
 }
 
-TEST_F(ScriptedHelperTest, LibreOfficesInnerTextOfAFailedSaveIsShownInWords) {
-    EXPECT_TRUE(Export("full"));
-    ASSERT_EQ(platform.boxes.shown.size(), 1u);
-    EXPECT_EQ(platform.boxes.shown[0].text,
-              "Could not write " + book.string() +
-                  ": LibreOffice could not store it there (error 0x507).");
-}
-
 TEST_F(ScriptedHelperTest, AnotherProgramsLockStays) {
     for (const std::string& content : {std::string(kForeign), std::string()}) {
         Put(calc::LockFileOf(book), content);

@@ -146,23 +146,5 @@ TEST_F(LinuxKeysTest, TheToolsKeyNamesAnExistingFolderOnly) {
     EXPECT_EQ(keys.Value(KeyRoot::LocalMachine, kSharedToolsKey, "PATH"), std::nullopt);
 }
 
-TEST(AboutWindowModel, LoadShowsTheTitleAndTheVersionWithoutLeadingZeros) {
-    ScriptedBoxes boxes;
-    TableKeys keys;
-    RecordingStarter starter;
-    AboutWindowModel about({&boxes, &keys, &starter, FileExists}, ProgramVersion{10, 0, 7});
-    about.Form_Load();
-    const AboutWindowControls& c = about.controls();
-    EXPECT_TRUE(c.loaded);
-    EXPECT_EQ(c[AboutCtl::lblVersion], "Version 10.0.7");
-
-    about.cmdSysInfo_Click();  // no key answers: the message, the window stays
-    EXPECT_EQ(boxes.Texts(),
-              std::vector<std::string>{"System Information Is Unavailable At This Time"});
-    EXPECT_TRUE(about.controls().loaded);
-    about.cmdOK_Click();
-    EXPECT_FALSE(about.controls().loaded);
-}
-
 }  // namespace
 }  // namespace orvane

@@ -12,7 +12,6 @@ namespace orvane {
 namespace {
 
 using fakes::FakeHelpViewer;
-using View = FakeHelpViewer::View;
 
 class HelpTest : public ::testing::Test {
   protected:
@@ -33,31 +32,6 @@ TEST_F(HelpTest, WithoutAHelpFileContentsSaysSoWithTheInformationIconAndOpensNot
     help.ShowTopic(240);  // F1 without a help file: nothing at all
     EXPECT_TRUE(viewer.calls.empty());
     EXPECT_EQ(boxes.shown.size(), 1u);
-}
-
-TEST_F(HelpTest, ContentsSearchAndF1GoToTheViewerWithTheHelpFile) {
-    help.help_file = "/opt/orvane/orvane.qch";
-    help.DisplayHelpContents();
-    help.ShowHelpSearch();
-    help.ShowTopic(240);
-    help.ShowTopic(0);    // a control without a topic: the contents
-    help.ShowTopic(999);  // a number without a page: the contents
-    const std::vector<FakeHelpViewer::Call> expected = {
-        {View::Contents, "/opt/orvane/orvane.qch", ""},
-        {View::Index, "/opt/orvane/orvane.qch", ""},
-        {View::Page, "/opt/orvane/orvane.qch", "pages/entering.html#cost"},
-        {View::Contents, "/opt/orvane/orvane.qch", ""},
-        {View::Contents, "/opt/orvane/orvane.qch", ""},
-    };
-    EXPECT_EQ(viewer.calls, expected);
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(HelpTest, SearchWithoutAHelpFileLeavesTheReportToTheViewer) {
-    help.ShowHelpSearch();
-    ASSERT_EQ(viewer.calls.size(), 1u);
-    EXPECT_EQ(viewer.calls[0], (FakeHelpViewer::Call{View::Index, "", ""}));
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 struct TrapCase {

@@ -44,40 +44,15 @@ TEST(RecordLayout, FieldsSitAtTheirOffsetsPaddedOrCutInTheWesternCodePage) {
               (VehicleLimitRecord{"2004", " 3060", " 49  ", "     ", "     ", "     ", "     "}));
 }
 
-TEST(FileFault, ASystemErrorBecomesTheRuntimesFileFault) {
-    // clang-format off
-    const std::tuple<int, int, const char*> errors[] = {
-        {ENOENT, 53, "File not found"}, {ENOTDIR, 76, "Path not found"},
-        {EACCES, 70, "Permission denied"}, {EPERM, 70, "Permission denied"},
-        {EROFS, 75, "Path/File access error"}, {ENOSPC, 61, "Disk full"},
-        {EFBIG, 61, "Disk full"}, {EMFILE, 67, "Too many files"},
-        {EEXIST, 58, "File already exists"}, {EBADF, 52, "Bad file name or number"},
-        {ENOMEM, 7, "Out of memory"}, {EIO, 57, "Device I/O error"}};
-    // clang-format on
-    for (const auto& [error, number, description] : errors) {
-        EXPECT_EQ(FaultNumberForErrno(error), number) << ::strerrorname_np(error);
-        EXPECT_EQ(FaultDescription(number), description);
-    }
-}
-
 struct CountCase {
     std::int64_t length;
     std::int32_t records;
 };
 class RecordCountTest : public ::testing::TestWithParam<CountCase> {};
 
-TEST_P(RecordCountTest, RoundsHalvesToEvenWithAtLeastOneAlsoForAFileOnDisk) {
-    const auto& [length, records] = GetParam();
-    EXPECT_EQ(RecordCountForLength(length), records);
-    ScratchFolder dir;
-    WriteBytes(dir / "AutoMax.DAT", std::string(static_cast<std::size_t>(length), 'x'));
-    ScriptedBoxes boxes;
-    DataFile data(dir.path(), boxes);
-    data.OpenFile("AutoMax.DAT");
-    EXPECT_EQ(data.RecordCount, records);
-    EXPECT_EQ(data.CurrentRecord, 1);
-    EXPECT_EQ(data.RecordLength, 34);
-    EXPECT_TRUE(boxes.shown.empty());
+// (a file's count as it is opened: the tests below)
+TEST_P(RecordCountTest, RoundsHalvesToEvenWithAtLeastOne) {
+    EXPECT_EQ(RecordCountForLength(GetParam().length), GetParam().records);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -236,21 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, DeleteTest,
                                            DeleteCase{5, 1, "2345", 1}, DeleteCase{1, 1, "", 1},
                                            DeleteCase{2, 2, "1", 1}));
 
-TEST_F(DataFileTest, AnsweringNoOrCancelChangesNothing) {
-    Store(Records({1, 2, 3}));
-    OpenAtTwo();
-    form[EditorCtl::stbAuto].text = "before";
-    boxes.answers = {MsgAnswer::No, MsgAnswer::Cancel};
-    for (int i = 0; i < 2; ++i)
-        data.Delete("AutoMax.DAT");
-    EXPECT_EQ(Stored(), Records({1, 2, 3}));
-    EXPECT_EQ(form[EditorCtl::txtYear].text, "2002");
-    EXPECT_EQ(form[EditorCtl::stbAuto].text, "before");
-    EXPECT_EQ(data.CurrentRecord, 2);
-    EXPECT_EQ(data.RecordCount, 3);
-}
-
-// A file operation of a save or of the rewrite through Temp.tmp fails.
+// A file operation of the rewrite through Temp.tmp fails (a failed save is the full disk test's).
 struct FaultCase {
     const char* op;
     int number;
@@ -288,35 +249,6 @@ INSTANTIATE_TEST_SUITE_P(Steps, RewriteFaultTest,
                                            FaultCase{"write", 61, "Disk full"},
                                            FaultCase{"sync", 57, "Device I/O error"},
                                            FaultCase{"replace", 75, "Path/File access error"}),
-                         FaultName);
-
-class SaveFaultTest : public DataFileTest, public ::testing::WithParamInterface<FaultCase> {};
-
-// The routine reports the fault and goes on to its notice; the file stays open and usable.
-TEST_P(SaveFaultTest, AFailedSaveIsReportedAndTheNextOneWorks) {
-    const auto& [op, number, text] = GetParam();
-    Store(Records({1, 2, 3}));
-    OpenAtTwo();
-    FailAt(op, number);
-    SaveYear("1999");
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{std::to_string(number) +
-                                                      " Error in SaveCurrentRecord. " + text});
-    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::Ok);
-    ExpectNotice("Record Updated.");
-    // A refused write leaves the record as it was.
-    if (std::string_view(op) == "write") {
-        EXPECT_EQ(Stored(), Records({1, 2, 3}));
-    }
-
-    fs.before = nullptr;
-    SaveYear("1998");
-    EXPECT_EQ(Stored(), SecondIs("1998"));
-    EXPECT_EQ(boxes.shown.size(), 1u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Steps, SaveFaultTest,
-                         ::testing::Values(FaultCase{"write", 61, "Disk full"},
-                                           FaultCase{"sync", 57, "Device I/O error"}),
                          FaultName);
 
 struct stat Lstat(const std::filesystem::path& p) {

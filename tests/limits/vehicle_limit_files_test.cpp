@@ -53,12 +53,6 @@ TEST_P(LookupTest, ReadsTheFirstRecordOfTheYearFromTheFileOfTheKind) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_P(LookupTest, AMissingFileIsCreatedEmptyAndHasNoYear) {
-    EXPECT_FALSE(files.Find(GetParam(), "2004").has_value());
-    EXPECT_EQ(ReadBytes(dir / LimitFileForKind(GetParam())), "");
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
 INSTANTIATE_TEST_SUITE_P(Kinds, LookupTest, ::testing::Values('A', 'E', 'T'));
 
 TEST(Lookup, AnUnknownKindHasNoFileAndAFolderThatCannotBeOpenedIsReported) {

@@ -5,7 +5,6 @@
 namespace orvane::fakes {
 
 double FakePrinter::LineHeight(const PrintFont& font) {
-    ++line_height_asks;
     if (fail_line_height_with != 0) Raise(fail_line_height_with);
     return font.size * kTwipsPerPoint;
 }

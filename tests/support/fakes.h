@@ -34,9 +34,8 @@ class FakePrinter final : public Printer {
 
     std::vector<std::vector<PrintItem>> pages;
     double default_size = 10;
-    int fail_page_with = 0;         // a fault number PrintPage raises; 0: it prints
-    int fail_line_height_with = 0;  // a fault number LineHeight raises; 0: it answers
-    int line_height_asks = 0;
+    int fail_page_with = 0;                // a fault number PrintPage raises; 0: it prints
+    int fail_line_height_with = 0;         // a fault number LineHeight raises; 0: it answers
     std::function<void()> while_printing;  // runs inside PrintPage, before it fails or keeps
 };
 

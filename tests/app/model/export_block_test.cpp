@@ -77,26 +77,6 @@ class RecordingBoxes final : public MessageBoxes {
     }
 };
 
-TEST(ExportParticulars, LastCheckedAllowanceBoxWritesTheLine) {
-    MainWindowControls f;
-    f[MainCtl::txtCost].text = "20,000";
-    f[MainCtl::lblAllowance].caption = "6000";
-    f[MainCtl::chkBonus].value = 1;
-    f[MainCtl::chkBonus100].value = 1;
-    RecordingBoxes boxes;
-    ErrorTrap trap = ErrorTrap::Described(boxes);
-    std::vector<CellWrite> w = ExportParticulars(ReadParticulars(f, DeprState{}), 3, trap);
-    auto at = [&](int row, int col) {
-        for (const auto& c : w) {
-            if (c.row == row && c.col == col) return c.text;
-        }
-        return std::string("(not written)");
-    };
-    EXPECT_EQ(at(7, 1), "Special 100% Depreciation Allowance. $6,000.00");
-    EXPECT_EQ(at(5, 1), "Net Cost: $14,000.00");  // the cost read with its separator
-    EXPECT_TRUE(boxes.texts.empty());
-}
-
 TEST(ExportParticulars, CostThatIsNotANumberIsReportedAndWrittenEmpty) {
     MainWindowControls f;
     f[MainCtl::txtCost].text = "1.2.3";

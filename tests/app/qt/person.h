@@ -165,7 +165,6 @@ class EditorDesk final : public Person<EditorCtl, kEditorControlCount> {
     void Fill(EditorCtl box, const QString& text) const;
     QWidget* w(EditorCtl id) const override { return view.control(id); }
     QWidget* root() const override { return &view; }
-    bool Bold(EditorCtl id) const { return w(id)->font().bold(); }
 };
 
 }  // namespace orvane::qt::testing

@@ -1,5 +1,5 @@
-// Print in the main window: the button, its access key, the busy cursor, the faults, and the
-// print preview from the button's context menu.
+// Print in the main window: the button, its access key, the busy cursor (the faults are the
+// model's tests and golden cases), and the print preview from the button's context menu.
 
 #include <QAction>
 #include <QApplication>
@@ -39,14 +39,6 @@ class PrintViewTest : public QObject {
   private Q_SLOTS:
     void initTestCase() { orvane::qt::UseProgramStyle(); }
 
-    void printWaitsForASchedule() {
-        Desk d;
-        d.Press(Qt::Key_P, Qt::AltModifier);
-        d.Click(MainCtl::cmdPrint);
-        QVERIFY(d.pages.pages.empty());
-        QVERIFY(d.messages.shown.empty());
-    }
-
     // Alt+P prints one page under the busy cursor, which is gone afterwards; the window stays.
     void altPPrintsOnePageUnderTheBusyCursor() {
         Desk d;
@@ -67,17 +59,6 @@ class PrintViewTest : public QObject {
         d.Click(MainCtl::cmdPrint);
         QCOMPARE(d.pages.pages.size(), std::size_t{2});
         QVERIFY(d.pages.pages[1] == page);
-    }
-
-    void aPrinterFaultIsShownAndTheWindowStays() {
-        Desk d;
-        CalculateFiveYears(d);
-        d.pages.fail_page_with = 482;
-        d.Click(MainCtl::cmdPrint);
-        // The box's words and the unchanged window are the model's tests.
-        QCOMPARE(d.messages.Texts(), std::vector<std::string>{"Err: 482[Printer error]"});
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-        QCOMPARE(d.Cell(6, 1), QString("2009"));
     }
 
     // A right click on Print offers "Print Preview..."; the preview shows the one page on its own

@@ -55,8 +55,8 @@ class RegisterViewsTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    // Three stacked sets in dollars, the chosen year's bar selected in each and its label in
-    // brackets; no years show the placeholder and no bars.
+    // The chart's bars and labels as the chart data figures them (in its own test): three
+    // stacked sets, the chosen year's bar selected in each; no years show the placeholder.
     void chartShowsTheYears() {
         RegisterChartView view;
         view.resize(560, 340);
@@ -80,15 +80,6 @@ class RegisterViewsTest : public QObject {
         QVERIFY(years != nullptr);
         QCOMPARE(years->categoriesLabels(), QStringList({"2023", "[2024]", "2025"}));
         Picture(view, "register-chart");
-
-        std::vector<reg::TotalsRow> many;
-        for (int i = 0; i < 40; ++i)
-            many.push_back(Totals(i == 0 ? 120'000'000 : 0, 0, 9'000'000 - i * 200'000));
-        view.ShowYears(2001, many, 2024);
-        years = qobject_cast<QCategoryAxis*>(view.chart()->axes(Qt::Horizontal).value(0));
-        QVERIFY(years->categoriesLabels().contains("[2024]"));
-        QVERIFY(years->categoriesLabels().size() < 10);
-        Picture(view, "register-chart-40-years");
 
         view.ShowYears(2023, {}, 2023);
         QVERIFY(view.chart()->series().isEmpty());

@@ -299,3 +299,11 @@ adjusted cost: ""
   Year      Depreciation    Adj. Tax Basis
   1990              .00               .00 
 focus: cmdCalculate
+# A vehicle at 0% business use: the business use is required
+$ --today 2024-06-15 --method MACRS --class "Automobiles (5)" --business 0 --cost 30000 --in-service 012004
+status:        "Business Percent is required." #ff0000
+allowance:     ""
+adjusted cost: ""
+  Year      Depreciation    Adj. Tax Basis
+red: lblAutoBusiness
+focus: cmdCalculate
