@@ -7,7 +7,9 @@
 // A case ends at the next "#" or "$" line. The output is what orvane-cli prints on standard
 // output, then "stderr: ..." lines and "exit: N" when it exits other than 0; @CASES@ in the
 // arguments is the folder of the case files; NAME=VALUE words before the arguments set the
-// environment. Run the test with
+// environment. @LIMITS@ in the arguments is a fresh copy of cases/limits made for the case and
+// removed after it: the output names it @LIMITS@ and ends with a line 'changed NAME: "BYTES"'
+// for each file the case changed or made there. Run the test with
 // ORVANE_UPDATE_GOLDEN=1 to write the current output back into the files.
 
 #include <array>
@@ -15,6 +17,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -52,11 +56,19 @@ std::vector<Case> ReadCases(const fs::path& file) {
     return cases;
 }
 
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 std::string RunCli(std::string args) {
-    // @CASES@ stands for the folder of the case files.
-    for (auto at = args.find("@CASES@"); at != std::string::npos; at = args.find("@CASES@")) {
-        args.replace(at, 7, ORVANE_CASES);
-    }
+    args = ReplaceAll(args, "@CASES@", ORVANE_CASES);
     std::string err_file =
         (fs::temp_directory_path() / ("orvane-golden-" + std::to_string(getpid()) + ".err"))
             .string();
@@ -90,6 +102,24 @@ std::string RunCli(std::string args) {
     return out;
 }
 
+std::string RunCase(const std::string& args) {
+    if (args.find("@LIMITS@") == std::string::npos) return RunCli(args);
+    const fs::path seed = fs::path(ORVANE_CASES) / "limits";
+    std::string dir = (fs::temp_directory_path() / "orvane-golden-limits-XXXXXX").string();
+    if (mkdtemp(dir.data()) == nullptr) return "mkdtemp failed\n";
+    fs::copy(seed, dir);
+    std::string out = ReplaceAll(RunCli(ReplaceAll(args, "@LIMITS@", dir)), dir, "@LIMITS@");
+    const std::set<fs::path> files{fs::directory_iterator(dir), fs::directory_iterator()};
+    for (const fs::path& file : files) {
+        const fs::path before = seed / file.filename();
+        const std::string bytes = ReadAll(file);
+        if (!fs::exists(before) || ReadAll(before) != bytes)
+            out += "changed " + file.filename().string() + ": \"" + bytes + "\"\n";
+    }
+    fs::remove_all(dir);
+    return out;
+}
+
 std::vector<std::string> CaseFiles() {
     std::vector<std::string> files;
     for (const auto& entry : fs::directory_iterator(ORVANE_CASES)) {
@@ -106,7 +136,7 @@ TEST_P(GoldenTest, OutputMatches) {
     auto cases = ReadCases(file);
     ASSERT_FALSE(cases.empty());
     for (auto& c : cases) {
-        c.actual = RunCli(c.args);
+        c.actual = RunCase(c.args);
         EXPECT_EQ(c.actual, c.expected) << c.comment << "$ " << c.args;
     }
     if (std::getenv("ORVANE_UPDATE_GOLDEN")) {
