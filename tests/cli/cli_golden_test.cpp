@@ -9,8 +9,8 @@
 // arguments is the folder of the case files; NAME=VALUE words before the arguments set the
 // environment. @LIMITS@ in the arguments is a fresh copy of cases/limits made for the case and
 // removed after it: the output names it @LIMITS@ and ends with a line 'changed NAME: "BYTES"'
-// for each file the case changed or made there. Run the test with
-// ORVANE_UPDATE_GOLDEN=1 to write the current output back into the files.
+// for each file the case changed or made there, and 'removed NAME' for each it removed. Run the
+// test with ORVANE_UPDATE_GOLDEN=1 to write the current output back into the files.
 
 #include <array>
 #include <cstdio>
@@ -109,12 +109,18 @@ std::string RunCase(const std::string& args) {
     if (mkdtemp(dir.data()) == nullptr) return "mkdtemp failed\n";
     fs::copy(seed, dir);
     std::string out = ReplaceAll(RunCli(ReplaceAll(args, "@LIMITS@", dir)), dir, "@LIMITS@");
-    const std::set<fs::path> files{fs::directory_iterator(dir), fs::directory_iterator()};
-    for (const fs::path& file : files) {
-        const fs::path before = seed / file.filename();
-        const std::string bytes = ReadAll(file);
-        if (!fs::exists(before) || ReadAll(before) != bytes)
-            out += "changed " + file.filename().string() + ": \"" + bytes + "\"\n";
+    std::set<fs::path> names;
+    for (const fs::path& folder : {seed, fs::path(dir)}) {
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.insert(entry.path().filename());
+    }
+    for (const fs::path& name : names) {
+        const std::string bytes = ReadAll(dir / name);
+        if (!fs::exists(dir / name)) {
+            out += "removed " + name.string() + "\n";
+        } else if (!fs::exists(seed / name) || ReadAll(seed / name) != bytes) {
+            out += "changed " + name.string() + ": \"" + bytes + "\"\n";
+        }
     }
     fs::remove_all(dir);
     return out;

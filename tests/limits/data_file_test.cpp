@@ -176,41 +176,6 @@ TEST_F(DataFileTest, AMissingFileIsCreatedAndSavesPastTheEndLeaveZeroBytes) {
     EXPECT_EQ(Stored().size(), 102u);
 }
 
-struct DeleteCase {
-    int count, current;
-    std::string survivors;  // record numbers left, as digits
-    int shown;              // the record shown afterwards
-};
-class DeleteTest : public DataFileTest, public ::testing::WithParamInterface<DeleteCase> {};
-
-// Each delete also finds a Temp.tmp left over from an earlier run, which must not leak in.
-TEST_P(DeleteTest, RewritesTheSurvivorsThroughTempAndShowsTheRecordAtThePlace) {
-    const DeleteCase& c = GetParam();
-    std::string before, after;
-    for (int n = 1; n <= c.count; ++n)
-        before += Numbered(n);
-    for (char digit : c.survivors)
-        after += Numbered(digit - '0');
-    Store(before);
-    WriteBytes(dir / "Temp.tmp", Records({7, 8, 9, 9}));
-    Open(c.current);
-    data.Delete("AutoMax.DAT");
-    EXPECT_EQ(Stored(), after);
-    EXPECT_EQ(data.RecordCount, std::max<int>(1, static_cast<int>(c.survivors.size())));
-    EXPECT_EQ(data.CurrentRecord, c.shown);
-    EXPECT_EQ(form[EditorCtl::txtYear].text,
-              c.survivors.empty() ? "" : std::to_string(2000 + c.survivors[c.shown - 1] - '0'));
-    ExpectNotice("Record Deleted");
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Delete current record?"});
-    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::YesNoCancel);
-    EXPECT_FALSE(std::filesystem::exists(dir / "Temp.tmp"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, DeleteTest,
-                         ::testing::Values(DeleteCase{5, 2, "1345", 2}, DeleteCase{5, 5, "1234", 4},
-                                           DeleteCase{5, 1, "2345", 1}, DeleteCase{1, 1, "", 1},
-                                           DeleteCase{2, 2, "1", 1}));
-
 // A file operation of the rewrite through Temp.tmp fails: before the temporary file is made,
 // while it is open, and once it is closed (a failed save is the full disk test's).
 struct FaultCase {

@@ -28,8 +28,8 @@ class EditorTest : public ::testing::Test {
     std::unique_ptr<LimitEditorModel> window;
 };
 
-// Centred on the screen; Backspace passes a numeric box's filter; the save question offers Yes,
-// No and Cancel; a closed window has closed its file and takes no clicks.
+// Centred on the screen; Backspace passes a numeric box's filter; the delete and save questions
+// offer Yes, No and Cancel; a closed window has closed its file and takes no clicks.
 TEST_F(EditorTest, WhatTheCommandLineCannotShow) {
     EXPECT_EQ(w().controls.left, (15360 - 4680) / 2);
     EXPECT_EQ(w().controls.top, (11520 - 3375) / 2);
@@ -38,10 +38,12 @@ TEST_F(EditorTest, WhatTheCommandLineCannotShow) {
     EXPECT_EQ(w().controls[EditorCtl::txtYear1].text, "306");
     EXPECT_EQ(beeper.beeps, 0);
 
-    boxes.answers = {MsgAnswer::No};
+    boxes.answers = {MsgAnswer::No, MsgAnswer::No};
+    w().Click(EditorCtl::cmdDelete);
     w().Click(EditorCtl::cmdClose);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Delete current record?", "Save Changes?"}));
+    for (const auto& shown : boxes.shown)
+        EXPECT_EQ(shown.buttons, MsgButtons::YesNoCancel);
     EXPECT_FALSE(w().loaded());
     EXPECT_FALSE(data.IsOpen());
     w().Click(EditorCtl::cmdNext);

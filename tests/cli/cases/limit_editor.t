@@ -519,7 +519,25 @@ Messages:
   [Orvane Asset Depreciation] Save Changes?  -> cancel
   [Orvane Asset Depreciation] Save Changes?  -> no
   [Orvane Asset Depreciation] Delete current record?  -> no
-# Delete answered Yes removes the record; the last one gone, the one before shows
+# Delete answered Yes writes the other records through Temp.tmp (cases/limits holds one left
+# from an earlier run, which must not leak in) and shows the record now at the place, or the
+# one before when the last is gone; the only record gone, an empty one shows
+$ edit-limits --file AutoMax.DAT --limits-dir @LIMITS@ --next --delete
+File: @LIMITS@/AutoMax.DAT
+Window: Automobile  Maximun Amounts
+Record 2 of 2
+  Year:          2005
+   1st Yr + 30%: 0
+  1st Yr + 50%:  0
+   1st Year Max: 2960
+  2nd Year Max:  4700
+  3th Year Max:  2850
+  4th Year Max:  1675
+Status: "Record Deleted" (#0000ff, regular)
+Messages:
+  [Orvane Asset Depreciation] Delete current record?  -> yes
+changed AutoMax.DAT: "20037660 3060 4900 2950 1775 1071020050    2960 4700 2850 1675 0    "
+removed Temp.tmp
 $ edit-limits --file AutoMax.DAT --limits-dir @LIMITS@ --next --next --delete
 File: @LIMITS@/AutoMax.DAT
 Window: Automobile  Maximun Amounts
@@ -535,6 +553,39 @@ Status: "Record Deleted" (#0000ff, regular)
 Messages:
   [Orvane Asset Depreciation] Delete current record?  -> yes
 changed AutoMax.DAT: "20037660 3060 4900 2950 1775 1071020047560 2960 4800 2850 1675 10610"
+removed Temp.tmp
+$ edit-limits --file Electric.DAT --limits-dir @LIMITS@ --delete
+File: @LIMITS@/Electric.DAT
+Window: Clean Fuel Auto Max Amount
+Record 1 of 1
+  Year:          
+   1st Yr + 30%: 
+  1st Yr + 50%:  
+   1st Year Max: 
+  2nd Year Max:  
+  3th Year Max:  
+  4th Year Max:  
+Status: "Record Deleted" (#0000ff, regular)
+Messages:
+  [Orvane Asset Depreciation] Delete current record?  -> yes
+changed Electric.DAT: ""
+removed Temp.tmp
+$ edit-limits --file TruckMax.DAT --limits-dir @LIMITS@ --next --delete
+File: @LIMITS@/TruckMax.DAT
+Window: Automobile  Maximun Amounts
+Record 1 of 1
+  Year:          2003
+   1st Yr + 30%: 8060
+  1st Yr + 50%:  11110
+   1st Year Max: 3360
+  2nd Year Max:  5400
+  3th Year Max:  3250
+  4th Year Max:  1975
+Status: "Record Deleted" (#0000ff, regular)
+Messages:
+  [Orvane Asset Depreciation] Delete current record?  -> yes
+removed Temp.tmp
+changed TruckMax.DAT: "20038060 3360 5400 3250 1975 11110"
 # Delete in the truck table changes only the truck file, and shows the record after
 $ edit-limits --file TruckMax.DAT --limits-dir @LIMITS@ --delete
 File: @LIMITS@/TruckMax.DAT
@@ -550,6 +601,7 @@ Record 1 of 1
 Status: "Record Deleted" (#0000ff, regular)
 Messages:
   [Orvane Asset Depreciation] Delete current record?  -> yes
+removed Temp.tmp
 changed TruckMax.DAT: "20047960 3260 5300 3150 1875 11010"
 # Delete and Add ask nothing of the changed record and keep it marked
 $ edit-limits --file AutoMax.DAT --limits-dir @LIMITS@ --set txtYear1=1 --answer no --delete
