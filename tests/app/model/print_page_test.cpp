@@ -123,26 +123,6 @@ TEST_F(PrintTest, FieldsAsTheyStandYearsAsLastCalculated) {
     EXPECT_EQ(TableLines(page)[0][1].text, "    2,000.00 ");
 }
 
-TEST_F(PrintTest, FortyYearsPrintInGroupOrderEachOnce) {
-    Choose(MainCtl::cboMethod, "MACRS");
-    Choose(MainCtl::cboClass, "Buildings post 5/12/93 (39)");
-    Enter(MainCtl::txtCost, "100000");
-    InService("012004");
-    Calculate();
-    const auto& page = Print();
-    std::vector<std::string> years, expected;
-    for (const auto& line : TableLines(page))
-        if (line[0].text != "    ") years.push_back(line[0].text);
-    for (int i = 0; i < 40; ++i)
-        expected.push_back(std::to_string(2004 + i));
-    EXPECT_EQ(years, expected);
-    EXPECT_EQ(Starting(page, "Class: ").text, "Class: Buildings post 5/12/93 (39)");
-    EXPECT_EQ(Starting(page, "Class: ").x, kLeft + 3800);
-    EXPECT_EQ(Starting(page, "Life: ").text, "");
-    // Mid Month, the only convention of real property.
-    EXPECT_EQ(Starting(page, "Convention: ").text, "Convention: Mid Month");
-}
-
 TEST_F(PrintTest, ThirtyPercentAllowanceComesOffTheNetCostAndHasItsLine) {
     Asset("MACRS", "5", "10000", "012004");
     ASSERT_EQ(window.Click(MainCtl::chkBonus), Outcome::Done);
