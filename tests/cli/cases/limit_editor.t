@@ -468,6 +468,21 @@ Record 1 of 3
   4th Year Max:  1775
 Status: "Record Updated." (#0000ff, regular)
 changed AutoMax.DAT: "20037660 3060 4900 2950 1775      20047560 2960 4800 2850 1675 1061020050    2960 4700 2850 1675 0    "
+# The file stays readable and writable under the same open: two saves, then the first record
+# read again
+$ edit-limits --file AutoMax.DAT --limits-dir @LIMITS@ --next --set txtYear0=2 --save --previous --set txtYear0=1 --save --next --previous
+File: @LIMITS@/AutoMax.DAT
+Window: Automobile  Maximun Amounts
+Record 1 of 3
+  Year:          2003
+   1st Yr + 30%: 1
+  1st Yr + 50%:  10710
+   1st Year Max: 3060
+  2nd Year Max:  4900
+  3th Year Max:  2950
+  4th Year Max:  1775
+Status: "" (#ff0000, bold)
+changed AutoMax.DAT: "20031    3060 4900 2950 1775 1071020042    2960 4800 2850 1675 1061020050    2960 4700 2850 1675 0    "
 # A changed record asks before Close and Next: Cancel stays, Yes with a missing amount stays
 # with the message, Yes with the record whole saves and goes on
 $ edit-limits --file AutoMax.DAT --limits-dir @LIMITS@ --set txtYear=1999 --set txtYear1= --answer cancel --close --answer yes --next
