@@ -6,13 +6,9 @@ namespace {
 std::size_t ConventionIndex(Convention c) {
     return c == Convention::MidQuarter ? 1 : c == Convention::MidMonth ? 2 : 0;
 }
-Convention ConventionAt(std::size_t i) {
-    return i == 1 ? Convention::MidQuarter : i == 2 ? Convention::MidMonth : Convention::HalfYear;
-}
 std::size_t MethodIndex(int factor) {
     return factor == 200 ? 0 : factor == 150 ? 1 : 2;
 }
-constexpr int kFactors[] = {200, 150, 100};
 
 // The recovery period the form prints on each row of line 19 (half years) and line 20.
 constexpr int kLine19Recovery[kLine19Rows] = {6, 10, 14, 20, 30, 40, 50, 55, 78};
@@ -25,6 +21,10 @@ void AddRow(FormAmount& a, Cents basis, Cents amount) {
 }
 
 }  // namespace
+
+Convention ConventionAt(std::size_t i) {
+    return i == 1 ? Convention::MidQuarter : i == 2 ? Convention::MidMonth : Convention::HalfYear;
+}
 
 FormAmount& FormAmount::operator+=(const FormAmount& o) {
     basis += o.basis;

@@ -23,6 +23,9 @@ inline constexpr std::size_t kConventions = 3;  // HY, MQ, MM
 inline constexpr std::size_t kMethods = 3;      // 200 DB, 150 DB, S/L
 inline constexpr std::size_t kLine19Rows = 9;   // a to i
 inline constexpr std::size_t kLine20Rows = 4;   // a to d
+// The convention of a row's convention index, and the factor of its method index (100: S/L).
+Convention ConventionAt(std::size_t i);
+inline constexpr int kFactors[kMethods] = {200, 150, 100};
 
 struct FormSums {
     Section179Sums section179;  // assets placed in service in the year

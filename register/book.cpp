@@ -13,6 +13,7 @@
 #include "register/cells.h"
 #include "register/csv.h"
 #include "register/passes.h"
+#include "register/writers.h"
 
 namespace orvane::reg {
 namespace {
@@ -35,17 +36,18 @@ std::vector<std::string> LinesOf(const FormSums& s) {
     AddLine(lines, s.section179.elected_listed != 0, "7");
     AddLine(lines, s.line14 != 0, "14");
     AddLine(lines, s.line17 != 0, "17");
-    for (std::size_t r = 0; r < kLine19Rows; ++r) {
-        bool used = false;
-        for (std::size_t k = 0; k < kConventions * kMethods; ++k)
-            used = used || s.line19[r * kConventions * kMethods + k].used;
-        AddLine(lines, used, "19" + std::string(1, static_cast<char>('a' + r)));
+    // The rows of lines 19 and 20 by their keys, as the form's table shows them.
+    for (std::size_t i = 0; i < s.line19.size(); ++i) {
+        if (!s.line19[i].used) continue;
+        const char row = static_cast<char>('a' + i / (kConventions * kMethods));
+        lines.push_back(FormRowKey(std::string("19") + row,
+                                   ConventionAt(i / kMethods % kConventions),
+                                   kFactors[i % kMethods]));
     }
-    for (std::size_t r = 0; r < kLine20Rows; ++r) {
-        bool used = false;
-        for (std::size_t k = 0; k < kConventions; ++k)
-            used = used || s.line20[r * kConventions + k].used;
-        AddLine(lines, used, "20" + std::string(1, static_cast<char>('a' + r)));
+    for (std::size_t i = 0; i < s.line20.size(); ++i) {
+        if (!s.line20[i].used) continue;
+        const char row = static_cast<char>('a' + i / kConventions);
+        lines.push_back(FormRowKey(std::string("20") + row, ConventionAt(i % kConventions), 100));
     }
     AddLine(lines, s.line25 != 0, "25");
     AddLine(lines, s.line26.used, "26");

@@ -67,7 +67,7 @@ struct AssetYear {
     Cents business_cost = 0, depreciable_basis = 0;
     std::optional<Cents> gain_loss, drift;
     std::uint32_t notes = 0;
-    // The lines of the year's Form 4562 it adds to ("6", "14", "19c", ...).
+    // The rows of the year's Form 4562 it adds to, by FormRowKey ("6", "14", "19c HY 200 DB").
     std::vector<std::string> lines;
 };
 

@@ -25,47 +25,76 @@ std::string RecoveryText(int halves) {
     return std::to_string(halves / 2) + (halves % 2 ? ".5" : "") + " yrs";
 }
 
+std::string_view ConventionText(Convention c) {
+    return c == Convention::MidQuarter ? "MQ" : c == Convention::MidMonth ? "MM" : "HY";
+}
+
+std::string_view MethodText(int factor_percent) {
+    return factor_percent == 200 ? "200 DB" : factor_percent == 150 ? "150 DB" : "S/L";
+}
+
 FormLine ClassRow(const ClassLine& l) {
     const std::size_t r = static_cast<std::size_t>(l.row - 'a');
     FormLine row;
     row.line = std::string(l.part == '9' ? "19" : "20") + l.row;
     row.cls = l.part == '9' ? kLine19Class[r] : kLine20Class[r];
     row.recovery = RecoveryText(l.recovery_halves);
+    row.key = row.line;
     if (!l.used) return row;
     row.basis = l.basis;
-    row.convention = l.convention == Convention::MidQuarter ? "MQ"
-                     : l.convention == Convention::MidMonth ? "MM"
-                                                            : "HY";
-    row.method = l.factor_percent == 200 ? "200 DB" : l.factor_percent == 150 ? "150 DB" : "S/L";
+    row.convention = ConventionText(l.convention);
+    row.method = MethodText(l.factor_percent);
     row.amount = l.amount;
+    row.key = FormRowKey(row.line, l.convention, l.factor_percent);
     return row;
 }
 
 }  // namespace
+
+std::string FormRowKey(std::string_view line, Convention convention, int factor_percent) {
+    std::string key(line);
+    key += ' ';
+    key += ConventionText(convention);
+    key += ' ';
+    key += MethodText(factor_percent);
+    return key;
+}
 
 std::vector<FormLine> FormLines(const Form4562& f) {
     const Section179Lines& s = f.section179;
     const auto known = [&](long long v) {
         return s.known ? std::optional<long long>(v) : std::nullopt;
     };
-    std::vector<FormLine> rows = {
-        {"1", "", {}, "", "", "", known(s.line1)}, {"2", "", {}, "", "", "", s.line2},
-        {"3", "", {}, "", "", "", known(s.line3)}, {"4", "", {}, "", "", "", known(s.line4)},
-        {"5", "", {}, "", "", "", known(s.line5)}, {"6", "", s.line6_cost, "", "", "", s.line6},
-        {"7", "", {}, "", "", "", s.line7},        {"8", "", {}, "", "", "", s.line8},
-        {"9", "", {}, "", "", "", s.line9},        {"10", "", {}, "", "", "", s.line10},
-        {"11", "", {}, "", "", "", s.line11},      {"12", "", {}, "", "", "", s.line12},
-        {"13", "", {}, "", "", "", s.line13},      {"14", "", {}, "", "", "", f.line14},
-        {"17", "", {}, "", "", "", f.line17},
+    std::vector<FormLine> rows;
+    // A line of its own: the line, its basis (lines 6, 26 and 27) and amount.
+    const auto add = [&rows](std::string line, std::optional<long long> basis,
+                             std::optional<long long> amount) {
+        rows.push_back({line, "", basis, "", "", "", amount, line});
     };
+    add("1", {}, known(s.line1));
+    add("2", {}, s.line2);
+    add("3", {}, known(s.line3));
+    add("4", {}, known(s.line4));
+    add("5", {}, known(s.line5));
+    add("6", s.line6_cost, s.line6);
+    for (const auto& [line, amount] : {std::pair{"7", s.line7},
+                                       {"8", s.line8},
+                                       {"9", s.line9},
+                                       {"10", s.line10},
+                                       {"11", s.line11},
+                                       {"12", s.line12},
+                                       {"13", s.line13},
+                                       {"14", f.line14},
+                                       {"17", f.line17}})
+        add(line, {}, amount);
     for (const ClassLine& l : f.classes)
         rows.push_back(ClassRow(l));
-    rows.push_back({"21", "", {}, "", "", "", f.line21});
-    rows.push_back({"22", "", {}, "", "", "", f.line22});
-    rows.push_back({"25", "", {}, "", "", "", f.line25});
-    rows.push_back({"26", "", f.line26_basis, "", "", "", f.line26});
-    rows.push_back({"27", "", f.line27_basis, "", "", "", f.line27});
-    rows.push_back({"28", "", {}, "", "", "", f.line28});
+    add("21", {}, f.line21);
+    add("22", {}, f.line22);
+    add("25", {}, f.line25);
+    add("26", f.line26_basis, f.line26);
+    add("27", f.line27_basis, f.line27);
+    add("28", {}, f.line28);
     return rows;
 }
 

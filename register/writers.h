@@ -92,7 +92,12 @@ struct FormLine {
     std::optional<long long> basis;
     std::string recovery, convention, method;
     std::optional<long long> amount;
+    std::string key;  // FormRowKey
 };
+// What tells a row of the form from the others: its line, and for a row of line 19 or 20 with
+// assets its convention and method too ("19c HY 200 DB"), as line 19c may have one row for
+// the 200% and one for the 150% declining balance.
+std::string FormRowKey(std::string_view line, Convention convention, int factor_percent);
 std::vector<FormLine> FormLines(const Form4562& form);
 
 // The form's lines, one a row, in the format (JSON: the array's elements).

@@ -33,7 +33,7 @@ struct RegisterWindowControls {
 
     reg::BookFigures figures;            // of `year`, after the last accepted change
     bool figuring = false;               // newer figures are being made
-    std::string chosen_line;             // the Form 4562 line whose assets are picked out
+    std::string chosen_line;             // the Form 4562 row (FormRowKey) whose assets are picked
     std::vector<std::size_t> line_rows;  // those assets' book rows
 };
 

@@ -159,21 +159,25 @@ void RegisterWindowView::RenderForm() {
         const auto opt = [](const std::optional<long long>& v) {
             return v ? Money(*v, true) : QString();
         };
-        form_->setItem(row, 0, Cell(QString::fromStdString(l.line), false));
+        QTableWidgetItem* line = Cell(QString::fromStdString(l.line), false);
+        line->setData(Qt::UserRole, QString::fromStdString(l.key));
+        form_->setItem(row, 0, line);
         form_->setItem(row, 1, Cell(opt(l.amount), true));
         form_->setItem(row, 2, Cell(opt(l.basis), true));
         form_->setItem(row, 3, Cell(QString::fromStdString(l.cls), false));
         form_->setItem(row, 4, Cell(QString::fromStdString(l.recovery), false));
         form_->setItem(row, 5, Cell(QString::fromStdString(l.convention), false));
         form_->setItem(row, 6, Cell(QString::fromStdString(l.method), false));
-        if (l.line == c.chosen_line) form_->selectRow(row);
+        if (l.key == c.chosen_line) form_->selectRow(row);
     }
     form_->resizeColumnsToContents();
 }
 
 void RegisterWindowView::ChooseLine() {
     const QList<QTableWidgetItem*> picked = form_->selectedItems();
-    const QString line = picked.isEmpty() ? QString() : form_->item(picked[0]->row(), 0)->text();
+    const QString line = picked.isEmpty()
+                             ? QString()
+                             : form_->item(picked[0]->row(), 0)->data(Qt::UserRole).toString();
     model_.ChooseLine(line.toStdString());
     const RegisterWindowControls& c = model_.controls();
     std::vector<int> at(model_.book().size(), -1);
@@ -196,8 +200,10 @@ void RegisterWindowView::ChooseLine() {
     table_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     if (!places.empty()) table_->scrollTo(rows_->index(places.front(), 0));
     message_->setStyleSheet(QString());
+    const std::size_t n = c.line_rows.size();
     message_->setText(line.isEmpty() ? QString()
-                                     : tr("Line %1: %2 assets").arg(line).arg(c.line_rows.size()));
+                      : n == 1       ? tr("Line %1: 1 asset").arg(line)
+                                     : tr("Line %1: %2 assets").arg(line).arg(n));
 }
 
 }  // namespace orvane::qt

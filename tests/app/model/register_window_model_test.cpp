@@ -9,6 +9,7 @@
 
 #include "app/model/register_window_model.h"
 #include "platform/scripted.h"
+#include "register/writers.h"
 
 namespace orvane {
 namespace {
@@ -130,6 +131,22 @@ TEST_F(RegisterModelTest, TheYearsTotalsAreTheSumOfItsAssetsAndTheIncomeIsAnAmou
     EXPECT_TRUE(model_.SetBusinessIncome("$20,000"));
     EXPECT_EQ(model_.controls().business_income, "20000");
     EXPECT_LT(model_.controls().figures.form.section179.line12, 51300 * 100);
+}
+
+// Line 19c has a row for each method; a row picks out its own assets only.
+TEST_F(RegisterModelTest, ARowOfALinePicksOutTheAssetsOfItsMethod) {
+    std::vector<std::string> keys;
+    for (const reg::FormLine& l : reg::FormLines(model_.controls().figures.form)) {
+        if (l.line == "19c" && l.amount) keys.push_back(l.key);
+    }
+    ASSERT_EQ(keys, (std::vector<std::string>{"19c HY 200 DB", "19c HY 150 DB"}));
+    model_.ChooseLine(keys[0]);
+    EXPECT_EQ(model_.controls().line_rows,
+              (std::vector<std::size_t>{RowOf("M-300"), RowOf("M-310")}));
+    model_.ChooseLine(keys[1]);
+    EXPECT_EQ(model_.controls().line_rows, std::vector<std::size_t>{RowOf("F-500")});
+    model_.ChooseLine("14");
+    EXPECT_GT(model_.controls().line_rows.size(), 2u);
 }
 
 }  // namespace
