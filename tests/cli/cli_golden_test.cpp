@@ -104,21 +104,23 @@ std::string RunCli(std::string args) {
 
 std::string RunCase(const std::string& args) {
     if (args.find("@LIMITS@") == std::string::npos) return RunCli(args);
-    const fs::path seed = fs::path(ORVANE_CASES) / "limits";
+    const fs::path original = fs::path(ORVANE_CASES) / "limits";
     std::string dir = (fs::temp_directory_path() / "orvane-golden-limits-XXXXXX").string();
     if (mkdtemp(dir.data()) == nullptr) return "mkdtemp failed\n";
-    fs::copy(seed, dir);
+    fs::copy(original, dir);
     std::string out = ReplaceAll(RunCli(ReplaceAll(args, "@LIMITS@", dir)), dir, "@LIMITS@");
     std::set<fs::path> names;
-    for (const fs::path& folder : {seed, fs::path(dir)}) {
+    for (const fs::path& folder : {original, fs::path(dir)}) {
         for (const auto& entry : fs::directory_iterator(folder))
             names.insert(entry.path().filename());
     }
     for (const fs::path& name : names) {
-        const std::string bytes = ReadAll(dir / name);
         if (!fs::exists(dir / name)) {
             out += "removed " + name.string() + "\n";
-        } else if (!fs::exists(seed / name) || ReadAll(seed / name) != bytes) {
+            continue;
+        }
+        const std::string bytes = ReadAll(dir / name);
+        if (!fs::exists(original / name) || ReadAll(original / name) != bytes) {
             out += "changed " + name.string() + ": \"" + bytes + "\"\n";
         }
     }
