@@ -217,9 +217,7 @@ std::vector<AssetInput> ReadAll(const Book& book, const VehicleLimitTable& limit
         const auto [at, fresh] = first_of.emplace(id, i);
         if (!fresh)
             figures.errors.emplace_back(
-                i, RowError(static_cast<int>(i) + 2, "id", id,
-                            "an id not used before (row " + std::to_string(at->second + 2) +
-                                " has it)"));
+                i, RepeatedIdError(static_cast<int>(i) + 2, id, static_cast<int>(at->second) + 2));
     }
     return assets;
 }
@@ -258,11 +256,7 @@ BookFigures FigureBook(const Book& book, int year, std::optional<long long> busi
         out.drift = schedule->drift;
         out.notes = schedule->notes;
         out.lines = LinesOf(own);
-        const int first = schedule->first_year - kFirstYear;
-        low = std::min(low, static_cast<int>(PlacedIndex(a)));
-        for (std::size_t k = 0; k < schedule->count; ++k)
-            totals[static_cast<std::size_t>(first) + k].Add(schedule->rows[k]);
-        high = std::max(high, first + static_cast<int>(schedule->count) - 1);
+        AddToTotals(static_cast<int>(PlacedIndex(a)), *schedule, totals, low, high);
     }
     if (high >= low) {
         figures.first_year = kFirstYear + low;

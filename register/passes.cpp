@@ -1,5 +1,7 @@
 #include "register/passes.h"
 
+#include <algorithm>
+
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
@@ -63,6 +65,16 @@ void FirstPass::Compute(const FirstPassInput& in, const CsvBlock& block) {
     }
 }
 
+void AddToTotals(int placed, const Schedule& schedule, std::vector<TotalsRow>& totals, int& low,
+                 int& high) {
+    const int first = schedule.first_year - kFirstYear;
+    low = std::min(low, placed);
+    high = std::max(high, placed);
+    for (std::size_t k = 0; k < schedule.count; ++k)
+        totals[static_cast<std::size_t>(first) + k].Add(schedule.rows[k]);
+    if (schedule.count > 0) high = std::max(high, first + static_cast<int>(schedule.count) - 1);
+}
+
 void SecondPass::Compute(const SecondPassInput& in, const CsvBlock& block) {
     assets_csv.clear();
     schedules_csv.Clear();
@@ -99,12 +111,7 @@ void SecondPass::Compute(const SecondPassInput& in, const CsvBlock& block) {
             AppendScheduleJson(schedules_json, r.texts.id, schedule);
         }
         if (text_table) AppendAssetTable(table, view, in.year);
-        const int first = schedule.first_year - kFirstYear;
-        low = std::min(low, placed);
-        high = std::max(high, placed);
-        for (std::size_t k = 0; k < schedule.count; ++k)
-            totals[static_cast<std::size_t>(first) + k].Add(schedule.rows[k]);
-        if (schedule.count > 0) high = std::max(high, first + static_cast<int>(schedule.count) - 1);
+        AddToTotals(placed, schedule, totals, low, high);
         ++assets;
     }
 }

@@ -69,6 +69,11 @@ struct SecondPassInput {
     bool to_stdout, to_folder;
 };
 
+// Adds the years of one computed asset, placed in service `placed` years after kFirstYear, to
+// `totals` (one a tax year from kFirstYear) and widens [low, high] to them.
+void AddToTotals(int placed, const Schedule& schedule, std::vector<TotalsRow>& totals, int& low,
+                 int& high);
+
 struct SecondPass {
     std::string assets_csv, assets_json, schedules_json, table;
     TextBuffer schedules_csv;

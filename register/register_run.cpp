@@ -275,10 +275,7 @@ void Register::NameDuplicates(std::FILE* file) {
             SplitRecord(block.records[i].text, r.fields, r.scratch, bad);
             const int f = header_.field_of_column[static_cast<std::size_t>(Column::Id)];
             const std::string_view id = Trim(r.fields[static_cast<std::size_t>(f)]);
-            errors_.emplace_back(found->first,
-                                 RowError(found->first, "id", id,
-                                          "an id not used before (row " +
-                                              std::to_string(found->second) + " has it)"));
+            errors_.emplace_back(found->first, RepeatedIdError(found->first, id, found->second));
         }
     }
 }

@@ -85,6 +85,11 @@ bool ReadHeader(std::span<const std::string_view> fields, Header& h,
     return errors.size() == before;
 }
 
+std::string RepeatedIdError(int row, std::string_view id, int first_row) {
+    return RowError(row, "id", id,
+                    "an id not used before (row " + std::to_string(first_row) + " has it)");
+}
+
 std::string RowError(int row, std::string_view column, std::string_view found,
                      std::string_view expected) {
     constexpr std::size_t kShown = 60;

@@ -64,6 +64,9 @@ bool ReadRow(const Header& header, std::span<const std::string_view> fields, int
 std::string RowError(int row, std::string_view column, std::string_view found,
                      std::string_view expected);
 
+// The message of a row whose id the row `first_row` has already.
+std::string RepeatedIdError(int row, std::string_view id, int first_row);
+
 // Amounts and dates as the register writes them back: 1234.56, -0.05; 2024-03-01.
 void AppendCents(std::string& out, Cents cents);
 // The same into `p`, which has room for 24 characters; returns the end.
