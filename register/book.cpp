@@ -267,8 +267,7 @@ BookFigures FigureBook(const Book& book, int year, std::optional<long long> busi
 }
 
 bool ScheduleOf(const Book& book, std::size_t row, const BookFigures& figures,
-                const VehicleLimitTable& limits, Schedule& out, std::string& error) {
-    AssetInput a;
+                const VehicleLimitTable& limits, AssetInput& a, Schedule& out, std::string& error) {
     if (!ReadBookRow(book, row, limits, a, error)) return false;
     if (figures.facts.size() != kPlacedYears) {
         error = "the register's figures are not made yet";

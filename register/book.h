@@ -88,8 +88,10 @@ struct BookFigures {
 BookFigures FigureBook(const Book& book, int year, std::optional<long long> business_income,
                        long long carryover_in, const VehicleLimitTable& limits);
 
-// The whole schedule of one asset of `figures` (a row read without fault).
+// The whole schedule of one asset of `figures` (a row read without fault), and the asset as
+// its row reads.
 bool ScheduleOf(const Book& book, std::size_t row, const BookFigures& figures,
-                const VehicleLimitTable& limits, Schedule& out, std::string& error);
+                const VehicleLimitTable& limits, AssetInput& asset, Schedule& out,
+                std::string& error);
 
 }  // namespace orvane::reg

@@ -185,9 +185,7 @@ bool WriteAssets(Sheets& s, const reg::Book& book, const reg::BookFigures& figur
     reg::AssetInput in;
     lxw_row_t row = 1, schedule_row = 1;
     for (const reg::AssetYear& a : figures.assets) {
-        if (!reg::ReadBookRow(book, a.row, limits, in, error) ||
-            !reg::ScheduleOf(book, a.row, figures, limits, *sc, error))
-            return false;
+        if (!reg::ScheduleOf(book, a.row, figures, limits, in, *sc, error)) return false;
         const std::string_view id = reg::Trim(book.Cell(a.row, reg::Column::Id));
         const reg::AssetView v{id, reg::Trim(book.Cell(a.row, reg::Column::Description)), &in,
                                sc.get()};

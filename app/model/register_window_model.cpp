@@ -446,7 +446,8 @@ std::string RegisterWindowModel::RowProblem(std::size_t row) const {
 
 bool RegisterWindowModel::ScheduleOf(std::size_t row, reg::Schedule& out,
                                      std::string& error) const {
-    return reg::ScheduleOf(book_, row, c_.figures, limits_, out, error);
+    reg::AssetInput asset;
+    return reg::ScheduleOf(book_, row, c_.figures, limits_, asset, out, error);
 }
 
 }  // namespace orvane
