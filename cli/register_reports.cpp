@@ -33,10 +33,7 @@ int Figure(const reg::RegisterOptions& o, bool notes, FiguredRegister& r, std::o
             err << error << '\n';
             return 1;
         }
-        if (error.starts_with("the register is empty"))
-            return Fail(err, tool,
-                        "the register is empty: expected a header row and a row for each asset", 1);
-        return Fail(err, tool, error, 2);
+        return Fail(err, tool, error, error == reg::kRegisterEmpty ? 1 : 2);
     }
     std::vector<std::string> problems;
     r.limits = reg::LoadVehicleLimits(o.limits_folder, problems);
@@ -45,12 +42,9 @@ int Figure(const reg::RegisterOptions& o, bool notes, FiguredRegister& r, std::o
     // The command's own report names the ignored columns, unless this stops it.
     if (notes || r.book.size() == 0 || !r.figures.errors.empty()) {
         for (const std::string& name : r.book.header().ignored)
-            err << "note: column '" << name << "' is ignored\n";
+            err << reg::IgnoredColumnNote(name) << '\n';
     }
-    if (r.book.size() == 0)
-        return Fail(err, tool,
-                    "the register holds no assets: expected a row for each asset below the header",
-                    1);
+    if (r.book.size() == 0) return Fail(err, tool, std::string(reg::kRegisterWithoutAssets), 1);
     for (const auto& [row, text] : r.figures.errors)
         err << text << '\n';
     return r.figures.errors.empty() ? 0 : 1;

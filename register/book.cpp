@@ -145,7 +145,7 @@ bool Book::Load(const std::filesystem::path& file, std::string& error) {
         }
     }
     if (reader.failed()) error = "cannot read the register '" + file.string() + "'";
-    if (header && error.empty()) error = "the register is empty: expected a header row";
+    if (header && error.empty()) error = kRegisterEmpty;
     if (!error.empty()) return false;
     rows_ = std::move(rows);
     return true;

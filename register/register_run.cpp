@@ -210,7 +210,7 @@ bool Register::ReadHeaderRow(CsvReader& reader) {
     for (std::string& p : problems)
         errors_.emplace_back(rec.row, std::move(p));
     for (const std::string& name : header_.ignored)
-        err_ << "note: column '" << name << "' is ignored\n";
+        err_ << IgnoredColumnNote(name) << '\n';
     return ok;
 }
 
@@ -218,9 +218,7 @@ int Register::FirstPassOver(std::FILE* file) {
     CsvReader reader(file, csv_);
     if (!ReadHeaderRow(reader)) {
         if (errors_.empty()) {
-            err_ << tool_
-                 << ": the register is empty: expected a header row and a row for each "
-                    "asset\n";
+            err_ << tool_ << ": " << kRegisterEmpty << '\n';
             return 1;
         }
         return ReportErrors();
@@ -239,9 +237,7 @@ int Register::FirstPassOver(std::FILE* file) {
         });
     if (reader.failed()) return Fail("cannot read the register '" + o_.file.string() + "'");
     if (assets_ == 0 && errors_.empty()) {
-        err_ << tool_
-             << ": the register holds no assets: expected a row for each asset below "
-                "the header\n";
+        err_ << tool_ << ": " << kRegisterWithoutAssets << '\n';
         return 1;
     }
     NameDuplicates(file);

@@ -85,6 +85,10 @@ bool ReadHeader(std::span<const std::string_view> fields, Header& h,
     return errors.size() == before;
 }
 
+std::string IgnoredColumnNote(std::string_view name) {
+    return "note: column '" + std::string(name) + "' is ignored";
+}
+
 std::string RepeatedIdError(int row, std::string_view id, int first_row) {
     return RowError(row, "id", id,
                     "an id not used before (row " + std::to_string(first_row) + " has it)");

@@ -64,6 +64,14 @@ bool ReadRow(const Header& header, std::span<const std::string_view> fields, int
 std::string RowError(int row, std::string_view column, std::string_view found,
                      std::string_view expected);
 
+// What the register command says of a file without a header row, of one without asset rows,
+// and of a column it does not read.
+inline constexpr std::string_view kRegisterEmpty =
+    "the register is empty: expected a header row and a row for each asset";
+inline constexpr std::string_view kRegisterWithoutAssets =
+    "the register holds no assets: expected a row for each asset below the header";
+std::string IgnoredColumnNote(std::string_view name);
+
 // The message of a row whose id the row `first_row` has already.
 std::string RepeatedIdError(int row, std::string_view id, int first_row);
 
