@@ -84,3 +84,15 @@ line,class,basis,recovery,convention,method,amount
 26,,0,,,,0
 27,,0,,,,0
 28,,,,,,0
+# Bad rows make no printed report and no workbook
+$ register @CASES@/register_bad.csv --year 2025 --pdf @LIMITS@/report.pdf --workbook @LIMITS@/report.xlsx
+stderr: note: column 'Colour' is ignored
+stderr: row 3: placed_in_service: found '2024-13-01', expected a date as YYYY-MM-DD
+stderr: row 4: id: found 'A-1', expected an id not used before (row 2 has it)
+stderr: row 5: placed_in_service: found '1986-06-30', expected a date in 1987 or later (MACRS property)
+stderr: row 6: property: found 'boat', expected personal, residential, nonresidential, qip, auto, truck, suv or land
+stderr: row 7: business_use: found '120', expected a percent of 100 or less
+stderr: row 8: allowance: found '130', expected a percent of 100 or less
+stderr: row 9: cost: found '1,500', expected an amount such as 1234.56 (no $ or thousands separators)
+stderr: row 10: allowance: found '50', expected auto or none: this property gets no special allowance
+exit: 1
