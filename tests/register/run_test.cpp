@@ -1,6 +1,6 @@
 // The register end to end: a generated register of 10,000 assets whose totals are the sums of
-// its schedules' rows to the cent, the same bytes on any number of threads; a bad register
-// reported row by row with nothing written; the four files together or not at all.
+// its schedules' rows to the cent, the same bytes on any number of threads; the four files
+// together or not at all (a bad register: the golden cases register.t and register_faults.t).
 
 #include <cmath>
 #include <filesystem>
@@ -100,33 +100,6 @@ TEST_F(RegisterRun, TotalsAreTheSumsOfTheRowsOnAnyNumberOfThreads) {
         ++years;
     }
     EXPECT_EQ(years, sums.size());
-}
-
-TEST_F(RegisterRun, EveryBadRowIsNamedAndNothingIsWritten) {
-    const fs::path file = Write("bad.csv",
-                                "id,placed_in_service,cost,recovery,colour\n"
-                                "A,2024-01-01,100,5,red\n"
-                                "B,2024-01-01,abc,5,red\n"
-                                "A,2024-03-01,100,5,red\n"
-                                "C,1980-01-01,100,5,red\n"
-                                "D,2024-01-01,100,5,red\n"
-                                "B,2024-01-01,100,5,red\n");
-    RegisterOptions o{.file = file, .year = 2024, .out_dir = dir_ / "out"};
-    EXPECT_EQ(Run(o), 1);
-    EXPECT_EQ(out_.str(), "");
-    EXPECT_EQ(err_.str(),
-              "note: column 'colour' is ignored\n"
-              "row 3: cost: found 'abc', expected an amount such as 1234.56 (no $ or thousands "
-              "separators)\n"
-              "row 4: id: found 'A', expected an id not used before (row 2 has it)\n"
-              "row 5: placed_in_service: found '1980-01-01', expected a date in 1987 or later "
-              "(MACRS property)\n"
-              "row 7: id: found 'B', expected an id not used before (row 3 has it)\n");
-    EXPECT_FALSE(fs::exists(dir_ / "out"));
-    // An empty register.
-    o.file = Write("empty.csv", "id,placed_in_service,cost\n\n");
-    EXPECT_EQ(Run(o), 1);
-    EXPECT_NE(err_.str().find("holds no assets"), std::string::npos);
 }
 
 TEST_F(RegisterRun, TheFourFilesTogetherOrNotAtAll) {
