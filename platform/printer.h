@@ -4,9 +4,13 @@
 // page's origin; an item's y is the top of its line.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane {
+
+// The fixed-pitch font of the printed pages (the printer finds its nearest match).
+inline constexpr std::string_view kPrintFontName = "Courier new";
 
 struct PrintFont {
     std::string name;

@@ -17,7 +17,7 @@ constexpr int kMinFlexible = 24;  // characters a description keeps before the f
 constexpr double kTableSize = 8, kSmallestSize = 6, kHeaderSize = 9;
 
 PrintFont Font(double size, bool bold = false) {
-    return {std::string(kReportFont), size, bold};
+    return {std::string(kPrintFontName), size, bold};
 }
 
 struct Column {

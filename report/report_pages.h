@@ -17,7 +17,6 @@
 namespace orvane::report {
 
 inline constexpr std::string_view kReportTitle = "Depreciation Report";
-inline constexpr std::string_view kReportFont = "Courier new";
 
 // Letter paper and its margins, in twips.
 inline constexpr double kPageWidth = 12240;

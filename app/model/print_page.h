@@ -15,8 +15,6 @@
 
 namespace orvane {
 
-inline constexpr std::string_view kPrintFontName = "Courier new";
-
 // The page width the report is centred on, in twips (8 inches).
 inline constexpr int kPrintLine = 11520;
 
