@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/qt/qt_printer.h"
 #include "app/qt/register_window_view.h"
 #include "platform/scripted.h"
 #include "tests/register/generated_register.h"
@@ -69,7 +70,15 @@ int main(int argc, char** argv) {
                     static_cast<double>(t.nsecsElapsed()) / 1e6 - load);
     }
     t.start();
-    RegisterWindowView w(boxes, limits, 2025);
+    orvane::ScriptedFileDialog files;
+    orvane::FixedClock clock;
+    const auto printer = orvane::qt::QtPrinter::PdfFile("/dev/null");
+    orvane::Services services;
+    services.messages = &boxes;
+    services.printer = printer.get();
+    services.file_dialog = &files;
+    services.clock = &clock;
+    RegisterWindowView w(services, limits, 2025);
     w.OpenFile(QString::fromStdString(file.string()));
     const double opened = static_cast<double>(t.nsecsElapsed()) / 1e6;
     w.show();

@@ -40,8 +40,8 @@ std::string HomeFolder() {
     return "/";
 }
 
-SaveDialogSettings ExportDialogSettings(const std::string& home) {
-    SaveDialogSettings s;
+FileDialogSettings ExportDialogSettings(const std::string& home) {
+    FileDialogSettings s;
     s.default_ext = "xls";
     s.initial_folder = home;
     s.title = "Select Export Path";

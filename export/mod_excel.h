@@ -20,7 +20,7 @@ inline constexpr std::string_view kHeldTitle = "Excel Spread Sheet Open.";
 inline constexpr std::string_view kHeldText = "Close your speadsheet and try exporting again.";
 
 // The save dialog's settings, starting in `home`.
-SaveDialogSettings ExportDialogSettings(const std::string& home);
+FileDialogSettings ExportDialogSettings(const std::string& home);
 
 // The workbook the user picks, or "" on Cancel or a failure of the dialog (which is reported).
 std::string SetExportPath(FileDialog& dialog, MessageBoxes& boxes);

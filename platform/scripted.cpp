@@ -59,9 +59,13 @@ std::string_view NameOf(MsgAnswer answer) {
     return "";
 }
 
-std::string ScriptedFileDialog::ShowSave(const SaveDialogSettings&) {
+std::string ScriptedFileDialog::ShowSave(const FileDialogSettings&) {
     if (!answer) throw Fault(kCancelError, "Cancel was selected.");
     return *answer;
+}
+
+std::string ScriptedFileDialog::ShowOpen(const FileDialogSettings& settings) {
+    return ShowSave(settings);
 }
 
 }  // namespace orvane

@@ -68,10 +68,11 @@ class FixedMetrics final : public TextMetrics {
     int TwipsPerPixel() const override { return 15; }
 };
 
-// Answers the save dialog with `answer`; none is Cancel.
+// Answers the save and open dialogs with `answer`; none is Cancel.
 class ScriptedFileDialog : public FileDialog {
   public:
-    std::string ShowSave(const SaveDialogSettings& settings) override;
+    std::string ShowSave(const FileDialogSettings& settings) override;
+    std::string ShowOpen(const FileDialogSettings& settings) override;
     std::optional<std::string> answer;
 };
 

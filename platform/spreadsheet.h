@@ -41,12 +41,13 @@ class Spreadsheet {
     virtual void Quit() = 0;
 };
 
-struct SaveDialogSettings {
+struct FileDialogSettings {
     std::string default_ext;     // "xls": added to a name typed without extension
     std::string initial_folder;  // absolute
     std::string title;
-    std::string filter;     // "Description (*.ext)|*.ext"
-    std::string file_name;  // proposed name
+    std::string filter;              // "Description (*.ext)|*.ext", more pairs after another "|"
+    std::string file_name;           // proposed name
+    bool confirm_overwrite = false;  // a save over a file that exists asks first
 };
 
 // The common dialog's cancel error.
@@ -57,7 +58,9 @@ class FileDialog {
     virtual ~FileDialog() = default;
     // The full path the user chose. Cancel raises the Fault kCancelError ("Cancel was
     // selected.").
-    virtual std::string ShowSave(const SaveDialogSettings& settings) = 0;
+    virtual std::string ShowSave(const FileDialogSettings& settings) = 0;
+    // The full path of an existing file the user chose to open; Cancel raises as above.
+    virtual std::string ShowOpen(const FileDialogSettings& settings) = 0;
 };
 
 }  // namespace orvane

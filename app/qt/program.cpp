@@ -45,9 +45,13 @@ RegisterWindowView& Program::ShowRegister(const QString& file) {
     if (!register_) {
         std::vector<std::string> problems;
         register_limits_ = reg::LoadVehicleLimits(limits_.folder(), problems);
-        register_ = std::make_unique<RegisterWindowView>(register_boxes_, register_limits_,
-                                                         SystemClock().Today().year);
+        Services services = services_.services();
+        services.messages = &register_boxes_;
+        services.file_dialog = &register_files_;
+        register_ = std::make_unique<RegisterWindowView>(services, register_limits_,
+                                                         services_.clock.Today().year);
         register_boxes_.set_parent(register_.get());
+        register_files_.set_parent(register_.get());
         register_->setWindowIcon(ProgramIcon());
         register_->open_calculator = [this] {
             if (!window_->isVisible()) {

@@ -60,6 +60,7 @@ class Program {
     std::unique_ptr<QtHelpViewer> help_viewer_;
     std::unique_ptr<orvane::Help> help_;
     QtMessageBoxes register_boxes_;
+    QtFileDialog register_files_;
     reg::VehicleLimitTable register_limits_;
     std::unique_ptr<RegisterWindowView> register_;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The export's save dialog as a QFileDialog.
+// The save and open dialogs as a QFileDialog.
 
 #include <QPointer>
 #include <QWidget>
@@ -11,9 +11,12 @@ namespace orvane::qt {
 class QtFileDialog final : public FileDialog {
   public:
     void set_parent(QWidget* parent) { parent_ = parent; }
-    std::string ShowSave(const SaveDialogSettings& settings) override;
+    std::string ShowSave(const FileDialogSettings& settings) override;
+    std::string ShowOpen(const FileDialogSettings& settings) override;
 
   private:
+    std::string Show(const FileDialogSettings& settings, bool save);
+
     QPointer<QWidget> parent_;
 };
 

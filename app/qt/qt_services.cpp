@@ -168,11 +168,6 @@ void QtBeeper::Beep() {
     QApplication::beep();
 }
 
-Date SystemClock::Today() const {
-    QDate d = QDate::currentDate();
-    return {d.year(), d.month(), d.day()};
-}
-
 QtTextMetrics::QtTextMetrics(QFont font, Twips twips) : font_(std::move(font)), twips_(twips) {}
 
 int QtTextMetrics::TextWidthTwips(std::string_view text) const {

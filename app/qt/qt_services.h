@@ -13,6 +13,7 @@
 #include "app/qt/qt_file_dialog.h"
 #include "app/qt/qt_printer.h"
 #include "export/calc_spreadsheet.h"
+#include "platform/local_clock.h"
 #include "platform/services.h"
 
 namespace orvane::qt {
@@ -69,11 +70,6 @@ class QtMousePointer final : public MousePointer {
     void SetHourglass(bool on) override;
 };
 
-class SystemClock final : public Clock {
-  public:
-    Date Today() const override;
-};
-
 class QtTextMetrics final : public TextMetrics {
   public:
     explicit QtTextMetrics(QFont font = WindowFont(), Twips twips = LayoutTwips());
@@ -93,7 +89,7 @@ class QtServices {
 
     QtMessageBoxes messages;
     QtBeeper beeper;
-    SystemClock clock;
+    LocalClock clock;
     QtTextMetrics metrics;
     std::unique_ptr<QtPrinter> printer = QtPrinter::DefaultPrinter();
     QtMousePointer pointer;

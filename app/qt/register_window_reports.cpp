@@ -3,15 +3,14 @@
 // Qt's preview.
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <filesystem>
 
 #include "app/qt/print_preview.h"
 #include "app/qt/qt_printer.h"
 #include "app/qt/register_window_view.h"
 #include "platform/fault.h"
-#include "platform/local_clock.h"
 #include "report/report_pages.h"
 #include "workbook/workbook_file.h"
 
@@ -33,11 +32,7 @@ bool RegisterWindowView::FiguresReady() {
 
 void RegisterWindowView::SaveWorkbookCommand() {
     if (!FiguresReady()) return;
-    QString file = pick_workbook
-                       ? pick_workbook()
-                       : QFileDialog::getSaveFileName(
-                             this, tr("Save Workbook"), QString(),
-                             tr("Excel workbook (*.xlsx);;OpenDocument spreadsheet (*.ods)"));
+    QString file = PickWorkbook();
     if (file.isEmpty()) return;
     if (!workbook::WorkbookName(file.toStdString())) file += QStringLiteral(".xlsx");
     std::string error;
@@ -53,9 +48,21 @@ void RegisterWindowView::SaveWorkbookCommand() {
     message_->setText(tr("Workbook saved: %1").arg(file));
 }
 
+QString RegisterWindowView::PickWorkbook() {
+    FileDialogSettings s;
+    s.title = "Save Workbook";
+    s.initial_folder = std::filesystem::path(model_.controls().file).parent_path().string();
+    s.filter = "Excel workbook (*.xlsx)|*.xlsx|OpenDocument spreadsheet (*.ods)|*.ods";
+    s.confirm_overwrite = true;
+    try {
+        return QString::fromStdString(files_.ShowSave(s));
+    } catch (const Fault&) {
+        return {};  // Cancel
+    }
+}
+
 std::vector<std::vector<PrintItem>> RegisterWindowView::ReportPages(Printer& printer) const {
-    const report::ReportParticulars particulars{taxpayer_->text().toStdString(),
-                                                LocalClock().Today()};
+    const report::ReportParticulars particulars{taxpayer_->text().toStdString(), clock_.Today()};
     return report::RegisterReportPages(model_.book(), model_.controls().figures, particulars,
                                        printer);
 }
@@ -67,9 +74,7 @@ void RegisterWindowView::PrintCommand(bool preview) {
             ShowPrintPreview(this, [this](Printer& p) { p.PrintPages(ReportPages(p)); });
             return;
         }
-        std::unique_ptr<Printer> printer =
-            make_printer ? make_printer() : std::unique_ptr<Printer>(QtPrinter::DefaultPrinter());
-        printer->PrintPages(ReportPages(*printer));
+        printer_.PrintPages(ReportPages(printer_));
         message_->setStyleSheet(QString());
         message_->setText(tr("The report went to the printer."));
     } catch (const Fault& f) {

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,17 +14,23 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolTip>
+#include <filesystem>
 
 #include "app/qt/register_schedule_view.h"
+#include "platform/fault.h"
 
 namespace orvane::qt {
 
-RegisterWindowView::RegisterWindowView(MessageBoxes& boxes, const reg::VehicleLimitTable& limits,
-                                       int year, QWidget* parent)
+RegisterWindowView::RegisterWindowView(const Services& services,
+                                       const reg::VehicleLimitTable& limits, int year,
+                                       QWidget* parent)
     : QMainWindow(parent),
-      boxes_(boxes),
+      boxes_(*services.messages),
+      files_(*services.file_dialog),
+      printer_(*services.printer),
+      clock_(*services.clock),
       limits_(limits),
-      model_(boxes, limits, year),
+      model_(boxes_, limits, year),
       rows_(new RegisterTableModel(model_, this)) {
     setObjectName(QStringLiteral("registerWindow"));
     BuildActions();
@@ -200,11 +205,19 @@ bool RegisterWindowView::OpenFile(const QString& file) {
 }
 
 QString RegisterWindowView::PickFile(bool save) {
-    if (pick_file) return pick_file(save);
-    const QString filter = tr("Registers (*.csv);;All files (*)");
-    const QString start = QString::fromStdString(model_.controls().file);
-    if (!save) return QFileDialog::getOpenFileName(this, tr("Open Register"), start, filter);
-    return QFileDialog::getSaveFileName(this, tr("Save Register"), start, filter);
+    const std::filesystem::path now(model_.controls().file);
+    FileDialogSettings s;
+    s.default_ext = save ? "csv" : "";
+    s.initial_folder = now.has_parent_path() ? now.parent_path().string() : std::string();
+    s.title = save ? "Save Register" : "Open Register";
+    s.filter = "Registers (*.csv)|*.csv|All files (*)|*";
+    s.file_name = now.filename().string();
+    s.confirm_overwrite = true;
+    try {
+        return QString::fromStdString(save ? files_.ShowSave(s) : files_.ShowOpen(s));
+    } catch (const Fault&) {
+        return {};  // Cancel
+    }
 }
 
 void RegisterWindowView::OpenCommand() {

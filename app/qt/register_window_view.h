@@ -12,6 +12,7 @@
 #include "app/model/register_window_model.h"
 #include "app/qt/register_table_model.h"
 #include "platform/printer.h"
+#include "platform/spreadsheet.h"
 
 class QAction;
 class QLabel;
@@ -28,8 +29,9 @@ class RegisterWindowView final : public QMainWindow {
     Q_OBJECT
 
   public:
-    // `boxes` and `limits` outlive the window.
-    RegisterWindowView(MessageBoxes& boxes, const reg::VehicleLimitTable& limits, int year,
+    // The window asks with the services' message boxes and file dialog, prints on their
+    // printer and dates the report by their clock; they and `limits` outlive the window.
+    RegisterWindowView(const Services& services, const reg::VehicleLimitTable& limits, int year,
                        QWidget* parent = nullptr);
     ~RegisterWindowView() override;
 
@@ -42,13 +44,6 @@ class RegisterWindowView final : public QMainWindow {
 
     // What "Open Calculator" does (the program opens the one-asset window beside this one).
     std::function<void()> open_calculator;
-    // Answers the file to open (save = false) or to save to; "" cancels. A file dialog unless
-    // set otherwise.
-    std::function<QString(bool save)> pick_file;
-    // Answers the workbook to save to (.xlsx or .ods); "" cancels. A file dialog unless set.
-    std::function<QString()> pick_workbook;
-    // The printer "Print..." prints on: the default printer unless set otherwise.
-    std::function<std::unique_ptr<Printer>()> make_printer;
 
     // Shows the model's state in the widgets.
     void Render();
@@ -78,12 +73,17 @@ class RegisterWindowView final : public QMainWindow {
     void SaveWorkbookCommand();
     void PrintCommand(bool preview);
     std::vector<std::vector<PrintItem>> ReportPages(Printer& printer) const;
+    // The file the dialog answers, "" when the person cancels.
     QString PickFile(bool save);
+    QString PickWorkbook();
 
     void RenderPanel();
     void RenderForm();
 
     MessageBoxes& boxes_;
+    FileDialog& files_;
+    Printer& printer_;
+    const Clock& clock_;
     const reg::VehicleLimitTable& limits_;
     RegisterWindowModel model_;
     RegisterTableModel* rows_;

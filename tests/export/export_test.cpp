@@ -182,7 +182,7 @@ TEST_F(ExportTest, DialogAsksForTheWorkbookAndCancelWritesNothing) {
     Export(std::nullopt);
 
     ASSERT_EQ(dialog.shown.size(), 1u);
-    const SaveDialogSettings& s = dialog.shown[0];
+    const FileDialogSettings& s = dialog.shown[0];
     EXPECT_EQ(s.title, "Select Export Path");
     EXPECT_EQ(s.filter, "Excel Files (*.xls)|*.xls");
     EXPECT_EQ(s.default_ext, "xls");

@@ -104,9 +104,9 @@ class FakeSpreadsheet final : public Spreadsheet {
 class FakeFileDialog final : public ScriptedFileDialog {
   public:
     std::optional<Fault> fault;
-    std::vector<SaveDialogSettings> shown;
+    std::vector<FileDialogSettings> shown;
 
-    std::string ShowSave(const SaveDialogSettings& settings) override {
+    std::string ShowSave(const FileDialogSettings& settings) override {
         shown.push_back(settings);
         if (fault) throw *fault;
         return ScriptedFileDialog::ShowSave(settings);

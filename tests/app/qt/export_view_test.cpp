@@ -49,7 +49,7 @@ class ExportViewTest : public QObject {
 
     void saveDialogShowsTheSettingsAndAddsTheExtension() {
         orvane::qt::QtFileDialog dialog;
-        orvane::SaveDialogSettings s;
+        orvane::FileDialogSettings s;
         s.title = "Select Export Path";
         s.filter = "Excel Files (*.xls)|*.xls";
         s.default_ext = "xls";

@@ -46,8 +46,23 @@ class RegisterWindowTest : public QObject {
     Q_OBJECT
 
     orvane::ScriptedMessageBoxes boxes_;
+    orvane::ScriptedFileDialog files_;
+    orvane::FixedClock clock_;
+    // "Print..." writes this PDF file.
+    const std::filesystem::path pdf_ =
+        std::filesystem::temp_directory_path() / "orvane-register-view.pdf";
+    std::unique_ptr<orvane::Printer> printer_ = orvane::qt::QtPrinter::PdfFile(pdf_.string());
     orvane::reg::VehicleLimitTable limits_;
     std::unique_ptr<RegisterWindowView> w_;
+
+    orvane::Services services() {
+        orvane::Services s;
+        s.messages = &boxes_;
+        s.file_dialog = &files_;
+        s.printer = printer_.get();
+        s.clock = &clock_;
+        return s;
+    }
 
     QTableView* table() const { return w_->table(); }
     int Field(Column c) const {
@@ -97,7 +112,8 @@ class RegisterWindowTest : public QObject {
     }
     void init() {
         boxes_ = {};
-        w_ = std::make_unique<RegisterWindowView>(boxes_, limits_, 2025);
+        files_.answer.reset();
+        w_ = std::make_unique<RegisterWindowView>(services(), limits_, 2025);
         QVERIFY(w_->OpenFile(QStringLiteral(ORVANE_EXAMPLE)));
         w_->show();
         w_->activateWindow();
@@ -186,10 +202,10 @@ class RegisterWindowTest : public QObject {
         const auto second = dir / "orvane-register-view-2.csv";
         TypeInto(RowOf(QStringLiteral("M-310")), Column::Description,
                  QStringLiteral("Forklift, gas"));
-        w_->pick_file = [&](bool) { return QString::fromStdString(first.string()); };
+        files_.answer = first.string();
         QTest::keyClick(table(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(!w_->model().controls().modified);
-        RegisterWindowView again(boxes_, limits_, 2025);
+        RegisterWindowView again(services(), limits_, 2025);
         QVERIFY(again.OpenFile(QString::fromStdString(first.string())));
         QVERIFY(again.model().SaveAs(second.string()));
         QCOMPARE(Bytes(second), Bytes(first));
@@ -203,19 +219,16 @@ class RegisterWindowTest : public QObject {
     void reportsFromTheFileMenu() {
         const auto dir = std::filesystem::temp_directory_path();
         const auto book = dir / "orvane-register-view.xlsx";
-        const auto pdf = dir / "orvane-register-view.pdf";
-        w_->pick_workbook = [&] { return QString::fromStdString(book.string()); };
-        w_->make_printer = [&] { return orvane::qt::QtPrinter::PdfFile(pdf.string()); };
+        files_.answer = book.string();
         w_->findChild<QLineEdit*>(QStringLiteral("taxpayer"))->setText(QStringLiteral("Ann Lee"));
         w_->findChild<QAction*>(QStringLiteral("saveWorkbook"))->trigger();
         QCOMPARE(Bytes(book).substr(0, 2), std::string("PK"));
         QTest::keyClick(table(), Qt::Key_P, Qt::ControlModifier);
-        QVERIFY(Bytes(pdf).starts_with("%PDF"));
+        QVERIFY(Bytes(pdf_).starts_with("%PDF"));
         QVERIFY(boxes_.shown.empty());
         std::filesystem::remove(book);
-        std::filesystem::remove(pdf);
-        RegisterWindowView empty(boxes_, limits_, 2025);
-        empty.pick_workbook = w_->pick_workbook;
+        std::filesystem::remove(pdf_);
+        RegisterWindowView empty(services(), limits_, 2025);
         empty.findChild<QAction*>(QStringLiteral("saveWorkbook"))->trigger();
         QCOMPARE(boxes_.shown.size(), std::size_t{1});
         QVERIFY(!std::filesystem::exists(book));
