@@ -250,6 +250,7 @@ BookFigures FigureBook(const Book& book, int year, std::optional<long long> busi
         AssetYear& out = figures.assets.emplace_back();
         out.row = i;
         if (const YearRow* r = schedule->Row(year)) out.year = *r;
+        out.cost = a.cost;
         out.business_cost = schedule->business_cost;
         out.depreciable_basis = schedule->depreciable_basis;
         out.gain_loss = schedule->gain_loss;

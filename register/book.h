@@ -64,7 +64,7 @@ bool ReadBookRow(const Book& book, std::size_t row, const VehicleLimitTable& lim
 struct AssetYear {
     std::size_t row = 0;  // in the book
     YearRow year;         // its row of the tax year (zero outside its schedule)
-    Cents business_cost = 0, depreciable_basis = 0;
+    Cents cost = 0, business_cost = 0, depreciable_basis = 0;
     std::optional<Cents> gain_loss, drift;
     std::uint32_t notes = 0;
     // The rows of the year's Form 4562 it adds to, by FormRowKey ("6", "14", "19c HY 200 DB").

@@ -391,7 +391,7 @@ std::string TotalsTableHeader() {
 }
 
 void AppendTotalsRow(std::string& out, Format format, int year, const TotalsRow& t) {
-    const Cents total = t.section179 + t.allowance + t.depreciation;
+    const Cents total = t.total();
     if (format == Format::Csv) {
         out += std::to_string(year);
         for (Cents c :

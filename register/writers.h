@@ -41,6 +41,7 @@ class TextBuffer {
 struct TotalsRow {
     Cents section179 = 0, allowance = 0, depreciation = 0, accumulated = 0, basis_left = 0;
     long long assets = 0;
+    Cents total() const { return section179 + allowance + depreciation; }
     void Add(const YearRow& r);
     TotalsRow& operator+=(const TotalsRow& o);
 };

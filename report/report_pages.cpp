@@ -203,13 +203,11 @@ Table AssetTable(const reg::Book& book, const reg::BookFigures& figures) {
              {"Basis left"}},
             {}};
     for (const reg::AssetYear& a : figures.assets) {
-        long long cost = 0;
-        reg::ReadDecimal(reg::Trim(book.Cell(a.row, reg::Column::Cost)), 2, cost);
         const reg::YearRow& y = a.year;
         t.rows.push_back({std::string(reg::Trim(book.Cell(a.row, reg::Column::Id))),
                           std::string(reg::Trim(book.Cell(a.row, reg::Column::Description))),
                           std::string(reg::Trim(book.Cell(a.row, reg::Column::Placed))),
-                          Grouped(cost, false), Grouped(y.section179, false),
+                          Grouped(a.cost, false), Grouped(y.section179, false),
                           Grouped(y.allowance, false), Grouped(y.depreciation, false),
                           Grouped(y.accumulated, false), Grouped(y.basis_left, false)});
     }
@@ -231,8 +229,7 @@ Table TotalsTable(const reg::BookFigures& figures) {
         const reg::TotalsRow& r = figures.totals[i];
         t.rows.push_back({std::to_string(figures.first_year + static_cast<int>(i)),
                           Grouped(r.section179, false), Grouped(r.allowance, false),
-                          Grouped(r.depreciation, false),
-                          Grouped(r.section179 + r.allowance + r.depreciation, false),
+                          Grouped(r.depreciation, false), Grouped(r.total(), false),
                           Grouped(r.accumulated, false), Grouped(r.basis_left, false),
                           std::to_string(r.assets)});
     }

@@ -204,8 +204,8 @@ void WriteTotals(Sheets& s, const reg::BookFigures& figures) {
     for (const reg::TotalsRow& t : figures.totals) {
         s.Number(row, 0, figures.first_year + static_cast<int>(row) - 1);
         std::size_t col = 1;
-        for (Cents c : {t.section179, t.allowance, t.depreciation,
-                        t.section179 + t.allowance + t.depreciation, t.accumulated, t.basis_left})
+        for (Cents c :
+             {t.section179, t.allowance, t.depreciation, t.total(), t.accumulated, t.basis_left})
             s.Money(row, col++, c);
         s.Number(row, col, static_cast<double>(t.assets));
         ++row;

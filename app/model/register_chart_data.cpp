@@ -47,7 +47,7 @@ RegisterChartData ChartOfTotals(int first_year, const std::vector<reg::TotalsRow
         data.section179.push_back(Dollars(t.section179));
         data.allowance.push_back(Dollars(t.allowance));
         data.depreciation.push_back(Dollars(t.depreciation));
-        data.highest = std::max(data.highest, Dollars(t.section179 + t.allowance + t.depreciation));
+        data.highest = std::max(data.highest, Dollars(t.total()));
     }
     const long long index = static_cast<long long>(chosen_year) - first_year;
     if (index >= 0 && index < static_cast<long long>(totals.size()))

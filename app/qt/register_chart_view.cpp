@@ -133,12 +133,12 @@ void RegisterChartView::ShowTip(bool on, int index) {
         return;
     }
     const reg::TotalsRow& t = totals_[static_cast<std::size_t>(index)];
-    QToolTip::showText(QCursor::pos(),
-                       tr("%1\n§179: %2\nAllowance: %3\nDepreciation: %4\nTotal: %5")
-                           .arg(first_year_ + index)
-                           .arg(Money(t.section179), Money(t.allowance), Money(t.depreciation),
-                                Money(t.section179 + t.allowance + t.depreciation)),
-                       this);
+    QToolTip::showText(
+        QCursor::pos(),
+        tr("%1\n§179: %2\nAllowance: %3\nDepreciation: %4\nTotal: %5")
+            .arg(first_year_ + index)
+            .arg(Money(t.section179), Money(t.allowance), Money(t.depreciation), Money(t.total())),
+        this);
 }
 
 void RegisterChartView::resizeEvent(QResizeEvent* event) {

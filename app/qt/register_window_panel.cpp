@@ -122,8 +122,7 @@ void RegisterWindowView::RenderPanel() {
     const long long at = static_cast<long long>(f.year) - f.first_year;
     if (f.errors.empty() && at >= 0 && at < static_cast<long long>(f.totals.size()))
         year = f.totals[static_cast<std::size_t>(at)];
-    const reg::Cents values[] = {year.section179, year.allowance, year.depreciation,
-                                 year.section179 + year.allowance + year.depreciation};
+    const reg::Cents values[] = {year.section179, year.allowance, year.depreciation, year.total()};
     for (std::size_t i = 0; i < totals_.size(); ++i)
         totals_[i]->setText(f.errors.empty() ? Money(values[i], false) : QStringLiteral("-"));
     QString problem;
