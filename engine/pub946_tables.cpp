@@ -152,7 +152,6 @@ std::size_t FormulaSchedule(Cents basis, int factor_percent, int life_halves, in
     if (out.empty() || life_halves <= 0 || basis <= 0) return 0;
     // The declining-balance rate is factor / life = factor * 2 / (100 * life_halves).
     const Wide rate_den = static_cast<Wide>(100) * life_halves;
-    const bool declining = factor_percent != 100;
     Cents left = basis;
     std::size_t n = 0;
     const auto take = [&](Cents amount) {
@@ -169,12 +168,8 @@ std::size_t FormulaSchedule(Cents basis, int factor_percent, int life_halves, in
             break;
         }
         const Cents straight = DivRound(static_cast<Wide>(left) * 96, remaining96);
-        Cents amount = straight;
-        if (declining) {
-            const Cents db = DivRound(static_cast<Wide>(left) * factor_percent * 2, rate_den);
-            amount = std::max(db, straight);
-        }
-        take(amount);
+        const Cents declining = DivRound(static_cast<Wide>(left) * factor_percent * 2, rate_den);
+        take(std::max(declining, straight));
     }
     return n;
 }

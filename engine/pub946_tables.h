@@ -47,11 +47,10 @@ int DisposalShare96(char convention, int month);
 // The window's ADS and straight-line amounts (engine/amounts.h) stay apart on purpose: its ADS
 // rounds the first and last years' rates to four decimals and its straight line counts whole
 // months, as the window has always shown them; the register works on the basis left, in cents.
-// A declining-balance or straight-line schedule worked out year by year on the basis left:
-// `factor_percent` 200 or 150 (declining balance, switching to straight line when that is
-// larger) or 100 (straight line); `life_halves` the recovery period in half years; the first
-// year's share in 96ths. Writes the amounts of recovery years 1, 2, ... into `out` and
-// returns how many were written (at most out.size()). The amounts add up to `basis`.
+// A declining-balance schedule worked out year by year on the basis left: `factor_percent` 200
+// or 150, switching to straight line when that is larger; `life_halves` the recovery period in
+// half years; the first year's share in 96ths. Writes the amounts of recovery years 1, 2, ... into
+// `out` and returns how many were written (at most out.size()). The amounts add up to `basis`.
 std::size_t FormulaSchedule(Cents basis, int factor_percent, int life_halves, int first_share96,
                             std::span<Cents> out);
 
