@@ -107,12 +107,17 @@ id=${id##*-}
 out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
 out=${out:-'${HOME}/PDF'}
 out=${out//'${HOME}'/$(getent passwd "$(id -un)" | cut -d: -f6)}
-pdf=
-for _ in $(seq 100); do
-    pdf=$(find "$out" -maxdepth 1 -name "*-job_${id}.pdf" -newer "$dir/etc/cupsd.conf" 2>/dev/null | head -1)
-    [ -n "$pdf" ] && break
-    sleep 0.05
-done
+# The PDF CUPS-PDF wrote for job $1, waited for up to 5 seconds; nothing when none came.
+job_pdf() {
+    local pdf=
+    for _ in $(seq 100); do
+        pdf=$(find "$out" -maxdepth 1 -name "*-job_$1.pdf" -newer "$dir/etc/cupsd.conf" 2>/dev/null | head -1)
+        [ -n "$pdf" ] && break
+        sleep 0.05
+    done
+    echo "$pdf"
+}
+pdf=$(job_pdf "$id")
 [ -n "$pdf" ] || { echo "FAILED: no PDF of job $id in $out"; exit 1; }
 pages=$(pdfinfo "$pdf" | sed -n 's/^Pages:[[:space:]]*//p')
 echo "printed: $pdf, $pages page(s)"
@@ -131,12 +136,7 @@ if [ -n "$cli" ]; then
         { echo "FAILED: orvane-cli's job did not complete"; lpstat -W all -o; exit 1; }
     id=$(lpstat -W completed -o OrvanePDF | grep -v "^OrvanePDF-$id " | cut -d' ' -f1)
     id=${id##*-}
-    pdf=
-    for _ in $(seq 100); do
-        pdf=$(find "$out" -maxdepth 1 -name "*-job_${id}.pdf" -newer "$dir/etc/cupsd.conf" 2>/dev/null | head -1)
-        [ -n "$pdf" ] && break
-        sleep 0.05
-    done
+    pdf=$(job_pdf "$id")
     [ -n "$pdf" ] || { echo "FAILED: no PDF of orvane-cli's job $id in $out"; exit 1; }
     pages=$(pdfinfo "$pdf" | sed -n 's/^Pages:[[:space:]]*//p')
     echo "printed: $pdf, $pages page(s)"
